@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what the build needs, builds, and starts Roamquill on the bundled demo data.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j2 --target roamquill
+demo=build/demo-data
+mkdir -p "$demo/logs"
+cp samples/*.nmea "$demo/logs/" 2>/dev/null || true
+exec build/roamquill --data-dir "$demo" "$@"

@@ -1,0 +1,24 @@
+// The string table: every user-visible text by its numeric id. Lookups go through the
+// current resource module: a loaded language module first, the built-in English table
+// otherwise (and for ids the module lacks).
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "platform/MessageBox.h"
+
+namespace rq {
+
+// Empty text for an id that no table has.
+std::u16string LoadResourceString(std::uint32_t id);
+// The built-in English text only.
+std::u16string BuiltInString(std::uint32_t id);
+
+// Shows the string `id` (its "%s" filled from `args`) with the icon.
+platform::MessageAnswer ShowStringMessage(std::uint32_t id, platform::MessageIcon icon,
+                                          std::initializer_list<std::u16string_view> args = {});
+
+}  // namespace rq
