@@ -13,6 +13,8 @@ inline constexpr std::uint32_t kUnset32 = 0xC521974Fu;
 
 // NMEA fields count as unset when within a millionth of the marker; angles compare
 // with the marker exactly.
-inline bool IsUnset(double value) { return std::fabs(value - kUnset) < 0.000001; }
+inline bool IsUnset(double value) {
+    return std::fabs(value - kUnset) < 0.000001;
+}
 
 }  // namespace rq

@@ -106,8 +106,7 @@ std::u16string FromUtf8(std::string_view text) {
 
 std::u16string Widen(std::string_view latin1) {
     std::u16string out(latin1.size(), u'\0');
-    for (std::size_t i = 0; i < latin1.size(); ++i)
-        out[i] = static_cast<unsigned char>(latin1[i]);
+    for (std::size_t i = 0; i < latin1.size(); ++i) out[i] = static_cast<unsigned char>(latin1[i]);
     return out;
 }
 

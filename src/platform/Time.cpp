@@ -6,7 +6,9 @@ namespace rq::platform {
 
 namespace {
 
-bool IsLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeap(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -54,9 +56,13 @@ CalendarTime ToUtcCalendar(TimeValue value) {
     return FromTm(out);
 }
 
-TimeValue NowUtc() { return static_cast<TimeValue>(std::time(nullptr)); }
+TimeValue NowUtc() {
+    return static_cast<TimeValue>(std::time(nullptr));
+}
 
-CalendarTime LocalNow() { return ToLocalCalendar(NowUtc()); }
+CalendarTime LocalNow() {
+    return ToLocalCalendar(NowUtc());
+}
 
 int TimeZoneBiasMinutes() {
     tzset();

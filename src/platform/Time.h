@@ -12,12 +12,12 @@ namespace rq::platform {
 using TimeValue = std::int64_t;
 
 struct CalendarTime {
-    int year = 1970;   // e.g. 2008
-    int month = 1;     // 1..12
-    int day = 1;       // 1..31
-    int hour = 0;      // 0..23
-    int minute = 0;    // 0..59
-    int second = 0;    // 0..59
+    int year = 1970;  // e.g. 2008
+    int month = 1;    // 1..12
+    int day = 1;      // 1..31
+    int hour = 0;     // 0..23
+    int minute = 0;   // 0..59
+    int second = 0;   // 0..59
     bool operator==(const CalendarTime&) const = default;
 };
 
