@@ -40,18 +40,16 @@ private:
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        previousFolder_ = platform::ProgramFolder();
         platform::OpenRegistry(folder_.Path() + "registry.reg");
         platform::SetProgramFolder(folder_.Path());
     }
     void TearDown() override {
-        platform::SetProgramFolder(previousFolder_);
+        platform::SetProgramFolder("");
         platform::OpenRegistry(registryLeftOver_.Path() + "registry.reg");
     }
 
     TempFolder folder_;
     TempFolder registryLeftOver_;
-    std::string previousFolder_;
 };
 
 // With message boxes recorded and the OS version restored afterwards.
