@@ -1,6 +1,7 @@
 // roamquill [--data-dir DIR] [--screen WxH] [--help]: the application in a window that
 // stands for the device's screen.
 #include <QApplication>
+#include <QDir>
 #include <cstdio>
 #include <memory>
 
@@ -16,13 +17,16 @@
 #include "ui/SingleInstance.h"
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    const rq::CommandLine commandLine =
+    // --help answers without a display; other arguments are read once Qt has taken its
+    // own options (-platform and the like) out of the list.
+    rq::CommandLine commandLine =
         rq::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (commandLine.help) {
         std::fputs(rq::kCommandLineUsage, stdout);
         return 0;
     }
+    QApplication application(argc, argv);
+    commandLine = rq::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!commandLine.error.empty()) {
         std::fprintf(stderr, "roamquill: %s\n%s", commandLine.error.c_str(), rq::kCommandLineUsage);
         return 2;
@@ -31,7 +35,13 @@ int main(int argc, char** argv) {
     rq::ui::SingleInstance instance(QCoreApplication::applicationFilePath());
     if (!instance.Acquire()) return 0;
 
-    if (!commandLine.dataDir.empty()) rq::platform::SetProgramFolder(commandLine.dataDir);
+    if (!commandLine.dataDir.empty()) {
+        // The chosen folder is made when missing; one that cannot be written is reported
+        // by the start-up check of the data folders.
+        QDir().mkpath(QString::fromStdString(commandLine.dataDir));
+        rq::platform::SetProgramFolder(
+            QDir(QString::fromStdString(commandLine.dataDir)).absolutePath().toStdString());
+    }
     rq::SetScreenSize(commandLine.screenWidth, commandLine.screenHeight);
 
     rq::ui::QtUserInterface userInterface;
