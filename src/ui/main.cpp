@@ -11,6 +11,7 @@
 #include "app/Settings.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
+#include "platform/Registry.h"
 #include "ui/LanguageDialog.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserInterface.h"
@@ -42,6 +43,9 @@ int main(int argc, char** argv) {
         rq::platform::SetProgramFolder(
             QDir(QString::fromStdString(commandLine.dataDir)).absolutePath().toStdString());
     }
+    // A damaged settings file was set aside and the store starts empty; say so once.
+    const std::string registryProblem = rq::platform::Registry().TakeLoadProblem();
+    if (!registryProblem.empty()) std::fprintf(stderr, "roamquill: %s\n", registryProblem.c_str());
     rq::SetScreenSize(commandLine.screenWidth, commandLine.screenHeight);
 
     rq::ui::QtUserInterface userInterface;
