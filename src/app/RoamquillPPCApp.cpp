@@ -36,6 +36,7 @@ bool CRoamquillPPCApp::InitInstance(const std::function<bool()>& createMainWindo
     if (!CreateDataFolders()) return false;
     CheckOwnerName();
     LoadDisplayProfile();
+    if (loadPoiTypeIcons_) loadPoiTypeIcons_();
     SetAppPath(platform::FromUtf8(platform::ProgramFolder()));
     return createMainWindow ? createMainWindow() : true;
 }

@@ -33,6 +33,11 @@ public:
     void ExitInstance();
 
     platform::LibraryHandle LanguageModule() const { return languageModule_; }
+    // Loads the POI type icons from the current resource module; run after the display
+    // profile, before the program folder is recorded.
+    void SetPoiTypeIconLoader(std::function<void()> loader) {
+        loadPoiTypeIcons_ = std::move(loader);
+    }
 
 private:
     void ChooseResourceModule();
@@ -42,6 +47,7 @@ private:
 
     LanguageChooser& languageChooser_;
     platform::LibraryHandle languageModule_ = nullptr;
+    std::function<void()> loadPoiTypeIcons_;
 };
 
 }  // namespace rq

@@ -144,7 +144,24 @@ TEST_F(StartupTest, LoadsTheDisplayProfile) {
     SetLanguageId(1);
     SetScreenSize(480, 640);
     std::ofstream(folder_.Path() + "default_cfg_vga.ini") << "compass_defaults.heading_font_size=5";
-    ASSERT_TRUE(Start());
+    CRoamquillPPCApp app(chooser_);
+    int iconsLoaded = 0;
+    app.SetPoiTypeIconLoader([&] {
+        // After the profile, before the program folder is recorded.
+        EXPECT_EQ(CurrentDisplayProfile().compassHeadingFontSize, 5);
+        EXPECT_EQ(GetAppPath(), u"");
+        ++iconsLoaded;
+    });
+    bool windowCreated = false;
+    ASSERT_TRUE(app.InitInstance([&] {
+        windowCreated = true;
+        return true;
+    }));
+    EXPECT_EQ(iconsLoaded, 1);
+    EXPECT_TRUE(windowCreated);
+    // A main window that cannot be made ends the start-up.
+    CRoamquillPPCApp second(chooser_);
+    EXPECT_FALSE(second.InitInstance([] { return false; }));
     EXPECT_EQ(CurrentDisplayProfile().compassHeadingFontSize, 5);
     EXPECT_EQ(CurrentDisplayProfile().mapScaleTextSize, 22);
 }
