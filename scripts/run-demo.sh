@@ -8,4 +8,6 @@ cmake --build build -j2 --target roamquill
 demo=build/demo-data
 mkdir -p "$demo/logs"
 cp samples/*.nmea "$demo/logs/" 2>/dev/null || true
+# Language modules are looked up beside the program's data, as on the device.
+cp build/LanChsPpc.dll build/LanChtPpc.dll "$demo/"
 exec build/roamquill --data-dir "$demo" "$@"

@@ -7,8 +7,9 @@
 
 namespace rq {
 
-// Makes `module` the current resource module, its texts found through `lookup`. A null
-// module (or lookup) returns to the built-in texts. The caller keeps owning the handle.
+// Makes `module` the current resource module, its texts found through `lookup` (a null
+// lookup serves none). A null module returns to the built-in texts. The caller keeps
+// owning the handle.
 void SetResourceModule(platform::LibraryHandle module, resources::ModuleStringLookup lookup);
 platform::LibraryHandle CurrentResourceModule();
 

@@ -14,13 +14,8 @@ resources::ModuleStringLookup g_lookup = nullptr;
 }  // namespace
 
 void SetResourceModule(platform::LibraryHandle module, resources::ModuleStringLookup lookup) {
-    if (module == nullptr || lookup == nullptr) {
-        g_module = nullptr;
-        g_lookup = nullptr;
-        return;
-    }
     g_module = module;
-    g_lookup = lookup;
+    g_lookup = module != nullptr ? lookup : nullptr;
 }
 
 platform::LibraryHandle CurrentResourceModule() {

@@ -40,6 +40,8 @@ public:
     bool SetText(std::u16string_view keyPath, std::u16string_view name, std::u16string_view value);
     bool SetBinary(std::u16string_view keyPath, std::u16string_view name,
                    const std::vector<std::uint8_t>& value);
+    // False when there was no such value or the change could not be persisted. A failed
+    // change leaves the store as the file holds it.
     bool DeleteValue(std::u16string_view keyPath, std::u16string_view name);
     std::vector<std::u16string> ValueNames(std::u16string_view keyPath) const;
 

@@ -1,0 +1,19 @@
+// UTF-16 program text to and from QString.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace rq::ui {
+
+inline QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::u16string FromQString(const QString& text) {
+    return std::u16string(reinterpret_cast<const char16_t*>(text.utf16()),
+                          static_cast<std::size_t>(text.size()));
+}
+
+}  // namespace rq::ui

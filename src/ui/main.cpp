@@ -1,0 +1,78 @@
+// roamquill [--data-dir DIR] [--screen WxH] [--help]: the application in a window that
+// stands for the device's screen.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <memory>
+
+#include "app/CommandLine.h"
+#include "app/RoamquillPPCApp.h"
+#include "app/Screen.h"
+#include "app/Settings.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+#include "platform/Registry.h"
+#include "ui/LanguageDialog.h"
+#include "ui/MainFrame.h"
+#include "ui/QtUserInterface.h"
+#include "ui/SingleInstance.h"
+
+int main(int argc, char** argv) {
+    // --help answers without a display; other arguments are read once Qt has taken its
+    // own options (-platform and the like) out of the list.
+    rq::CommandLine commandLine =
+        rq::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (commandLine.help) {
+        std::fputs(rq::kCommandLineUsage, stdout);
+        return 0;
+    }
+    QApplication application(argc, argv);
+    commandLine = rq::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!commandLine.error.empty()) {
+        std::fprintf(stderr, "roamquill: %s\n%s", commandLine.error.c_str(), rq::kCommandLineUsage);
+        return 2;
+    }
+
+    rq::ui::SingleInstance instance(QCoreApplication::applicationFilePath());
+    if (!instance.Acquire()) return 0;
+
+    if (!commandLine.dataDir.empty()) {
+        // The chosen folder is made when missing; one that cannot be written is reported
+        // by the start-up check of the data folders.
+        QDir().mkpath(QString::fromStdString(commandLine.dataDir));
+        rq::platform::SetProgramFolder(
+            QDir(QString::fromStdString(commandLine.dataDir)).absolutePath().toStdString());
+    }
+    // A damaged settings file was set aside and the store starts empty; say so once.
+    const std::string registryProblem = rq::platform::Registry().TakeLoadProblem();
+    if (!registryProblem.empty()) std::fprintf(stderr, "roamquill: %s\n", registryProblem.c_str());
+    rq::SetScreenSize(commandLine.screenWidth, commandLine.screenHeight);
+
+    rq::ui::QtUserInterface userInterface;
+    rq::platform::SetUserInterface(&userInterface);
+    rq::ui::LanguageDialogChooser languageChooser;
+    rq::CRoamquillPPCApp app(languageChooser);
+
+    std::unique_ptr<rq::ui::CMainFrame> frame;
+    const bool started = app.InitInstance([&] {
+        frame = std::make_unique<rq::ui::CMainFrame>(rq::ScreenWidth(), rq::ScreenHeight(),
+                                                     rq::ScreenClass() == rq::kScreenClassVga);
+        userInterface.SetParent(frame.get());
+        frame->SelectView(static_cast<int>(rq::GetLastView()));
+        frame->show();
+        return true;
+    });
+    int status = 0;
+    if (started) {
+        instance.SetRaiseHandler([&frame] {
+            frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+            frame->raise();
+            frame->activateWindow();
+        });
+        status = QApplication::exec();
+    }
+    frame.reset();
+    rq::platform::SetUserInterface(nullptr);
+    app.ExitInstance();
+    return status;
+}

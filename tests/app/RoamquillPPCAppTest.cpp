@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/AppTestSupport.h"
+#include "app/DisplayProfile.h"
+#include "app/ResourceModule.h"
+#include "app/RoamquillPPCApp.h"
+#include "app/Screen.h"
+#include "app/Settings.h"
+#include "app/StringTable.h"
+#include "platform/Text.h"
+
+namespace rq {
+namespace {
+
+constexpr std::u16string_view kOwnerKey = u"HKEY_CURRENT_USER\\ControlPanel\\Owner";
+
+struct ScriptedChooser : LanguageChooser {
+    std::optional<std::uint32_t> answer;
+    int asked = 0;
+    std::optional<std::uint32_t> ChooseLanguage() override {
+        ++asked;
+        return answer;
+    }
+};
+
+class StartupTest : public test::UiAppTest {
+protected:
+    void SetUp() override {
+        UiAppTest::SetUp();
+        platform::Registry().SetText(kOwnerKey, u"Owner", u"  Ada  ");
+    }
+    bool Start() {
+        CRoamquillPPCApp app(chooser_);
+        const bool started = app.InitInstance();
+        module_ = app.LanguageModule();
+        return started;
+    }
+    std::vector<std::uint32_t> ShownIds() const {
+        std::vector<std::uint32_t> ids;
+        for (const auto& shown : ui_.Messages()) {
+            for (std::uint32_t id : {225u, 230u, 233u, 241u}) {
+                if (shown.text == BuiltInString(id)) ids.push_back(id);
+            }
+        }
+        return ids;
+    }
+    bool Exists(const std::string& name) const {
+        return std::filesystem::exists(folder_.Path() + name);
+    }
+
+    ScriptedChooser chooser_;
+    platform::LibraryHandle module_ = nullptr;
+};
+
+TEST_F(StartupTest, FirstAndSecondStart) {
+    platform::Registry().DeleteValue(kOwnerKey, u"Owner");
+    platform::Registry().SetText(kOwnerKey, u"Owner", u" \t ");
+    chooser_.answer = 1;
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(chooser_.asked, 1);
+    EXPECT_EQ(GetLanguageId(), 1u);
+    EXPECT_EQ(module_, nullptr);
+    for (const char* folder : {"tracks", "pois", "logs", "ftracks"}) {
+        EXPECT_TRUE(std::filesystem::is_directory(folder_.Path() + folder)) << folder;
+    }
+    EXPECT_EQ(GetAppPath(), platform::FromUtf8(folder_.Path()));
+    EXPECT_EQ(ShownIds(), std::vector<std::uint32_t>{233});
+    EXPECT_EQ(ui_.Messages()[0].icon, platform::MessageIcon::Information);
+
+    ui_.ClearMessages();
+    platform::Registry().SetText(kOwnerKey, u"Owner", u"Ada");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(chooser_.asked, 1);
+    EXPECT_TRUE(ui_.Messages().empty());
+}
+
+TEST_F(StartupTest, CancelledDialogStoresNothing) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(chooser_.asked, 1);
+    EXPECT_FALSE(platform::Registry().GetValue(kSettingsKey, u"Language Id"));
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(chooser_.asked, 2);
+}
+
+TEST_F(StartupTest, ChosenModuleIsLoadedAndFreedAtExit) {
+    std::filesystem::copy_file(std::string(RQ_BINARY_DIR) + "/LanTestPpc.dll",
+                               folder_.Path() + "LanChtPpc.dll");
+    chooser_.answer = 3;
+    {
+        CRoamquillPPCApp app(chooser_);
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_NE(app.LanguageModule(), nullptr);
+        EXPECT_EQ(LoadResourceString(210), u"[test] General");
+        app.ExitInstance();
+        EXPECT_EQ(app.LanguageModule(), nullptr);
+        EXPECT_EQ(LoadResourceString(210), u"General");
+    }
+    EXPECT_EQ(GetLanguageId(), 3u);
+    // Later starts load it without asking; a module that is gone is not reported.
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(chooser_.asked, 1);
+    EXPECT_EQ(CurrentResourceModule(), nullptr);  // freed with the app object
+    std::filesystem::remove(folder_.Path() + "LanChtPpc.dll");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(module_, nullptr);
+    EXPECT_TRUE(ui_.Messages().empty());
+}
+
+TEST_F(StartupTest, OsVersionChecks) {
+    SetLanguageId(1);
+    platform::InjectOsVersion(std::optional<platform::OsVersion>());
+    EXPECT_FALSE(Start());
+    platform::InjectOsVersion(platform::OsVersion{4, 20});
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(ShownIds(), (std::vector<std::uint32_t>{225, 241}));
+    for (const auto& shown : ui_.Messages()) EXPECT_EQ(shown.icon, platform::MessageIcon::Error);
+    EXPECT_FALSE(Exists("tracks"));
+    EXPECT_EQ(GetAppPath(), u"");
+    platform::InjectOsVersion(platform::OsVersion{5, 0});
+    EXPECT_TRUE(Start());
+}
+
+TEST_F(StartupTest, ExistingPathsAreLeftAloneAndAFailureStopsTheFolders) {
+    SetLanguageId(1);
+    std::ofstream(folder_.Path() + "pois") << "a file, not a folder";
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder_.Path() + "pois"));
+    EXPECT_TRUE(Exists("ftracks"));
+
+    // A program folder below a regular file cannot hold folders, even for root.
+    std::ofstream(folder_.Path() + "plain") << "x";
+    platform::SetProgramFolder(folder_.Path() + "plain/app/");
+    ui_.ClearMessages();
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(ShownIds(), std::vector<std::uint32_t>{230});
+    EXPECT_EQ(ui_.Messages()[0].icon, platform::MessageIcon::Error);
+    EXPECT_EQ(GetAppPath(), platform::FromUtf8(folder_.Path()));
+}
+
+TEST_F(StartupTest, LoadsTheDisplayProfile) {
+    SetLanguageId(1);
+    SetScreenSize(480, 640);
+    std::ofstream(folder_.Path() + "default_cfg_vga.ini") << "compass_defaults.heading_font_size=5";
+    CRoamquillPPCApp app(chooser_);
+    int iconsLoaded = 0;
+    app.SetPoiTypeIconLoader([&] {
+        // After the profile, before the program folder is recorded.
+        EXPECT_EQ(CurrentDisplayProfile().compassHeadingFontSize, 5);
+        EXPECT_EQ(GetAppPath(), u"");
+        ++iconsLoaded;
+    });
+    bool windowCreated = false;
+    ASSERT_TRUE(app.InitInstance([&] {
+        windowCreated = true;
+        return true;
+    }));
+    EXPECT_EQ(iconsLoaded, 1);
+    EXPECT_TRUE(windowCreated);
+    // A main window that cannot be made ends the start-up.
+    CRoamquillPPCApp second(chooser_);
+    EXPECT_FALSE(second.InitInstance([] { return false; }));
+    EXPECT_EQ(CurrentDisplayProfile().compassHeadingFontSize, 5);
+    EXPECT_EQ(CurrentDisplayProfile().mapScaleTextSize, 22);
+}
+
+}  // namespace
+}  // namespace rq

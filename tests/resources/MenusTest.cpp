@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "app/StringTable.h"
+#include "resources/Menus.h"
+
+namespace rq::resources {
+namespace {
+
+TEST(Menus, BarsAndStrips) {
+    const std::vector<MenuItem>& popups = MainMenuPopups();
+    ASSERT_EQ(popups.size(), 11u);
+    EXPECT_EQ(std::u16string(popups[2].items[3].text), u"Zoom && Scroll");
+    EXPECT_EQ(popups[4].kind, MenuItem::Kind::Command);  // "Compass Actions"
+    const char16_t* captions[4][3] = {{u"Menu", u"Views", u"Map"},
+                                      {u"Menu", u"Views", u"Satellite"},
+                                      {u"Menu", u"Views", nullptr},
+                                      {u"Menu", u"Views", u"Info"}};
+    const int thirdPopup[4] = {2, 3, -1, 5};
+    for (int view = 0; view < 4; ++view) {
+        const std::vector<MenuBarButton>& buttons = MenuBarButtons(view);
+        ASSERT_EQ(buttons.size(), captions[view][2] ? 3u : 2u) << view;
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            EXPECT_EQ(LoadResourceString(buttons[i].captionString), captions[view][i]) << view;
+            EXPECT_EQ(buttons[i].popup, i < 2 ? static_cast<int>(i) : thirdPopup[view]);
+            EXPECT_EQ(popups[static_cast<std::size_t>(buttons[i].popup)].kind,
+                      MenuItem::Kind::Popup);
+        }
+    }
+    EXPECT_TRUE(MenuBarButtons(4).empty());
+    EXPECT_EQ(ButtonStrip(0, false),
+              (std::vector<std::uint16_t>{32845, 32823, 32820, 32812, 32786}));
+    EXPECT_EQ(ButtonStrip(0, true), ButtonStrip(0, false));
+    EXPECT_EQ(ButtonStrip(3, false), (std::vector<std::uint16_t>{32836, 32835}));
+    EXPECT_EQ(ButtonStrip(3, true), (std::vector<std::uint16_t>{32835, 32836}));
+    EXPECT_EQ(std::u16string(CommandCaption(32845)), u"Zoom In");
+    EXPECT_EQ(std::u16string(CommandCaption(32801)), u"Info Panel");
+    EXPECT_EQ(std::u16string(CommandCaption(1)), u"");
+}
+
+}  // namespace
+}  // namespace rq::resources

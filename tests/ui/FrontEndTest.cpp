@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <atomic>
+#include <thread>
+
+#include "app/AppTestSupport.h"
+#include "app/Settings.h"
+#include "ui/LanguageDialog.h"
+#include "ui/MainFrame.h"
+#include "ui/QtWindowTarget.h"
+#include "ui/SingleInstance.h"
+
+namespace rq {
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "rq_tests";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+void Pump() {
+    for (int i = 0; i < 5; ++i) App().processEvents();
+}
+
+struct Counted : platform::MessagePayload {
+    explicit Counted(std::atomic<int>& alive) : alive_(alive) { ++alive_; }
+    ~Counted() override { --alive_; }
+    std::atomic<int>& alive_;
+};
+
+TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
+    App();
+    std::atomic<int> alive{0};
+    std::vector<std::uintptr_t> handled;
+    std::thread::id handlerThread;
+    auto target = ui::QtWindowTarget::Create([&](platform::WindowMessage& message) {
+        handled.push_back(message.wParam);
+        handlerThread = std::this_thread::get_id();
+    });
+    const platform::WindowHandle window = target->Handle();
+    std::thread worker([&] {
+        for (std::uintptr_t code : {1u, 2u, 3u}) {
+            platform::WindowMessage message;
+            message.id = platform::kMsgPosition;
+            message.wParam = code;
+            message.payload = std::make_unique<Counted>(alive);
+            EXPECT_TRUE(platform::PostMessage(window, std::move(message)));
+        }
+    });
+    worker.join();
+    EXPECT_TRUE(handled.empty());  // nothing runs before the GUI thread pumps
+    Pump();
+    EXPECT_EQ(handled, (std::vector<std::uintptr_t>{1, 2, 3}));
+    EXPECT_EQ(handlerThread, std::this_thread::get_id());
+    EXPECT_EQ(alive, 0);
+
+    // Queued, then the window closes before its turn: dropped and freed.
+    platform::WindowMessage late;
+    late.wParam = 9;
+    late.payload = std::make_unique<Counted>(alive);
+    EXPECT_TRUE(platform::PostMessage(window, std::move(late)));
+    EXPECT_EQ(alive, 1);
+    target->Close();
+    target.reset();
+    Pump();
+    EXPECT_EQ(alive, 0);
+    EXPECT_EQ(handled.size(), 3u);
+    EXPECT_FALSE(platform::IsWindow(window));
+}
+
+class FrontEndTest : public test::UiAppTest {
+protected:
+    void SetUp() override {
+        App();
+        UiAppTest::SetUp();
+    }
+};
+
+TEST_F(FrontEndTest, FrameHasFourBarsWithOneShown) {
+    ui::CMainFrame frame(480, 640, true);
+    EXPECT_EQ(frame.VisibleCommandBar(), kNoCommandBar);
+    frame.SelectView(3);
+    EXPECT_EQ(frame.VisibleCommandBar(), 3);
+    EXPECT_EQ(GetLastView(), 3u);
+    const char* captions[4] = {"Menu Views Map ", "Menu Views Satellite ", "Menu Views ",
+                               "Menu Views Info "};
+    for (int view = 0; view < 4; ++view) {
+        QString joined;
+        for (QToolButton* button : frame.CommandBar(view)->findChildren<QToolButton*>()) {
+            if (button->menu() != nullptr) joined += button->text() + " ";
+        }
+        EXPECT_EQ(joined.toStdString(), captions[view]);
+    }
+    // A view command posted as WM_COMMAND switches the bar.
+    platform::WindowMessage command;
+    command.id = platform::kMsgCommand;
+    command.wParam = 32799;
+    ASSERT_TRUE(platform::PostMessage(frame.Handle(), std::move(command)));
+    Pump();
+    EXPECT_EQ(frame.VisibleCommandBar(), 1);
+    EXPECT_EQ(GetLastView(), 1u);
+    frame.SelectView(4);
+    EXPECT_EQ(frame.VisibleCommandBar(), kNoCommandBar);
+    EXPECT_EQ(GetLastView(), 1u);
+}
+
+TEST_F(FrontEndTest, LanguageDialogNeedsASelection) {
+    SetLanguageId(9);
+    ui::LanguageDialog dialog;
+    ASSERT_EQ(dialog.List()->count(), 3);
+    EXPECT_TRUE(dialog.List()->selectedItems().isEmpty());
+    dialog.show();
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.List()->setCurrentRow(1);
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.ChosenId(), 2u);
+
+    SetLanguageId(3);
+    ui::LanguageDialog again;
+    ASSERT_EQ(again.List()->selectedItems().size(), 1);
+    EXPECT_EQ(again.List()->selectedItems()[0]->text(), QStringLiteral("Traditional Chinese"));
+}
+
+TEST_F(FrontEndTest, SecondInstanceRaisesTheFirst) {
+    EXPECT_EQ(ui::SingleInstance::KeyFor(QStringLiteral("\\Program Files\\rq.exe")),
+              ui::SingleInstance::KeyFor(QStringLiteral("/Program Files/rq.exe")));
+    EXPECT_NE(ui::SingleInstance::KeyFor(QStringLiteral("/a/rq")),
+              ui::SingleInstance::KeyFor(QStringLiteral("/b/rq")));
+    const QString program = QString::fromStdString(folder_.Path() + "roamquill");
+    ui::SingleInstance first(program);
+    ASSERT_TRUE(first.Acquire());
+    int raised = 0;
+    first.SetRaiseHandler([&] { ++raised; });
+    {
+        ui::SingleInstance second(program);
+        EXPECT_FALSE(second.Acquire(3, 10));
+    }
+    for (int i = 0; i < 50 && raised == 0; ++i) {
+        Pump();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(raised, 1);
+    // Another program file has its own lock.
+    ui::SingleInstance other(program + QStringLiteral("2"));
+    EXPECT_TRUE(other.Acquire(1, 10));
+}
+
+}  // namespace
+}  // namespace rq
