@@ -55,12 +55,14 @@ RESPONSE* NMEA0183::Parse() {
     else
         mnemonic = address.size() > 3 ? address.substr(address.size() - 3) : address;
 
-    errorMessage.assign(mnemonic);
-    errorMessage.append(u" is an unknown type of sentence");
     lastSentenceIdReceived.assign(mnemonic);
 
     RESPONSE* decoder = Find(mnemonic);
-    if (!decoder) return nullptr;
+    if (!decoder) {
+        errorMessage.assign(mnemonic);
+        errorMessage.append(u" is an unknown type of sentence");
+        return nullptr;
+    }
     if (!decoder->Parse(sentence_)) {
         errorMessage = decoder->errorMessage;
         return nullptr;
