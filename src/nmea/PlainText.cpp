@@ -12,9 +12,28 @@ void AppendNumber(std::u16string& out, double value, int decimals) {
         out += u"unknown";
         return;
     }
+    static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    if (decimals >= 0 && decimals <= 6 && std::fabs(value) < 1e12) {
+        // Fixed point through one integer: receivers' numbers are far inside this range.
+        const long long scaled = std::llround(std::fabs(value) * kScale[decimals]);
+        const long long whole = scaled / static_cast<long long>(kScale[decimals]);
+        long long part = scaled % static_cast<long long>(kScale[decimals]);
+        if (value < 0 && scaled != 0) out.push_back(u'-');
+        AppendInteger(out, whole);
+        if (decimals > 0) {
+            out.push_back(u'.');
+            char16_t digits[6];
+            for (int i = decimals - 1; i >= 0; --i) {
+                digits[i] = static_cast<char16_t>(u'0' + part % 10);
+                part /= 10;
+            }
+            out.append(digits, decimals);
+        }
+        return;
+    }
     char buffer[400];
-    const auto r =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                 decimals < 0 ? 0 : decimals);
     if (r.ec != std::errc()) {
         out += u"unknown";
         return;
@@ -23,9 +42,16 @@ void AppendNumber(std::u16string& out, double value, int decimals) {
 }
 
 void AppendInteger(std::u16string& out, long long value) {
-    char buffer[24];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    for (const char* p = buffer; p < r.ptr; ++p) out.push_back(static_cast<unsigned char>(*p));
+    char16_t buffer[24];
+    char16_t* p = buffer + 24;
+    unsigned long long v = value < 0 ? 0ull - static_cast<unsigned long long>(value)
+                                     : static_cast<unsigned long long>(value);
+    do {
+        *--p = static_cast<char16_t>(u'0' + v % 10);
+        v /= 10;
+    } while (v);
+    if (value < 0) *--p = u'-';
+    out.append(p, buffer + 24 - p);
 }
 
 void AppendTwoDigits(std::u16string& out, int value) {

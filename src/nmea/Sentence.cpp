@@ -23,23 +23,14 @@ void SENTENCE::Index() {
     std::uint32_t i = size > 0 ? 1 : 0;
     std::uint8_t sum = 0;
     hasStar_ = false;
-    // Until the first '*' every character goes into the checksum.
+    // Until the first '*' every character goes into the checksum. Commas are counted
+    // without a branch: a sentence is a third commas, in no predictable pattern.
     for (; i < size; ++i) {
         const char16_t c = t[i];
-        if (c > u',') {  // digits and letters, the bulk of a sentence
-            sum ^= static_cast<std::uint8_t>(c);
-            continue;
-        }
-        if (c == u',') {
-            separators[count++] = i;
-            sum ^= static_cast<std::uint8_t>(c);
-        } else if (c == u'*') {
-            break;
-        } else if (c == u'\r' || c == u'\n') {
-            break;
-        } else {
-            sum ^= static_cast<std::uint8_t>(c);
-        }
+        if (c <= u'*' && (c == u'*' || c == u'\r' || c == u'\n')) break;
+        sum ^= static_cast<std::uint8_t>(c);
+        separators[count] = i;
+        count += c == u',';
     }
     for (; i < size; ++i) {
         const char16_t c = t[i];
@@ -57,12 +48,6 @@ void SENTENCE::Index() {
     lineEnd_ = i;
     hasLineEnd_ = i < size;
     checksum_ = size < 2 ? 0 : sum;
-}
-
-std::u16string_view SENTENCE::Field(int number) const {
-    if (number < 0 || number >= fieldCount_) return {};
-    const std::uint32_t b = number == 0 ? (text_.empty() ? 0 : 1) : separators_[number - 1] + 1;
-    return std::u16string_view(text_.data() + b, separators_[number] - b);
 }
 
 char16_t SENTENCE::FirstChar(int number) const {

@@ -27,7 +27,11 @@ public:
     const std::u16string& Text() const { return text_; }
 
     // Empty for a field that does not exist. Fields end at ',', '*', CR or LF.
-    std::u16string_view Field(int number) const;
+    std::u16string_view Field(int number) const {
+        if (number < 0 || number >= fieldCount_) return {};
+        const std::uint32_t b = number == 0 ? (text_.empty() ? 0 : 1) : separators_[number - 1] + 1;
+        return std::u16string_view(text_.data() + b, separators_[number] - b);
+    }
     int FieldCount() const { return fieldCount_; }
     // The first character of a field, 0 when the field is empty.
     char16_t FirstChar(int number) const;
