@@ -15,7 +15,7 @@ void AppendNumber(std::u16string& out, double value, int decimals) {
     static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
     if (decimals >= 0 && decimals <= 6 && std::fabs(value) < 1e12) {
         // Fixed point through one integer: receivers' numbers are far inside this range.
-        const long long scaled = std::llround(std::fabs(value) * kScale[decimals]);
+        const long long scaled = static_cast<long long>(std::fabs(value) * kScale[decimals] + 0.5);
         const long long whole = scaled / static_cast<long long>(kScale[decimals]);
         long long part = scaled % static_cast<long long>(kScale[decimals]);
         if (value < 0 && scaled != 0) out.push_back(u'-');
