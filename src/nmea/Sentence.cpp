@@ -233,8 +233,12 @@ ChecksumResult SENTENCE::IsChecksumBad(int) const {
 }
 
 void SENTENCE::Begin(std::u16string_view address) {
-    text_.assign(u"$");
-    text_.append(address);
+    // Built aside, so an address that views the old text stays valid while copied.
+    std::u16string fresh;
+    fresh.reserve(address.size() + 1);
+    fresh.push_back(u'$');
+    fresh.append(address);
+    text_.swap(fresh);
     Index();
 }
 
