@@ -13,22 +13,32 @@ void AppendNumber(std::u16string& out, double value, int decimals) {
         return;
     }
     static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    static constexpr long long kWhole[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
     if (decimals >= 0 && decimals <= 6 && std::fabs(value) < 1e12) {
-        // Fixed point through one integer: receivers' numbers are far inside this range.
-        const long long scaled = static_cast<long long>(std::fabs(value) * kScale[decimals] + 0.5);
-        const long long whole = scaled / static_cast<long long>(kScale[decimals]);
-        long long part = scaled % static_cast<long long>(kScale[decimals]);
-        if (value < 0 && scaled != 0) out.push_back(u'-');
-        AppendInteger(out, whole);
-        if (decimals > 0) {
-            out.push_back(u'.');
-            char16_t digits[6];
-            for (int i = decimals - 1; i >= 0; --i) {
-                digits[i] = static_cast<char16_t>(u'0' + part % 10);
-                part /= 10;
-            }
-            out.append(digits, decimals);
+        // Fixed point through one integer, written backwards into a small buffer:
+        // receivers' numbers are far inside this range.
+        const double magnitude = std::fabs(value);
+        long long whole = static_cast<long long>(magnitude);
+        long long part = static_cast<long long>(
+            (magnitude - static_cast<double>(whole)) * kScale[decimals] + 0.5);
+        if (part >= kWhole[decimals]) {  // rounded up into the next whole number
+            part -= kWhole[decimals];
+            ++whole;
         }
+        const bool negative = value < 0 && (whole != 0 || part != 0);
+        char16_t buffer[40];
+        char16_t* p = buffer + 40;
+        for (int i = 0; i < decimals; ++i) {
+            *--p = static_cast<char16_t>(u'0' + part % 10);
+            part /= 10;
+        }
+        if (decimals > 0) *--p = u'.';
+        do {
+            *--p = static_cast<char16_t>(u'0' + whole % 10);
+            whole /= 10;
+        } while (whole);
+        if (negative) *--p = u'-';
+        out.append(p, buffer + 40 - p);
         return;
     }
     char buffer[400];
