@@ -12,5 +12,7 @@ using KeyAt = std::u16string_view (*)(const void* table, int index);
 
 // The index of `key`, or -1.
 int BoundedSearch(std::u16string_view key, int count, const void* table, KeyAt keyAt);
+// The same over a sorted array of keys.
+int BoundedSearch(std::u16string_view key, const std::u16string_view* keys, int count);
 
 }  // namespace rq::nmea

@@ -8,12 +8,6 @@
 
 namespace rq {
 
-namespace {
-std::u16string_view MnemonicAt(const void* table, int index) {
-    return static_cast<RESPONSE* const*>(table)[index]->mnemonic;
-}
-}  // namespace
-
 NMEA0183::NMEA0183() : decoders_(std::make_unique<DecoderSet>()) {
     decoders_->ForEachDispatched([this](RESPONSE& r) { table_.push_back(&r); });
     // Adjacent swaps until a pass makes none.
@@ -26,7 +20,10 @@ NMEA0183::NMEA0183() : decoders_(std::make_unique<DecoderSet>()) {
             }
         }
     }
-    for (RESPONSE* r : table_) r->SetContainer(this);
+    for (RESPONSE* r : table_) {
+        r->SetContainer(this);
+        mnemonics_.push_back(r->mnemonic);
+    }
 }
 
 NMEA0183::~NMEA0183() = default;
@@ -41,8 +38,7 @@ bool NMEA0183::IsGood() const {
 }
 
 RESPONSE* NMEA0183::Find(std::u16string_view mnemonic) const {
-    const int i =
-        nmea::BoundedSearch(mnemonic, static_cast<int>(table_.size()), table_.data(), &MnemonicAt);
+    const int i = nmea::BoundedSearch(mnemonic, mnemonics_.data(), static_cast<int>(table_.size()));
     return i < 0 ? nullptr : table_[i];
 }
 
@@ -55,12 +51,14 @@ RESPONSE* NMEA0183::Parse() {
     else
         mnemonic = address.size() > 3 ? address.substr(address.size() - 3) : address;
 
-    errorMessage.assign(mnemonic);
-    errorMessage.append(u" is an unknown type of sentence");
     lastSentenceIdReceived.assign(mnemonic);
 
     RESPONSE* decoder = Find(mnemonic);
-    if (!decoder) return nullptr;
+    if (!decoder) {
+        errorMessage.assign(mnemonic);
+        errorMessage.append(u" is an unknown type of sentence");
+        return nullptr;
+    }
     if (!decoder->Parse(sentence_)) {
         errorMessage = decoder->errorMessage;
         return nullptr;

@@ -45,7 +45,8 @@ public:
 private:
     SENTENCE sentence_;
     std::unique_ptr<DecoderSet> decoders_;
-    std::vector<RESPONSE*> table_;  // sorted by mnemonic
+    std::vector<RESPONSE*> table_;                // sorted by mnemonic
+    std::vector<std::u16string_view> mnemonics_;  // the table's mnemonics, for the search
 };
 
 }  // namespace rq

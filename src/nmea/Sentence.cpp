@@ -15,44 +15,44 @@ void SENTENCE::Assign(std::u16string_view text) {
 
 // One pass finds the line end, the field bounds, the checksum and the checksum field.
 void SENTENCE::Index() {
-    starts_.clear();
-    ends_.clear();
     const std::uint32_t size = static_cast<std::uint32_t>(text_.size());
+    if (separators_.size() < size + 1u) separators_.resize(size + 1u);
+    std::uint32_t* separators = separators_.data();
+    int count = 0;
     const char16_t* t = text_.data();
     std::uint32_t i = size > 0 ? 1 : 0;
     std::uint8_t sum = 0;
-    bool summing = true;
     hasStar_ = false;
-    starts_.push_back(i);
+    // Until the first '*' every character goes into the checksum. Commas are counted
+    // without a branch: a sentence is a third commas, in no predictable pattern.
+    for (; i < size; ++i) {
+        const char16_t c = t[i];
+        if (c <= u'*' && (c == u'*' || c == u'\r' || c == u'\n')) break;
+        sum ^= static_cast<std::uint8_t>(c);
+        separators[count] = i;
+        count += c == u',';
+    }
     for (; i < size; ++i) {
         const char16_t c = t[i];
         if (c == u'\r' || c == u'\n') break;
         if (c == u',' || c == u'*') {
-            ends_.push_back(i);
-            starts_.push_back(i + 1);
+            separators[count++] = i;
             if (c == u'*') {
-                summing = false;
                 hasStar_ = true;
                 checksumStart_ = i + 1;
             }
         }
-        if (summing) sum ^= static_cast<std::uint8_t>(c);
     }
-    ends_.push_back(i);
+    separators[count++] = i;
+    fieldCount_ = count;
     lineEnd_ = i;
     hasLineEnd_ = i < size;
     checksum_ = size < 2 ? 0 : sum;
 }
 
-std::u16string_view SENTENCE::Field(int number) const {
-    if (number < 0 || number >= static_cast<int>(starts_.size())) return {};
-    const std::uint32_t b = starts_[number];
-    return std::u16string_view(text_.data() + b, ends_[number] - b);
-}
-
 char16_t SENTENCE::FirstChar(int number) const {
-    if (number < 0 || number >= static_cast<int>(starts_.size())) return 0;
-    return starts_[number] < ends_[number] ? text_[starts_[number]] : 0;
+    const std::u16string_view f = Field(number);
+    return f.empty() ? 0 : f[0];
 }
 
 double SENTENCE::Double(int number) const {
@@ -61,7 +61,15 @@ double SENTENCE::Double(int number) const {
 }
 
 int SENTENCE::Integer(int number) const {
-    return nmea::ScanInteger(Field(number));
+    const std::u16string_view f = Field(number);
+    // Plain digits, the usual case, without the general reader.
+    if (!f.empty() && f.size() <= 9) {
+        int v = 0;
+        std::size_t i = 0;
+        for (; i < f.size() && f[i] >= u'0' && f[i] <= u'9'; ++i) v = v * 10 + (f[i] - u'0');
+        if (i == f.size()) return v;
+    }
+    return nmea::ScanInteger(f);
 }
 
 namespace {
@@ -170,19 +178,21 @@ rq::TransducerType SENTENCE::TransducerType(int number) const {
 }
 
 platform::TimeValue LocalTimeOf(const SENTENCE& cache, const platform::CalendarTime& f, bool& ok) {
-    SENTENCE::DayCache& d = cache.dayCache_;
     ok = false;
     if (f.hour < 0 || f.hour > 23 || f.minute < 0 || f.minute > 59 || f.second < 0 || f.second > 59)
         return 0;
-    if (d.uniform && d.year == f.year && d.month == f.month && d.day == f.day) {
-        ok = true;
-        return d.midnight + f.hour * 3600 + f.minute * 60 + f.second;
+    for (const SENTENCE::DayCache& d : cache.dayCache_) {
+        if (d.uniform && d.year == f.year && d.month == f.month && d.day == f.day) {
+            ok = true;
+            return d.midnight + f.hour * 3600 + f.minute * 60 + f.second;
+        }
     }
     const std::optional<platform::TimeValue> exact = platform::MakeLocalTime(f);
     if (!exact) return 0;
     ok = true;
     const auto first = platform::MakeLocalTime({f.year, f.month, f.day, 0, 0, 0});
     const auto last = platform::MakeLocalTime({f.year, f.month, f.day, 23, 59, 59});
+    SENTENCE::DayCache& d = cache.dayCache_[cache.nextDay_++ % 4];
     d.year = f.year;
     d.month = f.month;
     d.day = f.day;
@@ -223,8 +233,12 @@ ChecksumResult SENTENCE::IsChecksumBad(int) const {
 }
 
 void SENTENCE::Begin(std::u16string_view address) {
-    text_.assign(u"$");
-    text_.append(address);
+    // Built aside, so an address that views the old text stays valid while copied.
+    std::u16string fresh;
+    fresh.reserve(address.size() + 1);
+    fresh.push_back(u'$');
+    fresh.append(address);
+    text_.swap(fresh);
     Index();
 }
 

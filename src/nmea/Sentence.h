@@ -27,8 +27,12 @@ public:
     const std::u16string& Text() const { return text_; }
 
     // Empty for a field that does not exist. Fields end at ',', '*', CR or LF.
-    std::u16string_view Field(int number) const;
-    int FieldCount() const { return static_cast<int>(starts_.size()); }
+    std::u16string_view Field(int number) const {
+        if (number < 0 || number >= fieldCount_) return {};
+        const std::uint32_t b = number == 0 ? (text_.empty() ? 0 : 1) : separators_[number - 1] + 1;
+        return std::u16string_view(text_.data() + b, separators_[number] - b);
+    }
+    int FieldCount() const { return fieldCount_; }
     // The first character of a field, 0 when the field is empty.
     char16_t FirstChar(int number) const;
 
@@ -75,19 +79,23 @@ private:
     void Index();
 
     std::u16string text_;
-    // starts_[n] is the index of field n's first character; ends_[n] one past its last.
-    std::vector<std::uint32_t> starts_;
-    std::vector<std::uint32_t> ends_;
+    // separators_[n] is the index of the separator that ends field n; the last field
+    // ends at the line end. Sized once to the longest line seen, never shrunk.
+    std::vector<std::uint32_t> separators_;
+    int fieldCount_ = 0;
     std::uint32_t lineEnd_ = 0;        // index of the first CR or LF, or the length
     std::uint32_t checksumStart_ = 0;  // one past the last '*' before the line end
     bool hasLineEnd_ = false;
     bool hasStar_ = false;
     std::uint8_t checksum_ = 0;
-    mutable struct DayCache {
+    // Days recently turned into times (the time fields' 1980 day and the date of RMC).
+    struct DayCache {
         int year = 0, month = 0, day = 0;
         platform::TimeValue midnight = 0;
         bool uniform = false;  // no clock change that day: seconds add to midnight
-    } dayCache_;
+    };
+    mutable DayCache dayCache_[4];
+    mutable unsigned nextDay_ = 0;
 
     friend platform::TimeValue LocalTimeOf(const SENTENCE& cache, const platform::CalendarTime&,
                                            bool& ok);

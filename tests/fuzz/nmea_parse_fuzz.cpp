@@ -1,0 +1,27 @@
+// libFuzzer entry: any bytes as one line through the dispatcher, as the keepers pass
+// it (with CR LF) and as it came.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "nmea/Nmea0183.h"
+#include "platform/Text.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static rq::NMEA0183 nmea;
+    std::u16string text =
+        rq::platform::FromAnsi(std::string_view(reinterpret_cast<const char*>(data), size));
+    nmea.SetSentence(text);
+    if (rq::RESPONSE* r = nmea.Parse()) {
+        rq::SENTENCE written;
+        r->Write(written);
+    }
+    text += u"\r\n";
+    nmea.SetSentence(text);
+    if (rq::RESPONSE* r = nmea.Parse()) {
+        rq::SENTENCE written;
+        r->Write(written);
+        (void)r->PlainEnglish();
+    }
+    return 0;
+}

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "geo/Unset.h"
+#include "nmea/NumberScan.h"
+#include "nmea/Sentence.h"
+#include "nmea/TestLines.h"
+
+using namespace rq;
+using rq::test::Crlf;
+using rq::test::Line;
+
+TEST(Sentence, FieldsSplitOnCommaAndStarAndStopAtTheLineEnd) {
+    SENTENCE s(Crlf("$GPGGA,123519,4807.038,N,,E*47"));
+    EXPECT_EQ(s.Field(0), u"GPGGA");
+    EXPECT_EQ(s.Field(1), u"123519");
+    EXPECT_EQ(s.Field(4), u"");
+    EXPECT_EQ(s.Field(5), u"E");
+    EXPECT_EQ(s.Field(6), u"47");  // the checksum digits are a field too
+    EXPECT_EQ(s.Field(7), u"");    // beyond the last field
+    EXPECT_EQ(s.Field(-1), u"");
+    EXPECT_EQ(s.Field(1000), u"");
+    EXPECT_EQ(s.NumberOfDataFields(), 5);
+
+    // Without a checksum the last field must not carry the CR LF.
+    SENTENCE bare(Crlf("$GPGLL,4916.45,N,12311.12,W,225444,A"));
+    EXPECT_EQ(bare.Field(6), u"A");
+    EXPECT_EQ(bare.Boolean(6), NmeaBoolean::True);
+
+    SENTENCE empty;
+    EXPECT_EQ(empty.Field(0), u"");
+    EXPECT_EQ(empty.ComputeChecksum(), 0);
+    EXPECT_EQ(empty.IsChecksumBad(0), ChecksumResult::Unknown);
+}
+
+TEST(Sentence, ChecksumAndChecksumField) {
+    struct Case {
+        const char* line;
+        ChecksumResult result;
+    } cases[] = {
+        {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n",
+         ChecksumResult::NotBad},
+        {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n",
+         ChecksumResult::Bad},
+        {"$GPRMC,205150.00,V,,,,,,,,,,,V*4a\r\n", ChecksumResult::NotBad},  // lowercase hex
+        {"$GPGSV,3,3,09,31,09,034,*7\r\n", ChecksumResult::Bad},            // one digit
+        {"$GPGGA,222449,3349.0337,S,01843.9282,E,1,07\r\n", ChecksumResult::Unknown},
+        {"$GPGGA,1*47", ChecksumResult::Unknown},  // no line end: no checksum field
+        {"$GPGGA,1*\r\n", ChecksumResult::Unknown},
+        {"$GPGGA,1*zz\r\n", ChecksumResult::Bad},  // unreadable hex
+        {"$GPGGA,1*0000000000000000000000000000047\r\n", ChecksumResult::Bad},
+    };
+    for (const Case& c : cases) {
+        SENTENCE s(Line(c.line));
+        EXPECT_EQ(s.IsChecksumBad(15), c.result) << c.line;
+    }
+    SENTENCE s(Crlf("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47"));
+    EXPECT_EQ(s.ComputeChecksum(), 0x47);
+    EXPECT_EQ(s.ChecksumField(), u"47");
+    SENTENCE star(Crlf("$A*B*12"));  // the last star before the line end counts
+    EXPECT_EQ(star.ChecksumField(), u"12");
+    EXPECT_EQ(star.ComputeChecksum(), 'A');
+    EXPECT_EQ(SENTENCE(Line("$")).ComputeChecksum(), 0);
+}
+
+TEST(Sentence, NumbersReadAsScanfDoes) {
+    struct Case {
+        const char* field;
+        double value;
+    } doubles[] = {
+        {"4807.038", 4807.038},
+        {"-30.1", -30.1},
+        {"000115.4", 115.4},
+        {"+2.5", 2.5},
+        {" 7", 7.0},
+        {".5", 0.5},
+        {"5.", 5.0},
+        {"1e3", 1000.0},
+        {"2.5E-1", 0.25},
+        {"12abc", 12.0},
+        {"0x10", 16.0},
+        {"0x1p4", 16.0},
+        {"0.000000123", 0.000000123},
+        {"12345678901234567890", 12345678901234567890.0},
+        {"3715.6616000001", 3715.6616000001},
+    };
+    for (const auto& c : doubles) {
+        SENTENCE s(Crlf(std::string("$GPXXX,") + c.field));
+        EXPECT_DOUBLE_EQ(s.Double(1), c.value) << c.field;
+    }
+    for (const char* f : {"", "abc", "-", ".", "+-1", "N", " "}) {
+        SENTENCE s(Crlf(std::string("$GPXXX,") + f));
+        EXPECT_TRUE(IsUnset(s.Double(1))) << f;
+    }
+    SENTENCE inf(Crlf("$GPXXX,inf,1e999,-1e999,1e-999,nan"));
+    EXPECT_TRUE(std::isinf(inf.Double(1)));
+    EXPECT_EQ(inf.Double(2), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(inf.Double(3), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(inf.Double(4), 0.0);
+    EXPECT_TRUE(std::isnan(inf.Double(5)));
+
+    struct IntCase {
+        const char* field;
+        int value;
+    } ints[] = {{"08", 8},
+                {"-5", -5},
+                {" 12", 12},
+                {"12.9", 12},
+                {"", 0},
+                {"x1", 0},
+                {"99999999999", 2147483647},
+                {"-99999999999", -2147483647 - 1}};
+    for (const auto& c : ints) {
+        SENTENCE s(Crlf(std::string("$GPXXX,") + c.field));
+        EXPECT_EQ(s.Integer(1), c.value) << c.field;
+    }
+}
+
+TEST(Sentence, CodedFields) {
+    SENTENCE s(Crlf("$GPXXX,A,V,X,N,S,E,W,L,R,B,M,W,R,P,Q,d,|,z,C,V,Z,AA"));
+    EXPECT_EQ(s.Boolean(1), NmeaBoolean::True);
+    EXPECT_EQ(s.Boolean(2), NmeaBoolean::False);
+    EXPECT_EQ(s.Boolean(3), NmeaBoolean::Unknown);
+    EXPECT_EQ(s.Boolean(22), NmeaBoolean::Unknown);
+    EXPECT_EQ(s.NorthOrSouth(4), NorthSouth::North);
+    EXPECT_EQ(s.NorthOrSouth(5), NorthSouth::South);
+    EXPECT_EQ(s.NorthOrSouth(6), NorthSouth::Unknown);
+    EXPECT_EQ(s.EastOrWest(6), EastWest::East);
+    EXPECT_EQ(s.EastOrWest(7), EastWest::West);
+    EXPECT_EQ(s.LeftOrRight(8), LeftRight::Left);
+    EXPECT_EQ(s.LeftOrRight(9), LeftRight::Right);
+    EXPECT_EQ(static_cast<int>(s.Reference(10)), 1);
+    EXPECT_EQ(static_cast<int>(s.Reference(11)), 2);
+    EXPECT_EQ(static_cast<int>(s.Reference(12)), 3);
+    EXPECT_EQ(static_cast<int>(s.Reference(13)), 4);
+    EXPECT_EQ(static_cast<int>(s.Reference(14)), 5);
+    EXPECT_EQ(static_cast<int>(s.Reference(15)), 0);
+    EXPECT_EQ(static_cast<int>(s.CommunicationsMode(16)), 100);
+    EXPECT_EQ(static_cast<int>(s.CommunicationsMode(17)), 124);
+    EXPECT_EQ(static_cast<int>(s.CommunicationsMode(18)), 0);
+    EXPECT_EQ(s.TransducerType(19), TransducerType::Temperature);
+    EXPECT_EQ(s.TransducerType(20), TransducerType::Volume);
+    EXPECT_EQ(s.TransducerType(21), TransducerType::Unknown);
+}
+
+TEST(Sentence, TimeFieldOnFirstJanuary1980) {
+    const platform::TimeValue base = *platform::MakeLocalTime({1980, 1, 1, 0, 0, 0});
+    struct Case {
+        const char* field;
+        platform::TimeValue expected;  // seconds after midnight, or -1 for 0
+    } cases[] = {
+        {"123519", 12 * 3600 + 35 * 60 + 19},
+        {"000000.00", 0},
+        {"235959.999", 23 * 3600 + 59 * 60 + 59},
+        {"240000", -1},
+        {"236000", -1},
+        {"235960", -1},
+        {"12351", -1},
+        {"", -1},
+    };
+    for (const Case& c : cases) {
+        SENTENCE s(Crlf(std::string("$GPGGA,") + c.field));
+        EXPECT_EQ(s.Time(1), c.expected < 0 ? 0 : base + c.expected) << c.field;
+    }
+}
+
+TEST(Sentence, ComposesFieldsAndChecksum) {
+    SENTENCE s;
+    s.Begin(u"GPXYZ");
+    s.AddText(u"abc").AddInteger(-12).AddDouble(4807.0384).AddDouble(kUnset);
+    s.Add(NorthSouth::South).Add(NmeaBoolean::True).Add(rq::Reference::WaterReferenced);
+    s.Add(CommunicationsMode::ArqTelex).Add(TransducerType::Pressure).Add(EastWest::Unknown);
+    s.Finish();
+    EXPECT_EQ(s.Text(), Line("$GPXYZ,abc,-12,4807.038,,S,A,W,s,P,*7A\r\n"));
+    EXPECT_EQ(s.IsChecksumBad(0), ChecksumResult::NotBad);
+}
+
+TEST(Sentence, AbsurdFieldsNeitherOverflowNorHang) {
+    std::string digits = "$GPXXX," + std::string(100000, '7') + "," + std::string(100000, '0') +
+                         "1," + "0." + std::string(100000, '0') + "5";
+    SENTENCE s(Crlf(digits));
+    EXPECT_TRUE(std::isinf(s.Double(1)));
+    EXPECT_EQ(s.Integer(1), 2147483647);
+    EXPECT_DOUBLE_EQ(s.Double(2), 1.0);
+    EXPECT_EQ(s.Double(3), 0.0);
+    SENTENCE commas(Crlf("$GPGSV" + std::string(10000, ',')));
+    EXPECT_EQ(commas.FieldCount(), 10001);
+    EXPECT_EQ(commas.Field(9999), u"");
+    EXPECT_EQ(commas.NumberOfDataFields(), 10000);
+}
