@@ -36,6 +36,7 @@ bool CKeeper::Start(platform::WindowHandle window, platform::ThreadPriority prio
     finishedEvent_.Reset();
     workerRecorded_ = true;
     WorkerFunction work = workerFunction_;
+    std::lock_guard<std::mutex> recording(startMutex_);
     thread_ = platform::Thread::Start([this, work] { work(*this); }, priority);
     if (!thread_) {
         workerRecorded_ = false;
@@ -76,6 +77,11 @@ bool CKeeper::IsRunning() {
     if (!running_.Lock(0)) return true;
     running_.Unlock();
     return false;
+}
+
+void CKeeper::DetachFromWorker() {
+    std::lock_guard<std::mutex> started(startMutex_);
+    selfDeleting_ = true;
 }
 
 void CKeeper::SignalFinished(bool ownsRunning) {

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "platform/Kernel.h"
@@ -46,8 +47,9 @@ protected:
     const std::vector<platform::WindowHandle>& Windows() const { return windows_; }
     // Subclass destructors call this first: the worker uses their members.
     void StopAndJoin();
-    // A worker about to delete its own keeper: the destructor must not join itself.
-    void DetachFromWorker() { selfDeleting_ = true; }
+    // A worker about to delete its own keeper: waits until Start has recorded the
+    // thread (the object must outlive that), and the destructor will not join itself.
+    void DetachFromWorker();
 
     WorkerFunction workerFunction_ = nullptr;
 
@@ -60,6 +62,7 @@ private:
     std::vector<platform::WindowHandle> windows_;
     platform::Mutex running_;
     bool selfDeleting_ = false;
+    std::mutex startMutex_;  // held while Start records the thread
 };
 
 }  // namespace rq

@@ -173,3 +173,32 @@ TEST(FileKeeperTest, SpeedAndWaits) {
 
 }  // namespace
 }  // namespace rq
+
+namespace rq {
+namespace {
+
+TEST(FileKeeperTest, DeletesItselfAtTheEnd) {
+    std::string path = WriteLog("selfdelete", {Gga("120000", "1"), Gga("120001", "2")});
+    platform::QueueWindow window;
+    for (int i = 0; i < 10; ++i) {
+        auto* player = new CFileKeeper(true);
+        ASSERT_TRUE(player->Open(path));
+        player->SetFast(true);
+        player->AttachWindow(window.Handle());
+        ASSERT_TRUE(player->Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal));
+        // From here on the player is the worker's; only its messages are looked at.
+        bool ended = false;
+        while (!ended &&
+               window.PumpOne(
+                   [&](platform::WindowMessage& m) { ended = m.wParam == kPositionSourceEnded; },
+                   5000)) {
+        }
+        EXPECT_TRUE(ended);
+    }
+    // The last worker may still be on its way out.
+    platform::Sleep(50);
+    std::remove(path.c_str());
+}
+
+}  // namespace
+}  // namespace rq
