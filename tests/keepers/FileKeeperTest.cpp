@@ -158,13 +158,30 @@ TEST(FileKeeperTest, SpeedAndWaits) {
     player.SetSpeed(-2.0f);
     EXPECT_EQ(player.GetSpeed(), 8.0f);
 
-    // A slow player stops at once, and a speed change reaches a running player.
-    std::string path = WriteLog("slow", {Gga("120000"), Gga("120001"), Gga("120002")});
+    // A speed change reaches a running player at its next wait, and a player in a
+    // long wait stops at once.
+    std::vector<std::string> seconds;
+    for (int i = 0; i < 50; ++i) {
+        char t[8];
+        std::snprintf(t, sizeof t, "1200%02d", i);
+        seconds.push_back(Gga(t));
+    }
+    std::string path = WriteLog("slow", seconds);
+    platform::QueueWindow window;
+    player.AttachWindow(window.Handle());
     ASSERT_TRUE(player.Open(path));
-    player.SetSpeed(1.0f / 3600.0f);  // an hour a second
-    ASSERT_TRUE(player.Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal));
-    platform::Sleep(20);
     player.SetSpeed(100.0f);
+    ASSERT_TRUE(player.Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal));
+    int fixes = 0;
+    auto count = [&](platform::WindowMessage& m) { fixes += PositionOf(m) != nullptr; };
+    while (fixes < 2 && window.PumpOne(count, 5000)) {
+    }
+    player.SetSpeed(1.0f / 3600.0f);  // an hour a second
+    int before = fixes;
+    while (window.PumpOne(count, 200)) {
+    }
+    EXPECT_LE(fixes - before, 1);  // the wait under way keeps the old speed
+    EXPECT_TRUE(player.IsRunning());
     EXPECT_TRUE(player.Stop(2000));
     EXPECT_FALSE(player.IsRunning());
     EXPECT_FALSE(player.Open(path + ".missing"));
