@@ -238,9 +238,9 @@ platform::TimeValue LocalTimeOf(const SENTENCE& cache, const platform::CalendarT
 platform::TimeValue SENTENCE::Time(int number) const {
     const std::u16string_view f = Field(number);
     if (f.size() < 6) return 0;
-    const int hours = nmea::ScanInteger(f.substr(0, 2));
-    const int minutes = nmea::ScanInteger(f.substr(2, 2));
-    const int seconds = nmea::ScanInteger(f.substr(4, 2));
+    const int hours = nmea::ScanPair(f.substr(0, 2));
+    const int minutes = nmea::ScanPair(f.substr(2, 2));
+    const int seconds = nmea::ScanPair(f.substr(4, 2));
     if (hours > 23 || minutes > 59 || seconds > 59) return 0;
     bool ok;
     return LocalTimeOf(*this, {1980, 1, 1, hours, minutes, seconds}, ok);
