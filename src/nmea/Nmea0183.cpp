@@ -51,7 +51,8 @@ RESPONSE* NMEA0183::Parse() {
     else
         mnemonic = address.size() > 3 ? address.substr(address.size() - 3) : address;
 
-    lastSentenceIdReceived.assign(mnemonic);
+    // Assignments are skipped when nothing changes: a receiver repeats itself.
+    if (lastSentenceIdReceived != mnemonic) lastSentenceIdReceived.assign(mnemonic);
 
     RESPONSE* decoder = Find(mnemonic);
     if (!decoder) {
@@ -63,8 +64,8 @@ RESPONSE* NMEA0183::Parse() {
         errorMessage = decoder->errorMessage;
         return nullptr;
     }
-    errorMessage.assign(u"No Error");
-    lastSentenceIdParsed.assign(decoder->mnemonic);
+    if (errorMessage != u"No Error") errorMessage.assign(u"No Error");
+    if (lastSentenceIdParsed != decoder->mnemonic) lastSentenceIdParsed.assign(decoder->mnemonic);
     const std::u16string& text = sentence_.Text();
     const std::u16string_view talker =
         text.size() > 2 ? std::u16string_view(text).substr(1, 2) : std::u16string_view();

@@ -12,6 +12,13 @@ namespace rq::nmea {
 bool ScanDouble(std::u16string_view text, double& value);
 // atoi: leading white space, sign, decimal digits; saturates at the int range.
 int ScanInteger(std::u16string_view text);
+// ScanInteger of two characters, with a shortcut for two digits (time and date pairs).
+inline int ScanPair(std::u16string_view pair) {
+    if (pair.size() == 2 && pair[0] >= u'0' && pair[0] <= u'9' && pair[1] >= u'0' &&
+        pair[1] <= u'9')
+        return (pair[0] - u'0') * 10 + (pair[1] - u'0');
+    return ScanInteger(pair);
+}
 // "%lx": leading white space, sign, optional "0x", hexadecimal digits. False when
 // no digit can be read; saturates at the 64-bit range.
 bool ScanHex(std::u16string_view text, std::uint64_t& value);

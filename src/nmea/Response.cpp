@@ -45,7 +45,8 @@ bool RESPONSE::BeginParse(const SENTENCE& sentence, int checksumField, bool requ
         return false;
     }
     const std::u16string_view address = sentence.Field(0);
-    if (mnemonic != u"P") talker.assign(address.substr(0, address.size() >= 2 ? 2 : 0));
+    const std::u16string_view id = address.substr(0, address.size() >= 2 ? 2 : 0);
+    if (mnemonic != u"P" && talker != id) talker.assign(id);
     return true;
 }
 

@@ -3,6 +3,10 @@
 #include <charconv>
 #include <cstdio>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "geo/Unset.h"
 #include "nmea/NumberScan.h"
 
@@ -23,6 +27,36 @@ void SENTENCE::Index() {
     std::uint32_t i = size > 0 ? 1 : 0;
     std::uint8_t sum = 0;
     hasStar_ = false;
+#if defined(__SSE2__)
+    // Eight characters at a time while none of them ends the checksummed part: the
+    // checksum is the low byte of the XOR of all lanes, commas come from a mask.
+    {
+        const __m128i comma = _mm_set1_epi16(u',');
+        const __m128i star = _mm_set1_epi16(u'*');
+        const __m128i cr = _mm_set1_epi16(u'\r');
+        const __m128i lf = _mm_set1_epi16(u'\n');
+        __m128i acc = _mm_setzero_si128();
+        while (i + 8 <= size) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i));
+            const __m128i stop =
+                _mm_or_si128(_mm_cmpeq_epi16(v, star),
+                             _mm_or_si128(_mm_cmpeq_epi16(v, cr), _mm_cmpeq_epi16(v, lf)));
+            if (_mm_movemask_epi8(stop)) break;
+            acc = _mm_xor_si128(acc, v);
+            unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, comma)));
+            while (mask) {
+                separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(mask)) / 2;
+                mask &= mask - 1;  // each character sets two mask bits
+                mask &= mask - 1;
+            }
+            i += 8;
+        }
+        acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 8));
+        acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 4));
+        acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 2));
+        sum ^= static_cast<std::uint8_t>(_mm_cvtsi128_si32(acc));
+    }
+#endif
     // Until the first '*' every character goes into the checksum. Commas are counted
     // without a branch: a sentence is a third commas, in no predictable pattern.
     for (; i < size; ++i) {
@@ -204,9 +238,9 @@ platform::TimeValue LocalTimeOf(const SENTENCE& cache, const platform::CalendarT
 platform::TimeValue SENTENCE::Time(int number) const {
     const std::u16string_view f = Field(number);
     if (f.size() < 6) return 0;
-    const int hours = nmea::ScanInteger(f.substr(0, 2));
-    const int minutes = nmea::ScanInteger(f.substr(2, 2));
-    const int seconds = nmea::ScanInteger(f.substr(4, 2));
+    const int hours = nmea::ScanPair(f.substr(0, 2));
+    const int minutes = nmea::ScanPair(f.substr(2, 2));
+    const int seconds = nmea::ScanPair(f.substr(4, 2));
     if (hours > 23 || minutes > 59 || seconds > 59) return 0;
     bool ok;
     return LocalTimeOf(*this, {1980, 1, 1, hours, minutes, seconds}, ok);

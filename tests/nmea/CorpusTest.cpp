@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "nmea/Nmea0183.h"
+#include "nmea/Sentence.h"
 #include "platform/Text.h"
 
 using namespace rq;
@@ -76,6 +77,33 @@ TEST(NmeaCorpus, EveryLogParsesWithoutFault) {
     }
     // The corpus is mostly good sentences; a collapse here means a broken dispatcher.
     EXPECT_GT(parsed, 10 * refused);
+}
+
+// The field table and checksum of every corpus line against a plain character walk.
+TEST(NmeaCorpus, FieldsAndChecksumsMatchAPlainSplit) {
+    const std::vector<std::string> logs = FilesOf(kCorpus, ".nmea");
+    if (logs.empty()) GTEST_SKIP() << "no corpus at " << kCorpus;
+    for (const std::string& log : logs) {
+        for (const std::string& line : Lines(ReadAll(log))) {
+            const std::u16string text = platform::FromAnsi(line) + u"\r\n";
+            SENTENCE s(text);
+            std::vector<std::u16string> fields(1);
+            unsigned char sum = 0;
+            bool summing = true;
+            for (std::size_t i = 1; i < text.size() && text[i] != u'\r' && text[i] != u'\n'; ++i) {
+                if (text[i] == u'*') summing = false;
+                if (summing) sum ^= static_cast<unsigned char>(text[i]);
+                if (text[i] == u',' || text[i] == u'*')
+                    fields.emplace_back();
+                else
+                    fields.back().push_back(text[i]);
+            }
+            ASSERT_EQ(s.FieldCount(), static_cast<int>(fields.size())) << line;
+            for (std::size_t f = 0; f < fields.size(); ++f)
+                ASSERT_EQ(s.Field(static_cast<int>(f)), fields[f]) << line;
+            ASSERT_EQ(s.ComputeChecksum(), text.size() < 2 ? 0 : sum) << line;
+        }
+    }
 }
 
 TEST(NmeaCorpus, HostileInputNeitherCrashesNorHangs) {

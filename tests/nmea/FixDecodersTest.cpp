@@ -1,6 +1,9 @@
 // Real sentences from the receiver logs of the shared corpus, with what they decode to.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+
 #include "geo/Unset.h"
 #include "nmea/Nmea0183.h"
 #include "nmea/TestLines.h"
@@ -265,4 +268,32 @@ TEST(FixDecoders, VtgGllZda) {
     EXPECT_EQ(z->month, 10);
     EXPECT_EQ(z->day, 25);
     EXPECT_EQ(nmea.plainEnglish, u"It is 22:24:49 UTC on 2010-10-25");
+}
+
+// The day cache behind the time values must not smooth over a clock change.
+TEST(FixDecoders, TimesOnADaylightSavingChangeDay) {
+    const char* old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
+    NMEA0183 nmea;
+    struct Case {
+        const char* line;
+        int day, hour, minute;
+    } cases[] = {
+        {"$GPRMC,013000,A,,,,,,,290320,,*2E", 29, 1, 30},  // before the change at 02:00
+        {"$GPRMC,033000,A,,,,,,,290320,,*2C", 29, 3, 30},  // after it
+        {"$GPRMC,120000,A,,,,,,,280320,,*2E", 28, 12, 0},
+    };
+    for (const Case& c : cases) {
+        nmea.SetSentence(test::Crlf(c.line));
+        const RMC* r = static_cast<const RMC*>(nmea.Parse());
+        ASSERT_NE(r, nullptr) << c.line << platform::ToUtf8(nmea.errorMessage);
+        EXPECT_EQ(r->time, At(2020, 3, c.day, c.hour, c.minute, 0)) << c.line;
+    }
+    if (old)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "geo/Unset.h"
+#include "nmea/BoundedSearch.h"
 #include "nmea/Manufacturer.h"
 #include "nmea/Nmea0183.h"
 #include "nmea/TalkerTable.h"
@@ -136,4 +139,23 @@ TEST(Nmea0183, TalkerAndManufacturerTables) {
     EXPECT_EQ(LookUpManufacturer(u"ZZZ"), u"");
     EXPECT_EQ(LookUpManufacturer(u""), u"");
     EXPECT_GT(ManufacturerCount(), 300);
+}
+
+TEST(Nmea0183, BoundedSearchFindsEveryKeyAndStopsOnMissingOnes) {
+    // Tables of every size up to 40 with keys "B", "D", "F", ...: present keys are
+    // found, keys before, between and after them are not, and nothing loops.
+    for (int count = 0; count <= 40; ++count) {
+        std::vector<std::u16string> keys;
+        for (int i = 0; i < count; ++i) keys.push_back(std::u16string(1, u'B' + 2 * i));
+        auto keyAt = [](const void* table, int i) -> std::u16string_view {
+            return (*static_cast<const std::vector<std::u16string>*>(table))[i];
+        };
+        for (int i = 0; i < count; ++i)
+            EXPECT_EQ(nmea::BoundedSearch(keys[i], count, &keys, keyAt), i) << count;
+        for (int i = 0; i <= count; ++i) {
+            const std::u16string missing(1, u'A' + 2 * i);
+            EXPECT_EQ(nmea::BoundedSearch(missing, count, &keys, keyAt), -1) << count;
+        }
+        EXPECT_EQ(nmea::BoundedSearch(u"BB", count, &keys, keyAt), -1) << count;
+    }
 }

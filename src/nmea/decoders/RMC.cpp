@@ -36,14 +36,14 @@ bool RMC::Parse(const SENTENCE& s) {
     if (date.size() == 6) {
         const std::u16string_view d = date;
         platform::CalendarTime c;
-        c.day = nmea::ScanInteger(d.substr(0, 2));
-        c.month = nmea::ScanInteger(d.substr(2, 2));
-        c.year = 2000 + nmea::ScanInteger(d.substr(4, 2));
+        c.day = nmea::ScanPair(d.substr(0, 2));
+        c.month = nmea::ScanPair(d.substr(2, 2));
+        c.year = 2000 + nmea::ScanPair(d.substr(4, 2));
         const std::u16string_view t = utcTime;
         if (t.size() >= 6) {
-            c.hour = nmea::ScanInteger(t.substr(0, 2));
-            c.minute = nmea::ScanInteger(t.substr(2, 2));
-            c.second = nmea::ScanInteger(t.substr(4, 2));
+            c.hour = nmea::ScanPair(t.substr(0, 2));
+            c.minute = nmea::ScanPair(t.substr(2, 2));
+            c.second = nmea::ScanPair(t.substr(4, 2));
         } else {
             c.hour = c.minute = c.second = 0;
         }
