@@ -48,6 +48,7 @@ public:
     const std::string& FilePath() const;
 
 private:
+    friend void OpenRegistry(const std::string& filePath);
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
