@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "friends/FriendList.h"
+#include "platform/TempFolder.h"
 #include "platform/Text.h"
 
 namespace rq {
@@ -91,6 +92,38 @@ TEST(FriendList, DeletesTheFirstFriendWithTheNumber) {
     EXPECT_FALSE(list.DeleteFriend(u"3"));
     EXPECT_FALSE(list.DeleteFriend(u" 1"));
     EXPECT_EQ(list.GetAt(5), nullptr);
+}
+
+}  // namespace
+}  // namespace rq
+
+namespace rq {
+namespace {
+
+TEST(FriendList, LoadAndSaveTheFile) {
+    testing::TempFolder dir;
+    const std::string path = dir / "friends.ini";
+    CFriendList list;
+    list.AddFriend(u"keep", u"me");
+    EXPECT_FALSE(list.Load(path));  // missing file: list unchanged
+    EXPECT_EQ(list.GetCount(), 1u);
+
+    testing::WriteText(path, std::string("0\0001\0;\0A\0;\0c\0h\0e\0c\0k\0e\0d\0\r\0\n\0", 30));
+    EXPECT_TRUE(list.Load(path));
+    EXPECT_EQ(Describe(list), "[01|A|x]");
+
+    list.AddFriend(u"02", u"B");
+    ASSERT_TRUE(list.Save(path));
+    EXPECT_EQ(testing::ReadText(path),
+              std::string("0\0001\0;\0A\0;\0c\0h\0e\0c\0k\0e\0d\0\n\0"
+                          "0\0002\0;\0B\0;\0u\0n\0c\0h\0e\0c\0k\0e\0d\0\n\0",
+                          56));
+    // A save that cannot happen leaves the previous file whole.
+    const std::string before = testing::ReadText(path);
+    EXPECT_FALSE(list.Save(dir / "no-such-folder/friends.ini"));
+    EXPECT_EQ(testing::ReadText(path), before);
+    CFriendList().Save(path);
+    EXPECT_EQ(testing::ReadText(path), "");
 }
 
 }  // namespace

@@ -210,3 +210,34 @@ TEST_F(WdpTest, FloodIsBoundedByTheSocketNotByUs) {
 
 }  // namespace
 }  // namespace rq::platform
+
+#include "platform/Registry.h"
+#include "platform/TempFolder.h"
+
+namespace rq::platform {
+namespace {
+
+TEST(WdpRegistry, SettingsAndDirectoryComeFromTheStore) {
+    testing::TempFolder dir;
+    RegistryStore store(dir / "r.reg");
+    WdpSettings empty = WdpSettingsFromRegistry(store);
+    EXPECT_EQ(empty.bindAddress, "127.0.0.1");
+    EXPECT_EQ(empty.ownNumber, u"");
+    EXPECT_FALSE(ResolveNumber(empty, u"+4917012345"));
+
+    store.SetText(kWdpKey, u"Bind Address", u" 127.0.0.7 ");
+    store.SetText(kWdpKey, u"Own Number", u"+4917099999");
+    store.SetText(kWdpDirectoryKey, u"+4917012345", u"127.0.0.8");
+    WdpSettings s = WdpSettingsFromRegistry(store);
+    EXPECT_EQ(s.bindAddress, "127.0.0.7");
+    EXPECT_EQ(s.ownNumber, u"+4917099999");
+    EXPECT_EQ(ResolveNumber(s, u"+4917012345"), std::optional<std::string>("127.0.0.8"));
+    EXPECT_EQ(ResolveNumber(s, u"127.0.0.9"), std::optional<std::string>("127.0.0.9"));
+    EXPECT_FALSE(ResolveNumber(s, u"0170"));
+    // Entries added later are seen: lookups go to the store.
+    store.SetText(kWdpDirectoryKey, u"0170", u"127.0.0.10");
+    EXPECT_EQ(ResolveNumber(s, u"0170"), std::optional<std::string>("127.0.0.10"));
+}
+
+}  // namespace
+}  // namespace rq::platform
