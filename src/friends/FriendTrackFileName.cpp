@@ -1,5 +1,6 @@
 #include "friends/FriendTrackFileName.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/Text.h"
@@ -44,7 +45,8 @@ std::string FriendTrackFileName(std::u16string_view ownerId) {
         if (name.size() <= kMaxEscapedBytes) keptUnits = i + 1;
     }
     if (ownerId.size() > 127 || name.size() > kMaxEscapedBytes) {
-        std::string shortName = FriendTrackFileName(ownerId.substr(0, keptUnits));
+        std::string shortName =
+            FriendTrackFileName(ownerId.substr(0, std::min<std::size_t>(keptUnits, 127)));
         shortName.resize(shortName.size() - 4);      // its ".trk"
         std::uint64_t hash = 0xcbf29ce484222325ull;  // FNV-1a over the units' bytes
         for (char16_t c : ownerId) {
