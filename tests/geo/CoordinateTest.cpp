@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "geo/Coordinate.h"
+#include "geo/Earth.h"
+
+using namespace rq;
+
+TEST(Coordinate, Validity) {
+    EXPECT_FALSE(CCoordinate().IsValid());
+    EXPECT_TRUE(CCoordinate(90, 180).IsValid());
+    EXPECT_TRUE(CCoordinate(-90, -180).IsValid());
+    EXPECT_FALSE(CCoordinate(90.0000001, 0).IsValid());
+    EXPECT_FALSE(CCoordinate(0, -180.0000001).IsValid());
+    EXPECT_FALSE(CCoordinate(0, kUnset).IsValid());
+    EXPECT_FALSE(CCoordinate(std::nan(""), 0).IsValid());
+}
+
+TEST(Coordinate, Normalize) {
+    struct Case {
+        double lat, lon, expectedLat, expectedLon;
+    };
+    const Case cases[] = {
+        {95, 10, 85, -170},     {-100, -170, -80, 10}, {0, 190, 0, -170},
+        {0, -180, 0, -180},     {0, 180, 0, 180},      {90, 0, 90, 0},
+        {0, -190, 0, 170},      {91, 179, 89, -1},     {0, 550, 0, 190},  // one wrap only
+        {-90.5, 0, -89.5, 180},
+    };
+    for (const Case& c : cases) {
+        CCoordinate p(c.lat, c.lon);
+        p.Normalize();
+        EXPECT_NEAR(p.m_lat.value, c.expectedLat, 1e-12) << c.lat << "," << c.lon;
+        EXPECT_NEAR(p.m_lon.value, c.expectedLon, 1e-12) << c.lat << "," << c.lon;
+    }
+}
+
+TEST(Coordinate, SamePositionAndOffset) {
+    CCoordinate p(48.1, 11.5);
+    EXPECT_TRUE(p.IsSamePosition(CCoordinate(48.1 + 5e-8, 11.5 - 5e-8)));
+    EXPECT_FALSE(p.IsSamePosition(CCoordinate(48.1, 11.5 + 2e-7)));
+    p.Offset(50, 175);  // no normalising
+    EXPECT_DOUBLE_EQ(p.m_lat.value, 98.1);
+    EXPECT_DOUBLE_EQ(p.m_lon.value, 186.5);
+    EXPECT_EQ(&p.GetLatitude(), &p.m_lat);
+    EXPECT_EQ(&static_cast<const CCoordinate&>(p).GetLongitude(), &p.m_lon);
+}
+
+TEST(Coordinate, ScaleCacheCopiesAndAssignment) {
+    CCoordinate a(0, 0);
+    a.FlatCourseFrom(CCoordinate(0, 1));
+    ASSERT_GT(a.lonScale, 0);
+    const double scale = a.lonScale;
+
+    const CCoordinate copy(a);
+    EXPECT_EQ(copy.lonScale, 0);
+    EXPECT_EQ(copy.m_lat.value, 0);
+
+    CCoordinate target(60, 10);
+    target.lonScale = 1234;
+    target = a;
+    EXPECT_EQ(target.lonScale, 1234);
+    EXPECT_EQ(target.m_lon.value, 0);
+
+    // Changing the values does not reset the scale.
+    a.Offset(60, 0);
+    a.Normalize();
+    a.m_lat.Set(45.0);
+    EXPECT_EQ(a.lonScale, scale);
+
+    // Moves return copies without a scale.
+    EXPECT_EQ(a.FlatMoved(CCourse(90, 10)).lonScale, 0);
+}
