@@ -1,5 +1,8 @@
 #include "friends/SendSms.h"
 
+#include "app/StringTable.h"
+#include "friends/FriendList.h"
+#include "platform/MessageBox.h"
 #include "platform/Wdp.h"
 
 namespace rq {
@@ -25,6 +28,19 @@ bool SendSms(std::u16string_view number, const std::uint8_t* message, std::size_
     if (!WapOpen(kWapLayerWdp, kSmsSendPort, &handle, nullptr)) return false;
     const bool sent = WapSend(handle, p);
     WapClose(handle);
+    return sent;
+}
+
+std::size_t SendToFriends(const std::vector<CFriendInfo*>& friends,
+                          const std::vector<std::uint8_t>& message, std::uint32_t failureMessage) {
+    WaitCursor wait;
+    std::size_t sent = 0;
+    for (const CFriendInfo* f : friends) {
+        if (SendSms(f->number, message.data(), message.size()))
+            ++sent;
+        else
+            ShowStringMessage(failureMessage, MessageIcon::Information, {f->number, f->name});
+    }
     return sent;
 }
 

@@ -11,6 +11,7 @@
 
 #include "friends/PositionMessage.h"
 #include "friends/SendSms.h"
+#include "platform/Owner.h"
 #include "platform/Text.h"
 #include "platform/Wdp.h"
 #include "tools/Json.h"
@@ -103,7 +104,9 @@ int SmsSend(const std::vector<std::string>& args) {
                 return UsageError(cmd, std::string(key) + " wants a whole number");
             *target = static_cast<int>(v);
         }
-        message = MakePositionMessage(r, FromUtf8(opt["--name"]), now);
+        // The device owner's name, as the application sends it, unless --name says otherwise.
+        const std::u16string name = opt.count("--name") ? FromUtf8(opt["--name"]) : GetOwnerName();
+        message = MakePositionMessage(r, name, now);
     } else {
         double lat = 0, lon = 0;
         if (!opt.count("--at") || !ParseLatLon(opt["--at"], lat, lon))
