@@ -108,16 +108,17 @@ TEST(FriendList, LoadAndSaveTheFile) {
     EXPECT_FALSE(list.Load(path));  // missing file: list unchanged
     EXPECT_EQ(list.GetCount(), 1u);
 
-    testing::WriteText(path, std::string("0\0001\0;\0A\0;\0c\0h\0e\0c\0k\0e\0d\0\r\0\n\0", 30));
+    auto asText = [](std::u16string_view t) {
+        auto b = Utf16(t);
+        return std::string(b.begin(), b.end());
+    };
+    testing::WriteText(path, asText(u"01;A;checked\r\n"));
     EXPECT_TRUE(list.Load(path));
     EXPECT_EQ(Describe(list), "[01|A|x]");
 
     list.AddFriend(u"02", u"B");
     ASSERT_TRUE(list.Save(path));
-    EXPECT_EQ(testing::ReadText(path),
-              std::string("0\0001\0;\0A\0;\0c\0h\0e\0c\0k\0e\0d\0\n\0"
-                          "0\0002\0;\0B\0;\0u\0n\0c\0h\0e\0c\0k\0e\0d\0\n\0",
-                          56));
+    EXPECT_EQ(testing::ReadText(path), asText(u"01;A;checked\n02;B;unchecked\n"));
     // A save that cannot happen leaves the previous file whole.
     const std::string before = testing::ReadText(path);
     EXPECT_FALSE(list.Save(dir / "no-such-folder/friends.ini"));
