@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "keepers/CommKeeper.h"
+#include "platform/PortMap.h"
+#include "platform/QueueWindow.h"
+#include "platform/Registry.h"
+#include "platform/Text.h"
+
+namespace rq {
+namespace {
+
+std::string Sentence(const std::string& body) {
+    unsigned sum = 0;
+    for (unsigned char c : body) sum ^= c;
+    char tail[8];
+    std::snprintf(tail, sizeof tail, "*%02X", sum);
+    return "$" + body + tail;
+}
+
+std::string Gga(const char* time, const char* alt) {
+    return Sentence(std::string("GPGGA,") + time + ",5130.1920,N,00009.1680,W,1,06,0.9," + alt +
+                    ",M,47.0,M,,") +
+           "\r\n";
+}
+
+// A receiver on the far side of a pseudo-terminal, and a keeper polling every 5 ms
+// on a tick count the test moves.
+class Receiver : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char name[128];
+        int slave = -1;
+        ASSERT_EQ(::openpty(&master_, &slave, name, nullptr, nullptr), 0);
+        ::close(slave);
+        path_ = name;
+        keeper_.SetTickSource([this] { return ticks_.load(); });
+        keeper_.SetPollInterval(5);
+        keeper_.AttachWindow(window_.Handle());
+        ASSERT_TRUE(keeper_.OpenPort(platform::FromUtf8(path_), 4800, 8, false, 0,
+                                     platform::kTwoStopBits, 10, 10, 10, 10, 10));
+        ASSERT_TRUE(keeper_.Start(platform::kNoWindow, platform::ThreadPriority::Normal));
+    }
+    void TearDown() override {
+        EXPECT_TRUE(keeper_.Stop(5000));
+        keeper_.ClosePort();
+        if (master_ >= 0) ::close(master_);
+    }
+    void Send(const std::string& bytes) {
+        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        // Several polls pass.
+        platform::Sleep(60);
+    }
+    // Codes received so far; fixes' altitudes in `altitudes`.
+    std::vector<std::uintptr_t> Drain(std::uint32_t waitMs = 0) {
+        std::vector<std::uintptr_t> codes;
+        while (window_.PumpOne(
+            [&](platform::WindowMessage& m) {
+                codes.push_back(m.wParam);
+                if (const CGpsPosition* fix = PositionOf(m)) altitudes_.push_back(fix->altitude);
+            },
+            codes.empty() ? waitMs : 0)) {
+        }
+        return codes;
+    }
+    void WaitEnded() {
+        for (int i = 0; i < 500 && keeper_.IsRunning(); ++i) platform::Sleep(5);
+        EXPECT_FALSE(keeper_.IsRunning());
+    }
+
+    int master_ = -1;
+    std::string path_;
+    std::atomic<std::uint32_t> ticks_{100000};
+    platform::QueueWindow window_;
+    CCommKeeper keeper_;
+    std::vector<double> altitudes_;
+};
+
+using Codes = std::vector<std::uintptr_t>;
+
+TEST_F(Receiver, CutsParsesAndPostsAtMostOnceASecond) {
+    std::string gga = Gga("140509", "12.5");
+    // Split across polls: nothing until the line end arrives.
+    Send("noise before $" + gga.substr(0, 20));
+    EXPECT_EQ(Drain(), Codes{});
+    Send(gga.substr(20));
+    EXPECT_EQ(Drain(1000), Codes{1});
+    EXPECT_EQ(altitudes_, std::vector<double>{12.5});
+
+    // Within the same second nothing more is posted.
+    Send(Gga("140510", "13"));
+    EXPECT_EQ(Drain(), Codes{});
+    // Two sentences in one poll, a second later: one post.
+    ticks_ += 1000;
+    Send(Gga("140511", "14") + Gga("140512", "15"));
+    EXPECT_EQ(Drain(1000), Codes{1});
+    EXPECT_EQ(altitudes_.back(), 14.0);
+
+    Send("$GPXXX,no checksum here\r\n");
+    EXPECT_EQ(Drain(), Codes{});
+    ticks_ += 1000;
+    Send(Gga("140513", "16"));
+    EXPECT_EQ(Drain(1000), Codes{1});
+    EXPECT_TRUE(keeper_.Stop(5000));
+    // After the worker is gone its record may be read: both of the pair were merged.
+    EXPECT_EQ(keeper_.Position().altitude, 16.0);
+}
+
+TEST_F(Receiver, SilenceIsALostConnection) {
+    Send(Gga("140509", "1"));
+    EXPECT_EQ(Drain(1000), Codes{1});
+    ticks_ += 30000;  // not more than the limit yet
+    platform::Sleep(30);
+    EXPECT_TRUE(keeper_.IsRunning());
+    ticks_ += 1;
+    EXPECT_EQ(Drain(2000), Codes{2});
+    WaitEnded();
+    EXPECT_TRUE(keeper_.Stop(0));
+    EXPECT_FALSE(keeper_.Port().IsOpen());
+    // It can be started again on a reopened port.
+    ASSERT_TRUE(keeper_.OpenPort(platform::FromUtf8(path_), 9600, 8, false, 0,
+                                 platform::kTwoStopBits, 10, 10, 10, 10, 10));
+    ASSERT_TRUE(keeper_.Start(platform::kNoWindow, platform::ThreadPriority::Normal));
+    Send(Gga("140510", "2"));
+    EXPECT_EQ(Drain(1000), Codes{1});
+}
+
+TEST_F(Receiver, HangUpIsALineError) {
+    Send(Gga("140509", "1"));
+    EXPECT_EQ(Drain(1000), Codes{1});
+    ::close(master_);
+    master_ = -1;
+    EXPECT_EQ(Drain(2000), Codes{2});
+    WaitEnded();
+    EXPECT_FALSE(keeper_.Port().IsOpen());
+}
+
+std::string TempPath(const char* name) {
+    return std::string(::testing::TempDir()) + "rq_rec_" + std::to_string(::getpid()) + "_" + name;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::string out;
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        char buf[4096];
+        std::size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+        std::fclose(f);
+    }
+    return out;
+}
+
+TEST_F(Receiver, RecordsTheBytesExactly) {
+    std::string path = TempPath("exact.nmea");
+    {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        std::fputs("old content that must go, and it is longer than what comes\n", f);
+        std::fclose(f);
+    }
+    ASSERT_TRUE(keeper_.StartRecording(path));
+    EXPECT_TRUE(keeper_.IsRecording());
+    EXPECT_FALSE(keeper_.StartRecording(path));  // already recording
+    std::string bytes =
+        "junk\x01\xff" + Gga("140509", "1") + std::string("\0zero$GP", 8) + Gga("140510", "2");
+    Send(bytes.substr(0, 30));
+    Send(bytes.substr(30));
+    EXPECT_TRUE(keeper_.StopRecording());
+    EXPECT_FALSE(keeper_.IsRecording());
+    EXPECT_EQ(ReadFile(path), bytes);
+    EXPECT_TRUE(keeper_.StopRecording());
+    // The recorder's file may be replaced while the keeper runs; a second recording
+    // to the same name empties it again.
+    ASSERT_TRUE(keeper_.StartRecording(path));
+    Send("abc");
+    EXPECT_TRUE(keeper_.StopRecording());
+    EXPECT_EQ(ReadFile(path), "abc");
+    EXPECT_FALSE(keeper_.StartRecording("/no/such/folder/x.nmea"));
+    std::remove(path.c_str());
+}
+
+TEST_F(Receiver, FullDiskStopsRecordingButNotParsing) {
+    std::string path = TempPath("full.nmea");
+    ASSERT_TRUE(keeper_.StartRecording(path));
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    Send(Gga("140509", "1"));  // 72 bytes fit
+    EXPECT_TRUE(keeper_.IsRecording());
+    ticks_ += 1000;
+    Send(Gga("140510", "2"));  // these do not
+    bool recordingAfter = keeper_.IsRecording();
+    ticks_ += 1000;
+    Send(Gga("140511", "3"));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(recordingAfter);
+    EXPECT_EQ(Drain(1000), (Codes{1, 1, 1}));
+    EXPECT_EQ(altitudes_, (std::vector<double>{1, 2, 3}));
+    EXPECT_TRUE(keeper_.IsRunning());
+    std::string recorded = ReadFile(path);
+    EXPECT_LE(recorded.size(), 100u);
+    EXPECT_EQ(recorded.substr(0, Gga("140509", "1").size()), Gga("140509", "1"));
+    std::remove(path.c_str());
+}
+
+TEST(CommKeeperTest, OpensThroughThePortMap) {
+    std::string reg =
+        std::string(::testing::TempDir()) + "rq_commmap_" + std::to_string(::getpid()) + ".reg";
+    std::remove(reg.c_str());
+    platform::OpenRegistry(reg);
+    int master = -1, slave = -1;
+    char name[128];
+    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+    ::close(slave);
+    ASSERT_TRUE(platform::SetPortMapping(u"COM3:", name));
+    CCommKeeper keeper;
+    EXPECT_TRUE(
+        keeper.OpenPort(u"COM3:", 38400, 8, false, 0, platform::kTwoStopBits, 10, 10, 10, 10, 10));
+    EXPECT_EQ(keeper.PortName(), u"COM3:");
+    // Open twice fails; an unmapped name fails.
+    EXPECT_FALSE(keeper.OpenPort(u"COM3:", 38400, 8, false, 0, 2, 10, 10, 10, 10, 10));
+    keeper.ClosePort();
+    EXPECT_FALSE(keeper.OpenPort(u"COM16:", 4800, 8, false, 0, 2, 10, 10, 10, 10, 10));
+    EXPECT_FALSE(keeper.OpenPort(u"COM3:", 1234, 8, false, 0, 2, 10, 10, 10, 10, 10));
+    EXPECT_FALSE(keeper.Port().IsOpen());
+    ::close(master);
+    std::remove(reg.c_str());
+}
+
+}  // namespace
+}  // namespace rq

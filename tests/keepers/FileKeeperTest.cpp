@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "keepers/FileKeeper.h"
+#include "platform/QueueWindow.h"
+
+namespace rq {
+namespace {
+
+std::string Sentence(const std::string& body) {
+    unsigned sum = 0;
+    for (unsigned char c : body) sum ^= c;
+    char tail[8];
+    std::snprintf(tail, sizeof tail, "*%02X", sum);
+    return "$" + body + tail;
+}
+
+std::string WriteLog(const char* name, const std::vector<std::string>& bodies,
+                     const std::string& eol = "\r\n") {
+    std::string path = std::string(::testing::TempDir()) + "rq_play_" + std::to_string(::getpid()) +
+                       "_" + name + ".nmea";
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    for (const std::string& b : bodies) {
+        std::string line = b.empty() || b[0] != 'G' ? b + eol : Sentence(b) + eol;
+        std::fwrite(line.data(), 1, line.size(), f);
+    }
+    std::fclose(f);
+    return path;
+}
+
+std::string Gga(const char* time, const char* alt = "35.0") {
+    return std::string("GPGGA,") + time + ",5130.1920,N,00009.1680,W,1,06,0.9," + alt +
+           ",M,47.0,M,,";
+}
+
+struct Played {
+    std::vector<double> altitudes;  // one per posted fix
+    int ended = 0;
+};
+
+// Plays the log fast to its end and collects what the window received.
+Played Play(const std::string& path, bool fast = true) {
+    platform::QueueWindow window;
+    CFileKeeper player;
+    Played out;
+    EXPECT_TRUE(player.Open(path)) << path;
+    player.SetFast(fast);
+    player.SetSpeed(100.0f);
+    player.AttachWindow(window.Handle());
+    EXPECT_TRUE(player.Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal));
+    while (out.ended == 0) {
+        if (!window.PumpOne(
+                [&](platform::WindowMessage& m) {
+                    if (const CGpsPosition* fix = PositionOf(m))
+                        out.altitudes.push_back(fix->altitude);
+                    else if (m.wParam == kPositionSourceEnded)
+                        ++out.ended;
+                },
+                5000))
+            break;
+    }
+    EXPECT_TRUE(player.Stop(5000));
+    EXPECT_FALSE(player.IsOpen());
+    return out;
+}
+
+TEST(FileKeeperTest, PostsOneFixPerSecondOfTheLog) {
+    const std::vector<std::string> log = {
+        "GPGSA,A,3,03,12,,,,,,,,,,,1.7,0.9,1.4",
+        Gga("140509", "1"),
+        "GPRMC,140509,A,5130.1920,N,00009.1680,W,2.72,70.0,150308,2.5,W",
+        "GPGSV,1,1,01,03,62,110,44",
+        Gga("140510", "2"),
+        Gga("140510", "3"),  // same second: no post between
+        "garbage line",
+        "GPGGA,140511,bad*00",  // bad checksum: skipped
+        Gga("235959", "4"),
+        Gga("000000", "5"),  // the clock wraps: a new second
+        "GPVTG,71.0,T,73.5,M,2.72,N,5.04,K",
+    };
+    struct Variant {
+        const char* name;
+        std::string eol;
+    } variants[] = {{"crlf", "\r\n"}, {"lf", "\n"}};
+    for (const Variant& v : variants) {
+        std::string path = WriteLog(v.name, log, v.eol);
+        Played p = Play(path);
+        // Each post carries its own second, the last one included.
+        EXPECT_EQ(p.altitudes, (std::vector<double>{1, 3, 4, 5})) << v.name;
+        EXPECT_EQ(p.ended, 1) << v.name;
+        std::remove(path.c_str());
+    }
+
+    std::string path = WriteLog("nofix", {"GPGSA,A,3,03,12,,,,,,,,,,,1.7,0.9,1.4",
+                                          "GPGSV,1,1,01,03,62,110,44", "GPVTG,71.0,T,,M,,N,,K"});
+    Played none = Play(path);
+    EXPECT_TRUE(none.altitudes.empty());
+    EXPECT_EQ(none.ended, 1);
+    std::remove(path.c_str());
+
+    path = WriteLog("empty", {});
+    EXPECT_TRUE(Play(path).altitudes.empty());
+    std::remove(path.c_str());
+
+    std::string demo = std::string(RQ_SOURCE_DIR) + "/samples/demo.nmea";
+    EXPECT_EQ(Play(demo).altitudes.size(), 240u);
+}
+
+TEST(FileKeeperTest, RepeatStartsAgainWithoutEnding) {
+    std::string path = WriteLog("repeat", {Gga("120000", "1"), Gga("120001", "2")});
+    platform::QueueWindow window;
+    CFileKeeper player;
+    ASSERT_TRUE(player.Open(path));
+    player.SetFast(true);
+    player.SetRepeat(true);
+    EXPECT_TRUE(player.GetRepeat());
+    player.AttachWindow(window.Handle());
+    ASSERT_TRUE(player.Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal));
+    std::vector<double> altitudes;
+    int ended = 0;
+    while (altitudes.size() < 7 && window.PumpOne(
+                                       [&](platform::WindowMessage& m) {
+                                           if (const CGpsPosition* fix = PositionOf(m))
+                                               altitudes.push_back(fix->altitude);
+                                           else if (m.wParam == kPositionSourceEnded)
+                                               ++ended;
+                                       },
+                                       5000)) {
+    }
+    EXPECT_EQ(ended, 0);
+    ASSERT_GE(altitudes.size(), 7u);
+    EXPECT_EQ(std::vector<double>(altitudes.begin(), altitudes.begin() + 5),
+              (std::vector<double>{1, 2, 1, 2, 1}));
+    EXPECT_TRUE(player.IsRunning());
+    EXPECT_TRUE(player.Stop(5000));
+    // Stopping ends the playback with code 3.
+    bool sawEnd = false;
+    while (window.PumpOne(
+        [&](platform::WindowMessage& m) { sawEnd |= m.wParam == kPositionSourceEnded; }, 0)) {
+    }
+    EXPECT_TRUE(sawEnd);
+    std::remove(path.c_str());
+}
+
+TEST(FileKeeperTest, SpeedAndWaits) {
+    EXPECT_EQ(CFileKeeper::WaitMsForSpeed(1.0f), 1000u);
+    EXPECT_EQ(CFileKeeper::WaitMsForSpeed(2.0f), 500u);
+    EXPECT_EQ(CFileKeeper::WaitMsForSpeed(32.0f), 31u);  // truncated
+    EXPECT_EQ(CFileKeeper::WaitMsForSpeed(100.0f), 10u);
+    CFileKeeper player;
+    EXPECT_EQ(player.GetSpeed(), 1.0f);
+    player.SetSpeed(8.0f);
+    player.SetSpeed(0.0f);  // refused
+    player.SetSpeed(-2.0f);
+    EXPECT_EQ(player.GetSpeed(), 8.0f);
+
+    // A slow player stops at once, and a speed change reaches a running player.
+    std::string path = WriteLog("slow", {Gga("120000"), Gga("120001"), Gga("120002")});
+    ASSERT_TRUE(player.Open(path));
+    player.SetSpeed(1.0f / 3600.0f);  // an hour a second
+    ASSERT_TRUE(player.Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal));
+    platform::Sleep(20);
+    player.SetSpeed(100.0f);
+    EXPECT_TRUE(player.Stop(2000));
+    EXPECT_FALSE(player.IsRunning());
+    EXPECT_FALSE(player.Open(path + ".missing"));
+    std::remove(path.c_str());
+}
+
+}  // namespace
+}  // namespace rq
