@@ -21,6 +21,12 @@ public:
     virtual int PollFd() const = 0;
     // Called after a wait found the object signalled: an auto-reset event resets here.
     virtual void Consume() {}
+    // Like Consume, but false when another waiter took the signal first (an auto-reset
+    // event wakes one waiter only); the wait then goes on.
+    virtual bool TryConsume() {
+        Consume();
+        return true;
+    }
 };
 
 // Auto-reset by default: a successful wait resets it.
@@ -37,6 +43,7 @@ public:
     bool Wait(std::uint32_t timeoutMs);
     int PollFd() const override;
     void Consume() override;
+    bool TryConsume() override;
 
 private:
     struct Impl;

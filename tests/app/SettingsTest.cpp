@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "app/AppTestSupport.h"
+#include "app/Settings.h"
+#include "app/SettingsTable.h"
+#include "platform/Registry.h"
+#include "platform/Text.h"
+
+namespace rq {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class SettingsTest : public test::AppTest {
+protected:
+    std::optional<platform::RegistryValue> Stored(std::u16string_view name) {
+        return platform::Registry().GetValue(kSettingsKey, name);
+    }
+};
+
+TEST_F(SettingsTest, FreshStoreGivesEveryDefault) {
+    const struct {
+        const char* name;
+        std::function<std::uint32_t()> get;
+        std::uint32_t expected;
+    } integers[] = {
+        {"Port", GetPort, 1},
+        {"Boudrate", GetBoudrate, 4800},
+        {"Track Position", GetTrackPosition, 1},
+        {"Last Navigation Status", GetLastNavigationStatus, 0},
+        {"Last View", GetLastView, 0},
+        {"Last Connection Status", GetLastConnectionStatus, 0},
+        {"TA Threshold", GetTaThreshold, 10},
+        {"TS Threshold", GetTsThreshold, 6},
+        {"Maximum Track Segments", GetMaximumTrackSegments, 5000},
+        {"Repeat Gps Log", GetRepeatGpsLog, 0},
+        {"Auto Record", GetAutoRecord, 0},
+        {"Show Poi", GetShowPoi, 1},
+        {"Show Position Message", GetShowPositionMessage, 1},
+        {"Show Track Info", GetShowTrackInfo, 1},
+        {"Vibrate On Message", GetVibrateOnMessage, 1},
+        {"Last Gps Info Page", GetLastGpsInfoPage, 0},
+        {"Unit Mode", GetUnitMode, 0},
+        {"Language Id", GetLanguageId, 0},
+    };
+    for (const auto& row : integers) EXPECT_EQ(row.get(), row.expected) << row.name;
+    EXPECT_EQ(GetLastNavigationName(), u"");
+    EXPECT_EQ(GetLastLoadedRoute(), u"");
+    EXPECT_EQ(GetLastLoadedPoi(), u"");
+    EXPECT_EQ(GetAppPath(), u"");
+
+    CCoordinate untouched(1.5, 2.5);
+    EXPECT_FALSE(GetLastMapPosition(untouched));
+    EXPECT_FALSE(GetLastNavigationPoint(untouched));
+    EXPECT_EQ(untouched.GetLatitude().value, 1.5);
+    EXPECT_EQ(untouched.GetLongitude().value, 2.5);
+    double scale = 7;
+    EXPECT_FALSE(GetLastMapScale(scale));
+    EXPECT_EQ(scale, 7);
+    float speed = 3;
+    EXPECT_FALSE(GetLogPlaySpeed(speed));
+    EXPECT_EQ(speed, 3);
+    // Reading alone stored nothing.
+    EXPECT_TRUE(platform::Registry().ValueNames(kSettingsKey).empty());
+}
+
+TEST_F(SettingsTest, EveryAccessCreatesTheKeyPath) {
+    std::vector<std::function<void()>> accesses = {
+        [] { GetPort(); },
+        [] { SetBoudrate(9600); },
+        [] { GetAppPath(); },
+        [] { SetLastLoadedPoi(u"a.poi"); },
+        [] {
+            CCoordinate c;
+            GetLastMapPosition(c);
+        },
+        [] { SetLastMapScale(2.0); },
+        [] {
+            float f;
+            GetLogPlaySpeed(f);
+        },
+        [] {
+            CCoordinate c;
+            std::u16string name;
+            std::uint32_t status;
+            GetNavigation(c, name, status);
+        },
+        [] { PlaySpeedItemChecked(1.0f); },
+        [] { DescribeSettings(); },
+    };
+    for (std::size_t i = 0; i < accesses.size(); ++i) {
+        platform::OpenRegistry(folder_.Path() + "fresh" + std::to_string(i) + ".reg");
+        accesses[i]();
+        for (std::u16string_view key : std::initializer_list<std::u16string_view>{
+                 u"HKEY_CURRENT_USER\\software", u"HKEY_CURRENT_USER\\software\\Roamquill PPC",
+                 u"HKEY_CURRENT_USER\\software\\Roamquill PPC\\Roamquill", kSettingsKey}) {
+            EXPECT_TRUE(platform::Registry().KeyExists(key)) << "access " << i;
+        }
+    }
+}
+
+TEST_F(SettingsTest, ValuesRoundTripWithTheirKinds) {
+    EXPECT_TRUE(SetPort(3));
+    EXPECT_TRUE(SetBoudrate(38400));
+    EXPECT_TRUE(SetLastLoadedRoute(u"r\u00e9sum\u00e9.trk"));
+    EXPECT_EQ(GetPort(), 3u);
+    EXPECT_EQ(GetBoudrate(), 38400u);
+    EXPECT_EQ(GetLastLoadedRoute(), u"r\u00e9sum\u00e9.trk");
+    // The value name is "Boudrate", a DWORD.
+    const auto baud = Stored(u"Boudrate");
+    ASSERT_TRUE(baud);
+    EXPECT_EQ(baud->kind, platform::RegistryKind::Integer);
+    EXPECT_FALSE(Stored(u"Baudrate"));
+    EXPECT_EQ(Stored(u"Last Loaded Route")->kind, platform::RegistryKind::Text);
+
+    // A value of the wrong kind reads as absent.
+    platform::Registry().SetText(kSettingsKey, u"Port", u"7");
+    EXPECT_EQ(GetPort(), 1u);
+    platform::Registry().SetInteger(kSettingsKey, u"App Path", 5);
+    EXPECT_EQ(GetAppPath(), u"");
+}
+
+TEST_F(SettingsTest, BinaryLayoutsAreLittleEndian) {
+    ASSERT_TRUE(SetLastMapPosition(CCoordinate(1.0, -2.0)));
+    EXPECT_EQ(Stored(u"Last Map Position")->binary,
+              (Bytes{0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 0, 0, 0, 0, 0, 0, 0x00, 0xC0}));
+    ASSERT_TRUE(SetLastNavigationPoint(CCoordinate(0.5, 0)));
+    EXPECT_EQ(Stored(u"Last Navigation Point")->binary,
+              (Bytes{0, 0, 0, 0, 0, 0, 0xE0, 0x3F, 0, 0, 0, 0, 0, 0, 0, 0}));
+    ASSERT_TRUE(SetLastMapScale(2.0));
+    EXPECT_EQ(Stored(u"Last Map Scale")->binary, (Bytes{0, 0, 0, 0, 0, 0, 0, 0x40}));
+    ASSERT_TRUE(SetLogPlaySpeed(4.0f));
+    EXPECT_EQ(Stored(u"Log Play Speed")->binary, (Bytes{0, 0, 0x80, 0x40}));
+
+    CCoordinate position;
+    ASSERT_TRUE(GetLastMapPosition(position));
+    EXPECT_EQ(position.GetLatitude().value, 1.0);
+    EXPECT_EQ(position.GetLongitude().value, -2.0);
+    double scale = 0;
+    ASSERT_TRUE(GetLastMapScale(scale));
+    EXPECT_EQ(scale, 2.0);
+    float speed = 0;
+    ASSERT_TRUE(GetLogPlaySpeed(speed));
+    EXPECT_EQ(speed, 4.0f);
+
+    // Values of another size (a hand-edited or foreign store) are absent, never read
+    // partly; the destination keeps what it held.
+    platform::Registry().SetBinary(kSettingsKey, u"Last Map Position", Bytes(8, 0));
+    platform::Registry().SetBinary(kSettingsKey, u"Last Map Scale", Bytes(16, 0));
+    platform::Registry().SetBinary(kSettingsKey, u"Log Play Speed", Bytes(8, 0));
+    CCoordinate kept(3, 4);
+    EXPECT_FALSE(GetLastMapPosition(kept));
+    EXPECT_EQ(kept.GetLatitude().value, 3);
+    EXPECT_FALSE(GetLastMapScale(scale));
+    EXPECT_FALSE(GetLogPlaySpeed(speed));
+    EXPECT_EQ(scale, 2.0);
+}
+
+TEST_F(SettingsTest, NavigationGroup) {
+    CCoordinate point(9, 9);
+    std::u16string name = u"old";
+    std::uint32_t status = 7;
+    // Name and status without the point: the getter fails and changes nothing.
+    SetLastNavigationName(u"Home");
+    SetLastNavigationStatus(1);
+    EXPECT_FALSE(GetNavigation(point, name, status));
+    EXPECT_EQ(point.GetLatitude().value, 9);
+    EXPECT_EQ(name, u"old");
+    EXPECT_EQ(status, 7u);
+
+    EXPECT_TRUE(SetNavigation(CCoordinate(47.25, 8.5), u"Summit", 1));
+    ASSERT_TRUE(GetNavigation(point, name, status));
+    EXPECT_EQ(point.GetLatitude().value, 47.25);
+    EXPECT_EQ(point.GetLongitude().value, 8.5);
+    EXPECT_EQ(name, u"Summit");
+    EXPECT_EQ(status, 1u);
+
+    // The point alone: empty name, status 0.
+    platform::Registry().DeleteValue(kSettingsKey, u"Last Navigation Name");
+    platform::Registry().DeleteValue(kSettingsKey, u"Last Navigation Status");
+    ASSERT_TRUE(GetNavigation(point, name, status));
+    EXPECT_EQ(name, u"");
+    EXPECT_EQ(status, 0u);
+}
+
+TEST_F(SettingsTest, ExitBatchStoresEveryValue) {
+    ExitSettings values;
+    values.mapScale = 0.125;
+    values.mapCenter = CCoordinate(10, 20);
+    values.navigationPoint = CCoordinate(-30, 40);
+    values.navigationName = u"Target";
+    values.navigationStatus = 1;
+    values.gpsInfoPage = 2;
+    values.showPoi = 0;
+    values.showPositionMessage = 0;
+    values.showTrackInfo = 0;
+    values.vibrateOnMessage = 0;
+    values.unitMode = 2;
+    EXPECT_TRUE(WriteExitSettings(values));
+    double scale = 0;
+    ASSERT_TRUE(GetLastMapScale(scale));
+    EXPECT_EQ(scale, 0.125);
+    CCoordinate center;
+    ASSERT_TRUE(GetLastMapPosition(center));
+    EXPECT_EQ(center.GetLongitude().value, 20);
+    CCoordinate target;
+    std::u16string name;
+    std::uint32_t status = 0;
+    ASSERT_TRUE(GetNavigation(target, name, status));
+    EXPECT_EQ(target.GetLatitude().value, -30);
+    EXPECT_EQ(name, u"Target");
+    EXPECT_EQ(status, 1u);
+    EXPECT_EQ(GetLastGpsInfoPage(), 2u);
+    EXPECT_EQ(GetShowPoi(), 0u);
+    EXPECT_EQ(GetShowPositionMessage(), 0u);
+    EXPECT_EQ(GetShowTrackInfo(), 0u);
+    EXPECT_EQ(GetVibrateOnMessage(), 0u);
+    EXPECT_EQ(GetUnitMode(), 2u);
+}
+
+TEST_F(SettingsTest, PlaySpeedChecks) {
+    for (const PlaySpeedItem& item : kPlaySpeedItems) {
+        EXPECT_FALSE(PlaySpeedItemChecked(item.factor)) << item.command;
+    }
+    const struct {
+        float stored;
+        std::uint32_t checked;  // 0: none
+    } cases[] = {{4.0f, 32778},   {4.0009f, 32778}, {3.998f, 0}, {1.0f, 32776},
+                 {100.0f, 32782}, {2.5f, 0},        {-4.0f, 0}};
+    for (const auto& c : cases) {
+        SetLogPlaySpeed(c.stored);
+        for (const PlaySpeedItem& item : kPlaySpeedItems) {
+            const std::optional<bool> checked = PlaySpeedItemChecked(item.factor);
+            ASSERT_TRUE(checked.has_value());
+            EXPECT_EQ(*checked, item.command == c.checked) << c.stored << " " << item.command;
+        }
+    }
+}
+
+TEST_F(SettingsTest, DescriptionTable) {
+    std::vector<SettingDescription> rows = DescribeSettings();
+    ASSERT_EQ(rows.size(), 26u);
+    int absent = 0;
+    for (const SettingDescription& row : rows) {
+        if (!row.present) ++absent;
+    }
+    EXPECT_EQ(absent, 26);
+    EXPECT_EQ(rows[1].definition->name, std::u16string_view(u"Boudrate"));
+    EXPECT_EQ(rows[1].integer, 4800u);
+
+    std::string error;
+    EXPECT_TRUE(SetSettingFromText(u"port", u"4", error));
+    EXPECT_TRUE(SetSettingFromText(u"Last Loaded Poi", u" a b.poi", error));
+    EXPECT_TRUE(SetSettingFromText(u"TA Threshold", u"4294967295", error));
+    SetLogPlaySpeed(8.0f);
+    for (const char16_t* bad : {u"Nope", u"Log Play Speed", u"Last Map Position"}) {
+        EXPECT_FALSE(SetSettingFromText(bad, u"1", error));
+        EXPECT_FALSE(error.empty());
+    }
+    for (const char16_t* bad : {u"", u"x", u"12x", u"4294967296", u"1.5"}) {
+        EXPECT_FALSE(SetSettingFromText(u"Port", bad, error)) << platform::ToUtf8(bad);
+    }
+    EXPECT_EQ(GetPort(), 4u);
+    EXPECT_EQ(GetLastLoadedPoi(), u" a b.poi");
+    EXPECT_EQ(GetTaThreshold(), 4294967295u);
+    rows = DescribeSettings();
+    EXPECT_TRUE(rows[0].present);
+    EXPECT_EQ(rows[0].integer, 4u);
+    const SettingDescription& speed = rows[8];
+    EXPECT_TRUE(speed.present);
+    ASSERT_EQ(speed.numbers.size(), 1u);
+    EXPECT_EQ(speed.numbers[0], 8.0);
+}
+
+}  // namespace
+}  // namespace rq

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/AppTestSupport.h"
+
+namespace rq {
+namespace {
+
+// Runs roamquill-tool over the registry file `registry`; standard output by lines.
+std::vector<std::string> RunTool(const std::string& registry, const std::string& args,
+                                 int& status) {
+    const std::string command = "ROAMQUILL_REGISTRY='" + registry +
+                                "' '" RQ_BINARY_DIR "/roamquill-tool' settings " + args +
+                                " 2>/dev/null";
+    std::vector<std::string> lines;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return lines;
+    std::string line;
+    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line.push_back(static_cast<char>(c));
+        }
+    }
+    status = pclose(pipe);
+    return lines;
+}
+
+TEST(SettingsCommand, EmptyRegistryAndSet) {
+    if (!std::filesystem::exists(RQ_BINARY_DIR "/roamquill-tool")) GTEST_SKIP();
+    test::TempFolder folder;
+    const std::string registry = folder.Path() + "registry.reg";
+    int status = -1;
+    std::vector<std::string> lines = RunTool(registry, "", status);
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(lines.size(), 26u);
+    int absent = 0;
+    for (const std::string& line : lines) {
+        EXPECT_NE(line.find("\"present\":false"), std::string::npos) << line;
+        if (line.find("\"kind\":\"binary\"") != std::string::npos) {
+            EXPECT_NE(line.find("\"default\":null"), std::string::npos) << line;
+            ++absent;
+        }
+    }
+    EXPECT_EQ(absent, 4);
+    EXPECT_EQ(lines[1], R"({"name":"Boudrate","kind":"integer","present":false,"default":4800})");
+    EXPECT_EQ(lines[8],
+              R"({"name":"Log Play Speed","kind":"binary","present":false,"default":null})");
+
+    lines = RunTool(registry, "--set 'Unit Mode=2' --set 'App Path=/opt/rq/'", status);
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(lines.size(), 26u);
+    EXPECT_EQ(
+        lines[23],
+        R"({"name":"App Path","kind":"text","present":true,"value":"/opt/rq/","default":""})");
+    EXPECT_EQ(lines[24],
+              R"({"name":"Unit Mode","kind":"integer","present":true,"value":2,"default":0})");
+
+    for (const char* bad :
+         {"--set 'Last Map Scale=1'", "--set Nope=1", "--set Port=x", "--set Port", "--bogus"}) {
+        RunTool(registry, bad, status);
+        EXPECT_NE(status, 0) << bad;
+    }
+}
+
+}  // namespace
+}  // namespace rq
