@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <string>
 
-namespace rq::test {
+#include "platform/Files.h"
+
+namespace rq::tracktest {
 
 class TempFolder {
 public:
@@ -26,4 +28,18 @@ private:
     std::string path_;
 };
 
-}  // namespace rq::test
+// Makes `folder` the program folder until the scope ends.
+class ProgramFolderScope {
+public:
+    explicit ProgramFolderScope(const std::string& folder) : previous_(platform::ProgramFolder()) {
+        platform::SetProgramFolder(folder);
+    }
+    ~ProgramFolderScope() { platform::SetProgramFolder(previous_); }
+    ProgramFolderScope(const ProgramFolderScope&) = delete;
+    ProgramFolderScope& operator=(const ProgramFolderScope&) = delete;
+
+private:
+    std::string previous_;
+};
+
+}  // namespace rq::tracktest
