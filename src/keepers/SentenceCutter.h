@@ -1,0 +1,28 @@
+// Cuts NMEA sentences out of the text a port delivers: from a "$" up to, not
+// including, the next CR or LF. Text that can never become a sentence is not kept.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace rq {
+
+class CSentenceCutter {
+public:
+    // Longest unfinished sentence kept; a receiver at the wrong baud rate sends "$"
+    // without line ends, and the buffer must not grow without end.
+    static constexpr std::size_t kMaxPending = 4096;
+
+    // Appends bytes converted from the ANSI code page, up to the first zero byte.
+    void Append(const char* bytes, std::size_t count);
+    // The next complete sentence, and removes it with everything before it; the CR
+    // or LF that ended it stays and is passed over by the next search.
+    bool Cut(std::u16string& sentence);
+    void Clear() { buffer_.clear(); }
+    const std::u16string& Pending() const { return buffer_; }
+
+private:
+    std::u16string buffer_;
+};
+
+}  // namespace rq

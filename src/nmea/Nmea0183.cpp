@@ -1,0 +1,83 @@
+#include "nmea/Nmea0183.h"
+
+#include <utility>
+
+#include "nmea/BoundedSearch.h"
+#include "nmea/DecoderSet.h"
+#include "nmea/TalkerTable.h"
+
+namespace rq {
+
+namespace {
+std::u16string_view MnemonicAt(const void* table, int index) {
+    return static_cast<RESPONSE* const*>(table)[index]->mnemonic;
+}
+}  // namespace
+
+NMEA0183::NMEA0183() : decoders_(std::make_unique<DecoderSet>()) {
+    decoders_->ForEachDispatched([this](RESPONSE& r) { table_.push_back(&r); });
+    // Adjacent swaps until a pass makes none.
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (std::size_t i = 1; i < table_.size(); ++i) {
+            if (table_[i]->mnemonic < table_[i - 1]->mnemonic) {
+                std::swap(table_[i], table_[i - 1]);
+                swapped = true;
+            }
+        }
+    }
+    for (RESPONSE* r : table_) r->SetContainer(this);
+}
+
+NMEA0183::~NMEA0183() = default;
+
+void NMEA0183::SetSentence(std::u16string_view text) {
+    sentence_.Assign(text);
+}
+
+bool NMEA0183::IsGood() const {
+    const std::u16string& t = sentence_.Text();
+    return t.size() >= 3 && t[0] == u'$' && t[t.size() - 2] == u'\r' && t[t.size() - 1] == u'\n';
+}
+
+RESPONSE* NMEA0183::Find(std::u16string_view mnemonic) const {
+    const int i =
+        nmea::BoundedSearch(mnemonic, static_cast<int>(table_.size()), table_.data(), &MnemonicAt);
+    return i < 0 ? nullptr : table_[i];
+}
+
+RESPONSE* NMEA0183::Parse() {
+    if (!IsGood()) return nullptr;
+    const std::u16string_view address = sentence_.Field(0);
+    std::u16string_view mnemonic;
+    if (!address.empty() && address[0] == u'P')
+        mnemonic = u"P";
+    else
+        mnemonic = address.size() > 3 ? address.substr(address.size() - 3) : address;
+
+    errorMessage.assign(mnemonic);
+    errorMessage.append(u" is an unknown type of sentence");
+    lastSentenceIdReceived.assign(mnemonic);
+
+    RESPONSE* decoder = Find(mnemonic);
+    if (!decoder) return nullptr;
+    if (!decoder->Parse(sentence_)) {
+        errorMessage = decoder->errorMessage;
+        return nullptr;
+    }
+    errorMessage.assign(u"No Error");
+    lastSentenceIdParsed.assign(decoder->mnemonic);
+    const std::u16string& text = sentence_.Text();
+    const std::u16string_view talker =
+        text.size() > 2 ? std::u16string_view(text).substr(1, 2) : std::u16string_view();
+    // Receivers repeat one talker, so the table is only consulted when it changes.
+    if (talker != talkerId || expandedTalkerId.empty()) {
+        talkerId.assign(talker);
+        expandedTalkerId = ExpandTalkerId(talkerId);
+    }
+    plainEnglish.clear();
+    decoder->AppendPlainEnglish(plainEnglish);
+    return decoder;
+}
+
+}  // namespace rq

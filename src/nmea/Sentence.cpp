@@ -1,0 +1,305 @@
+#include "nmea/Sentence.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "geo/Unset.h"
+#include "nmea/NumberScan.h"
+
+namespace rq {
+
+void SENTENCE::Assign(std::u16string_view text) {
+    text_.assign(text.data(), text.size());
+    Index();
+}
+
+// One pass finds the line end, the field bounds, the checksum and the checksum field.
+void SENTENCE::Index() {
+    starts_.clear();
+    ends_.clear();
+    const std::uint32_t size = static_cast<std::uint32_t>(text_.size());
+    const char16_t* t = text_.data();
+    std::uint32_t i = size > 0 ? 1 : 0;
+    std::uint8_t sum = 0;
+    bool summing = true;
+    hasStar_ = false;
+    starts_.push_back(i);
+    for (; i < size; ++i) {
+        const char16_t c = t[i];
+        if (c == u'\r' || c == u'\n') break;
+        if (c == u',' || c == u'*') {
+            ends_.push_back(i);
+            starts_.push_back(i + 1);
+            if (c == u'*') {
+                summing = false;
+                hasStar_ = true;
+                checksumStart_ = i + 1;
+            }
+        }
+        if (summing) sum ^= static_cast<std::uint8_t>(c);
+    }
+    ends_.push_back(i);
+    lineEnd_ = i;
+    hasLineEnd_ = i < size;
+    checksum_ = size < 2 ? 0 : sum;
+}
+
+std::u16string_view SENTENCE::Field(int number) const {
+    if (number < 0 || number >= static_cast<int>(starts_.size())) return {};
+    const std::uint32_t b = starts_[number];
+    return std::u16string_view(text_.data() + b, ends_[number] - b);
+}
+
+char16_t SENTENCE::FirstChar(int number) const {
+    if (number < 0 || number >= static_cast<int>(starts_.size())) return 0;
+    return starts_[number] < ends_[number] ? text_[starts_[number]] : 0;
+}
+
+double SENTENCE::Double(int number) const {
+    double value;
+    return nmea::ScanDouble(Field(number), value) ? value : kUnset;
+}
+
+int SENTENCE::Integer(int number) const {
+    return nmea::ScanInteger(Field(number));
+}
+
+namespace {
+char16_t Single(std::u16string_view f) {
+    return f.size() == 1 ? f[0] : 0;
+}
+}  // namespace
+
+NmeaBoolean SENTENCE::Boolean(int number) const {
+    switch (Single(Field(number))) {
+        case u'A':
+            return NmeaBoolean::True;
+        case u'V':
+            return NmeaBoolean::False;
+        default:
+            return NmeaBoolean::Unknown;
+    }
+}
+
+NorthSouth SENTENCE::NorthOrSouth(int number) const {
+    switch (Single(Field(number))) {
+        case u'N':
+            return NorthSouth::North;
+        case u'S':
+            return NorthSouth::South;
+        default:
+            return NorthSouth::Unknown;
+    }
+}
+
+EastWest SENTENCE::EastOrWest(int number) const {
+    switch (Single(Field(number))) {
+        case u'E':
+            return EastWest::East;
+        case u'W':
+            return EastWest::West;
+        default:
+            return EastWest::Unknown;
+    }
+}
+
+LeftRight SENTENCE::LeftOrRight(int number) const {
+    switch (Single(Field(number))) {
+        case u'L':
+            return LeftRight::Left;
+        case u'R':
+            return LeftRight::Right;
+        default:
+            return LeftRight::Unknown;
+    }
+}
+
+rq::Reference SENTENCE::Reference(int number) const {
+    switch (Single(Field(number))) {
+        case u'B':
+            return Reference::BottomTrackingLog;
+        case u'M':
+            return Reference::ManuallyEntered;
+        case u'W':
+            return Reference::WaterReferenced;
+        case u'R':
+            return Reference::RadarTrackingOfFixedTarget;
+        case u'P':
+            return Reference::PositioningSystemGroundReference;
+        default:
+            return Reference::Unknown;
+    }
+}
+
+rq::CommunicationsMode SENTENCE::CommunicationsMode(int number) const {
+    const char16_t c = Single(Field(number));
+    switch (c) {
+        case u'd':
+        case u'e':
+        case u'm':
+        case u'o':
+        case u'q':
+        case u's':
+        case u'w':
+        case u'x':
+        case u'{':
+        case u'|':
+            return static_cast<rq::CommunicationsMode>(c);
+        default:
+            return CommunicationsMode::Unknown;
+    }
+}
+
+rq::TransducerType SENTENCE::TransducerType(int number) const {
+    const char16_t c = Single(Field(number));
+    switch (c) {
+        case u'A':
+        case u'C':
+        case u'D':
+        case u'F':
+        case u'H':
+        case u'N':
+        case u'P':
+        case u'R':
+        case u'T':
+        case u'V':
+            return static_cast<rq::TransducerType>(c);
+        default:
+            return TransducerType::Unknown;
+    }
+}
+
+platform::TimeValue LocalTimeOf(const SENTENCE& cache, const platform::CalendarTime& f, bool& ok) {
+    SENTENCE::DayCache& d = cache.dayCache_;
+    ok = false;
+    if (f.hour < 0 || f.hour > 23 || f.minute < 0 || f.minute > 59 || f.second < 0 || f.second > 59)
+        return 0;
+    if (d.uniform && d.year == f.year && d.month == f.month && d.day == f.day) {
+        ok = true;
+        return d.midnight + f.hour * 3600 + f.minute * 60 + f.second;
+    }
+    const std::optional<platform::TimeValue> exact = platform::MakeLocalTime(f);
+    if (!exact) return 0;
+    ok = true;
+    const auto first = platform::MakeLocalTime({f.year, f.month, f.day, 0, 0, 0});
+    const auto last = platform::MakeLocalTime({f.year, f.month, f.day, 23, 59, 59});
+    d.year = f.year;
+    d.month = f.month;
+    d.day = f.day;
+    d.uniform = first && last && *last - *first == 86399;
+    d.midnight = first ? *first : 0;
+    return *exact;
+}
+
+platform::TimeValue SENTENCE::Time(int number) const {
+    const std::u16string_view f = Field(number);
+    if (f.size() < 6) return 0;
+    const int hours = nmea::ScanInteger(f.substr(0, 2));
+    const int minutes = nmea::ScanInteger(f.substr(2, 2));
+    const int seconds = nmea::ScanInteger(f.substr(4, 2));
+    if (hours > 23 || minutes > 59 || seconds > 59) return 0;
+    bool ok;
+    return LocalTimeOf(*this, {1980, 1, 1, hours, minutes, seconds}, ok);
+}
+
+std::u16string_view SENTENCE::ChecksumField() const {
+    if (!hasLineEnd_ || !hasStar_) return {};
+    return std::u16string_view(text_.data() + checksumStart_, lineEnd_ - checksumStart_);
+}
+
+int SENTENCE::NumberOfDataFields() const {
+    int count = 0;
+    for (std::size_t i = 1; i < text_.size() && text_[i] != u'*'; ++i)
+        if (text_[i] == u',') ++count;
+    return count;
+}
+
+ChecksumResult SENTENCE::IsChecksumBad(int) const {
+    const std::u16string_view field = ChecksumField();
+    if (field.empty()) return ChecksumResult::Unknown;
+    std::uint64_t value;
+    if (!nmea::ScanHex(field, value)) value = kUnset32;
+    return value == checksum_ ? ChecksumResult::NotBad : ChecksumResult::Bad;
+}
+
+void SENTENCE::Begin(std::u16string_view address) {
+    text_.assign(u"$");
+    text_.append(address);
+    Index();
+}
+
+SENTENCE& SENTENCE::AddText(std::u16string_view text) {
+    text_.push_back(u',');
+    text_.append(text);
+    Index();
+    return *this;
+}
+
+namespace {
+void AppendAscii(std::u16string& out, const char* s, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) out.push_back(static_cast<unsigned char>(s[i]));
+}
+}  // namespace
+
+SENTENCE& SENTENCE::AddInteger(int value) {
+    char buffer[16];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
+    text_.push_back(u',');
+    AppendAscii(text_, buffer, static_cast<std::size_t>(r.ptr - buffer));
+    Index();
+    return *this;
+}
+
+SENTENCE& SENTENCE::AddDouble(double value) {
+    text_.push_back(u',');
+    if (!IsUnset(value)) {
+        char buffer[400];
+        const int n = std::snprintf(buffer, sizeof buffer, "%.3f", value);
+        if (n > 0) AppendAscii(text_, buffer, static_cast<std::size_t>(n));
+    }
+    Index();
+    return *this;
+}
+
+namespace {
+SENTENCE& AddLetter(SENTENCE& s, char16_t letter) {
+    const char16_t text[1] = {letter};
+    return s.AddText(letter ? std::u16string_view(text, 1) : std::u16string_view());
+}
+}  // namespace
+
+SENTENCE& SENTENCE::Add(NmeaBoolean v) {
+    return AddLetter(*this, v == NmeaBoolean::True ? u'A' : v == NmeaBoolean::False ? u'V' : 0);
+}
+SENTENCE& SENTENCE::Add(NorthSouth v) {
+    return AddLetter(*this, v == NorthSouth::North ? u'N' : v == NorthSouth::South ? u'S' : 0);
+}
+SENTENCE& SENTENCE::Add(EastWest v) {
+    return AddLetter(*this, v == EastWest::East ? u'E' : v == EastWest::West ? u'W' : 0);
+}
+SENTENCE& SENTENCE::Add(LeftRight v) {
+    return AddLetter(*this, v == LeftRight::Left ? u'L' : v == LeftRight::Right ? u'R' : 0);
+}
+SENTENCE& SENTENCE::Add(rq::Reference v) {
+    static constexpr char16_t kLetters[] = {0, u'B', u'M', u'W', u'R', u'P'};
+    const int i = static_cast<int>(v);
+    return AddLetter(*this, i >= 0 && i <= 5 ? kLetters[i] : 0);
+}
+SENTENCE& SENTENCE::Add(rq::CommunicationsMode v) {
+    return AddLetter(*this, static_cast<char16_t>(v));
+}
+SENTENCE& SENTENCE::Add(rq::TransducerType v) {
+    return AddLetter(*this, static_cast<char16_t>(v));
+}
+
+void SENTENCE::Finish() {
+    static constexpr char16_t kHex[] = u"0123456789ABCDEF";
+    const std::uint8_t sum = checksum_;
+    text_.push_back(u'*');
+    text_.push_back(kHex[sum >> 4]);
+    text_.push_back(kHex[sum & 15]);
+    text_.append(u"\r\n");
+    Index();
+}
+
+}  // namespace rq

@@ -1,0 +1,24 @@
+// $GPGXA,161229.15,4124.8963,N,08151.6838,W,WPT01,12*37
+#pragma once
+
+#include <string>
+
+#include "nmea/LatLong.h"
+#include "nmea/Response.h"
+
+namespace rq {
+
+// TRANSIT position.
+class GXA : public RESPONSE {
+public:
+    LATLONG position;
+    std::u16string waypointId;
+    int satelliteNumber;
+
+    GXA();
+    void Empty() override;
+    bool Parse(const SENTENCE& sentence) override;
+    bool Write(SENTENCE& sentence) const override;
+};
+
+}  // namespace rq

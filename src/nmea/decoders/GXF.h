@@ -1,0 +1,24 @@
+// $GPGXF,161229.15,4124.8963,N,08151.6838,W,WPT01,12*30
+#pragma once
+
+#include <string>
+
+#include "nmea/LatLong.h"
+#include "nmea/Response.h"
+
+namespace rq {
+
+// TRANSIT fix.
+class GXF : public RESPONSE {
+public:
+    LATLONG position;
+    std::u16string waypointId;
+    int satelliteNumber;
+
+    GXF();
+    void Empty() override;
+    bool Parse(const SENTENCE& sentence) override;
+    bool Write(SENTENCE& sentence) const override;
+};
+
+}  // namespace rq

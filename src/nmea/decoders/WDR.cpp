@@ -1,0 +1,44 @@
+#include "nmea/decoders/WDR.h"
+
+#include "geo/Unset.h"
+#include "nmea/PlainText.h"
+
+namespace rq {
+
+using nmea::AppendInteger;
+using nmea::AppendNumber;
+
+WDR::WDR() : RESPONSE(u"WDR") {
+    Empty();
+}
+
+void WDR::Empty() {
+    nauticalMiles = 0.0;
+    to.clear();
+}
+
+bool WDR::Parse(const SENTENCE& sentence) {
+    if (!BeginParse(sentence, 4)) return false;
+    nauticalMiles = sentence.Double(1);
+    to.assign(sentence.Field(3));
+    return true;
+}
+
+bool WDR::Write(SENTENCE& sentence) const {
+    BeginWrite(sentence);
+    sentence.AddDouble(nauticalMiles);
+    sentence.AddText(u"N");
+    sentence.AddText(to);
+    sentence.Finish();
+    return true;
+}
+
+void WDR::AppendPlainEnglish(std::u16string& out) const {
+    out += u"Waypoint ";
+    out += to;
+    out += u" is ";
+    AppendNumber(out, nauticalMiles, 1);
+    out += u" nautical miles away";
+}
+
+}  // namespace rq

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "keepers/GpsKeeper.h"
+#include "keepers/Keeper.h"
+#include "platform/QueueWindow.h"
+
+namespace rq {
+namespace {
+
+using platform::ThreadPriority;
+
+// A keeper whose worker follows the shared skeleton; it ends by itself when told to,
+// and can be made to ignore stop requests for a while.
+class TestKeeper : public CGpsKeeper {
+public:
+    TestKeeper() { workerFunction_ = &Work; }
+    ~TestKeeper() override {
+        release = true;
+        StopAndJoin();
+    }
+    std::atomic<bool> endByItself{false};
+    std::atomic<bool> ignoreStop{false};
+    std::atomic<bool> release{false};
+    std::atomic<int> loops{0};
+
+private:
+    static void Work(CKeeper& base) {
+        auto& k = static_cast<TestKeeper&>(base);
+        bool owns = k.AcquireRunning();
+        if (owns) {
+            for (;;) {
+                if (k.ignoreStop) {
+                    while (!k.release) platform::Sleep(1);
+                }
+                if (k.StopRequested() || k.endByItself) break;
+                ++k.loops;
+                k.PostPosition();
+                if (k.WaitForStop(5)) break;
+            }
+        }
+        k.MarkEnded();
+        k.PostSourceEnded();
+        k.SignalFinished(owns);
+    }
+};
+
+TEST(KeeperTest, StartStopHandshake) {
+    TestKeeper keeper;
+    EXPECT_FALSE(keeper.IsRunning());
+    EXPECT_TRUE(keeper.Stop(0));  // idle: at once
+
+    ASSERT_TRUE(keeper.Start(platform::kNoWindow, ThreadPriority::Normal));
+    EXPECT_TRUE(keeper.IsRunning());
+    EXPECT_FALSE(keeper.Start(platform::kNoWindow, ThreadPriority::Normal));
+    EXPECT_TRUE(keeper.Stop(5000));
+    EXPECT_FALSE(keeper.IsRunning());
+    EXPECT_TRUE(keeper.Stop(5000));
+
+    // Ends by itself, then starts again.
+    keeper.endByItself = true;
+    ASSERT_TRUE(keeper.Start(platform::kNoWindow, ThreadPriority::BelowNormal));
+    while (keeper.IsRunning()) platform::Sleep(1);
+    EXPECT_TRUE(keeper.Stop(0));
+    keeper.endByItself = false;
+    ASSERT_TRUE(keeper.Start(platform::kNoWindow, ThreadPriority::Normal));
+    EXPECT_TRUE(keeper.Stop(5000));
+
+    // A worker that does not answer in time stays running and recorded.
+    keeper.ignoreStop = true;
+    ASSERT_TRUE(keeper.Start(platform::kNoWindow, ThreadPriority::Normal));
+    while (keeper.loops == 0 && !keeper.release) platform::Sleep(1);
+    EXPECT_FALSE(keeper.Stop(20));
+    EXPECT_TRUE(keeper.IsRunning());
+    EXPECT_FALSE(keeper.Start(platform::kNoWindow, ThreadPriority::Normal));
+    keeper.release = true;
+    EXPECT_TRUE(keeper.Stop(5000));
+    EXPECT_FALSE(keeper.IsRunning());
+
+    // No worker function: never starts.
+    CKeeper bare;
+    EXPECT_FALSE(bare.Start(platform::kNoWindow, ThreadPriority::Normal));
+    EXPECT_TRUE(bare.Stop(0));
+}
+
+TEST(KeeperTest, DestroyedWhileRunning) {
+    platform::QueueWindow window;
+    for (int i = 0; i < 20; ++i) {
+        auto keeper = std::make_unique<TestKeeper>();
+        keeper->AttachWindow(window.Handle());
+        ASSERT_TRUE(keeper->Start(platform::kNoWindow, ThreadPriority::Normal));
+        if (i % 2) platform::Sleep(2);
+        keeper.reset();
+    }
+    while (window.PumpOne([](platform::WindowMessage&) {}, 0)) {
+    }
+}
+
+TEST(KeeperTest, WindowsEachGetTheirOwnCopy) {
+    platform::QueueWindow a, b;
+    TestKeeper keeper;
+    keeper.AttachWindow(a.Handle());
+    keeper.AttachWindow(a.Handle());  // no duplicates
+    keeper.AttachWindow(b.Handle());
+    keeper.AttachWindow(platform::kNoWindow);
+    keeper.AttachWindow(9999999);  // not a live window
+
+    keeper.Position().altitude = 12.5;
+    keeper.Position().changedMask = kChangedAltitude;
+    keeper.PostPosition();
+    EXPECT_EQ(keeper.Position().changedMask, 0u);
+    keeper.PostConnectionLost();
+    keeper.PostSourceEnded();
+
+    const CGpsPosition* seen[2] = {nullptr, nullptr};
+    int w = 0;
+    for (platform::QueueWindow* window : {&a, &b}) {
+        std::vector<std::uintptr_t> codes;
+        EXPECT_EQ(window->Pending(), 3u);
+        while (window->PumpOne(
+            [&](platform::WindowMessage& m) {
+                EXPECT_EQ(m.id, platform::kMsgPosition);
+                codes.push_back(m.wParam);
+                if (const CGpsPosition* fix = PositionOf(m)) {
+                    EXPECT_EQ(fix->altitude, 12.5);
+                    EXPECT_EQ(fix->changedMask, kChangedAltitude);
+                    EXPECT_EQ(reinterpret_cast<const CGpsPosition*>(m.lParam), fix);
+                    seen[w] = fix;
+                    // The receiver owns the copy and frees it after use.
+                    std::unique_ptr<platform::MessagePayload> owned = std::move(m.payload);
+                } else {
+                    EXPECT_EQ(m.payload, nullptr);
+                }
+            },
+            0)) {
+        }
+        EXPECT_EQ(codes, (std::vector<std::uintptr_t>{1, 2, 3}));
+        ++w;
+    }
+    EXPECT_NE(seen[0], nullptr);
+    EXPECT_NE(seen[0], seen[1]);
+
+    keeper.DetachWindow(a.Handle());
+    keeper.PostSourceEnded();
+    EXPECT_EQ(a.Pending(), 0u);
+    EXPECT_EQ(b.Pending(), 1u);
+}
+
+// Counts its payloads, to see that a copy posted to a dying window is freed.
+class CountingKeeper : public TestKeeper {
+public:
+    struct Counted : CPositionMessage {
+        Counted(const CGpsPosition& p, std::atomic<int>& live) : CPositionMessage(p), live_(live) {
+            ++live_;
+        }
+        ~Counted() override { --live_; }
+        std::atomic<int>& live_;
+    };
+    mutable std::atomic<int> live{0};
+
+protected:
+    std::unique_ptr<platform::MessagePayload> MakePositionPayload() const override {
+        return std::make_unique<Counted>(Position(), live);
+    }
+};
+
+TEST(KeeperTest, CopyForADeadWindowIsFreed) {
+    CountingKeeper keeper;
+    {
+        platform::QueueWindow window;
+        keeper.AttachWindow(window.Handle());
+        keeper.PostPosition();
+        keeper.PostPosition();
+        EXPECT_EQ(keeper.live.load(), 2);
+    }
+    EXPECT_EQ(keeper.live.load(), 0);
+    // Posting after the window died makes no copy.
+    keeper.PostPosition();
+    EXPECT_EQ(keeper.live.load(), 0);
+}
+
+}  // namespace
+}  // namespace rq
