@@ -7,24 +7,15 @@
 
 namespace rq::testing {
 
-class CountedPayload : public platform::MessagePayload {
-public:
-    explicit CountedPayload(std::atomic<int>& freed, int tag = 0) : freed_(freed), tag_(tag) {}
+struct CountedPayload : platform::MessagePayload {
+    explicit CountedPayload(std::atomic<int>& freed) : freed_(freed) {}
     ~CountedPayload() override { ++freed_; }
-    int Tag() const { return tag_; }
-
-private:
     std::atomic<int>& freed_;
-    int tag_;
 };
 
 inline platform::WindowMessage CountedMessage(std::uint32_t id, std::atomic<int>& freed,
-                                              int tag = 0) {
-    platform::WindowMessage m;
-    m.id = id;
-    m.wParam = static_cast<std::uintptr_t>(tag);
-    m.payload = std::make_unique<CountedPayload>(freed, tag);
-    return m;
+                                              std::uintptr_t wParam = 0) {
+    return platform::WindowMessage{id, wParam, 0, std::make_unique<CountedPayload>(freed)};
 }
 
 }  // namespace rq::testing

@@ -1,0 +1,106 @@
+#include "view/ModelFiles.h"
+
+#include <string>
+
+#include "app/Settings.h"
+#include "app/StringTable.h"
+#include "platform/Files.h"
+#include "platform/Text.h"
+#include "track/TrackFile.h"
+#include "view/GpsViewData.h"
+
+namespace rq {
+
+using platform::MessageIcon;
+
+namespace {
+
+constexpr std::uint32_t kLoadTrackFailed = 155;
+constexpr std::uint32_t kSaveTrackFailed = 162;
+constexpr std::uint32_t kLoadRouteFailed = 163;
+constexpr const char* kTracks = "tracks";
+constexpr const char* kFriendTracks = "ftracks";
+constexpr const char* kCurrentTrack = "my.tk";
+
+void Report(std::uint32_t id, const std::string& fileName) {
+    ShowStringMessage(id, MessageIcon::Error, {platform::FromUtf8(fileName)});
+}
+
+std::u16string OwnerFromFileName(const std::string& fileName) {
+    std::string owner = fileName;
+    if (owner.size() >= 4 && owner.compare(owner.size() - 4, 4, ".trk") == 0)
+        owner.resize(owner.size() - 4);
+    return platform::FromUtf8(owner);
+}
+
+}  // namespace
+
+bool IsSafeTrackFileName(const std::u16string& name) {
+    if (name.empty() || name == u"." || name == u"..") return false;
+    for (char16_t c : name)
+        if (c == u'/' || c == u'\\' || c == 0) return false;
+    return true;
+}
+
+void LoadSavedTracks(CGpsViewData& data) {
+    if (platform::PathExists(TrackPath(kTracks, kCurrentTrack))) {
+        if (!LoadTrack(kTracks, kCurrentTrack, data.track)) {
+            data.track.Clear();
+            Report(kLoadTrackFailed, kCurrentTrack);
+        }
+    }
+    const std::string folder = platform::JoinPath(platform::ProgramFolder(), kFriendTracks);
+    for (const std::string& fileName : platform::FindFiles(folder, "*.trk")) {
+        const std::u16string owner = OwnerFromFileName(fileName);
+        CGpsTrackInfo* track = data.friendTracks.FindByOwner(owner);
+        if (!track) track = data.friendTracks.AddOwner(owner, u"", kFriendTrackColour);
+        if (!LoadTrack(kFriendTracks, fileName, *track)) {
+            data.friendTracks.RemoveTrack(track);
+            Report(kLoadTrackFailed, fileName);
+        }
+    }
+}
+
+bool SaveModifiedTracks(CGpsViewData& data) {
+    bool ok = true;
+    if (data.track.IsModified() && !SaveTrack(kTracks, kCurrentTrack, data.track)) {
+        Report(kSaveTrackFailed, kCurrentTrack);
+        ok = false;
+    }
+    for (const auto& track : data.friendTracks.Tracks()) {
+        if (!track->IsModified()) continue;
+        const std::string fileName =
+            platform::ToUtf8(platform::FormatText(u"%s.trk", {track->ownerId}));
+        if (!IsSafeTrackFileName(track->ownerId) || !SaveTrack(kFriendTracks, fileName, *track)) {
+            Report(kSaveTrackFailed, fileName);
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+void RestoreRouteAndNavigation(CGpsViewData& data) {
+    const std::u16string route = GetLastLoadedRoute();
+    if (!route.empty()) {
+        const std::string fileName = platform::ToUtf8(route);
+        if (platform::PathExists(TrackPath(kTracks, fileName)) &&
+            !LoadRoute(kTracks, fileName, data.route)) {
+            SetLastLoadedRoute(u"");
+            ClearRoute(data.route);
+            Report(kLoadRouteFailed, fileName);
+        }
+    }
+    CCoordinate point;
+    std::u16string name;
+    std::uint32_t status = 0;
+    if (GetNavigation(point, name, status)) {
+        data.target.m_lat.Set(point.m_lat);
+        data.target.m_lon.Set(point.m_lon);
+        data.target.name = name;
+        data.navigating = status;
+    } else {
+        data.navigating = 0;
+    }
+}
+
+}  // namespace rq

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "poi/PoiCollection.h"
+#include "poi/PoiTypeTable.h"
+
+using namespace rq;
+
+TEST(PoiCollection, NewAndClearedHoldTheDefaultCategory) {
+    CPoiCollection c;
+    ASSERT_EQ(c.GetCount(), 1u);
+    EXPECT_EQ(c.GetAt(0)->name, u"General");
+    EXPECT_FALSE(c.IsModified());
+    EXPECT_TRUE(c.IsEmpty());
+    EXPECT_TRUE(c.name.empty());
+    EXPECT_EQ(c.GetAt(1), nullptr);
+
+    c.AddCategory(u"Cafes")->AddPoi(u"Sacher", CCoordinate(48.2, 16.37), 31);
+    EXPECT_FALSE(c.IsEmpty());
+    c.Clear();
+    ASSERT_EQ(c.GetCount(), 1u);
+    EXPECT_EQ(c.GetAt(0)->name, u"General");
+    EXPECT_TRUE(c.GetAt(0)->IsEmpty());
+    EXPECT_TRUE(c.IsModified());
+}
+
+TEST(PoiCollection, CategoriesByExactNameFirstWins) {
+    CPoiCollection c;
+    CPoiCategory* first = c.AddCategory(u"Cafes");
+    CPoiCategory* second = c.AddCategory(u"Cafes");  // the model allows duplicates
+    EXPECT_NE(first, second);
+    EXPECT_EQ(c.FindCategory(u"Cafes"), first);
+    EXPECT_EQ(c.FindCategory(u"cafes"), nullptr);
+    EXPECT_TRUE(c.HasCategory(u"General"));
+    EXPECT_FALSE(c.HasCategory(u"General "));
+
+    c.SetModified(false, true);
+    EXPECT_TRUE(c.DeleteCategory(u"Cafes"));
+    EXPECT_TRUE(c.IsModified());
+    EXPECT_EQ(c.FindCategory(u"Cafes"), second);
+    EXPECT_TRUE(c.DeleteCategory(u"General"));  // not protected here
+    EXPECT_FALSE(c.DeleteCategory(u"General"));
+    ASSERT_EQ(c.GetCount(), 1u);
+    EXPECT_EQ(c.GetAt(0), second);
+}
+
+TEST(PoiCollection, ModifiedFlags) {
+    CPoiCollection c;
+    CPoiCategory* general = c.GetAt(0);
+    general->AddPoi(u"x", CCoordinate(1, 2), 0);
+    EXPECT_TRUE(general->modified);
+    EXPECT_FALSE(c.modified);  // only the category knows
+    EXPECT_TRUE(c.IsModified());
+
+    c.SetModified(false, false);
+    EXPECT_TRUE(c.IsModified());
+    c.SetModified(false, true);
+    EXPECT_FALSE(c.IsModified());
+    c.SetModified(true, false);
+    EXPECT_TRUE(c.IsModified());
+    EXPECT_FALSE(general->modified);
+}
+
+TEST(PoiCategory, AddRemovePois) {
+    CPoiCategory cat(u"Sights");
+    CCoordinate where(48.137154, 11.576124);
+    where.lonScale = 1234;
+    CPoi* a = cat.AddPoi(u"Marienplatz", where, 3);
+    CPoi* b = cat.AddPoi(u"Odeonsplatz", CCoordinate(48.1425, 11.5775), 40);
+    ASSERT_EQ(cat.GetCount(), 2u);
+    EXPECT_EQ(cat.GetAt(0), a);  // appended in order
+    EXPECT_EQ(cat.GetAt(1), b);
+    EXPECT_EQ(a->name, u"Marienplatz");
+    EXPECT_EQ(a->type, 3u);
+    EXPECT_EQ(a->m_lat.value, 48.137154);
+    EXPECT_EQ(a->m_lon.value, 11.576124);
+    EXPECT_EQ(a->lonScale, 0);  // only the values are copied
+    EXPECT_TRUE(cat.modified);
+
+    cat.modified = false;
+    CPoi stranger;
+    EXPECT_FALSE(cat.RemovePoi(&stranger));
+    EXPECT_FALSE(cat.RemovePoi(nullptr));
+    EXPECT_TRUE(cat.RemovePoi(a));
+    EXPECT_FALSE(cat.modified);  // the caller decides
+    ASSERT_EQ(cat.GetCount(), 1u);
+    EXPECT_EQ(cat.GetAt(0), b);
+    cat.RemoveAllPois();
+    EXPECT_TRUE(cat.IsEmpty());
+    EXPECT_TRUE(cat.modified);
+
+    const CPoi fresh;
+    EXPECT_TRUE(fresh.name.empty());
+    EXPECT_EQ(fresh.type, 0u);
+    EXPECT_FALSE(fresh.IsValid());
+}
+
+TEST(PoiTypeTable, RowsIconsAndLabels) {
+    ASSERT_EQ(kPoiTypeCount, 34u);
+    const PoiTypeRow* rows = PoiTypeRows();
+    for (std::uint32_t i = 0; i < kPoiTypeCount; ++i) {
+        EXPECT_EQ(rows[i].type, i);
+        EXPECT_EQ(FindPoiType(i), &rows[i]);
+        EXPECT_NE(rows[i].iconId, 0u) << i;
+    }
+    struct Expected {
+        std::uint32_t type, icon;
+        int width, height;
+        std::uint32_t label;
+    };
+    const Expected spots[] = {
+        {0, 149, 6, 6, 315},    {2, 150, 12, 14, 304},  {13, 178, 16, 8, 336},
+        {14, 151, 16, 16, 316}, {18, 179, 10, 11, 320}, {23, 171, 17, 9, 325},
+        {30, 182, 15, 12, 332}, {32, 183, 9, 9, 334},   {33, 149, 6, 6, 335},
+    };
+    for (const Expected& e : spots) {
+        const PoiTypeRow* row = FindPoiType(e.type);
+        ASSERT_NE(row, nullptr) << e.type;
+        EXPECT_EQ(row->iconId, e.icon) << e.type;
+        EXPECT_EQ(row->iconWidth, e.width) << e.type;
+        EXPECT_EQ(row->iconHeight, e.height) << e.type;
+        EXPECT_EQ(row->labelId, e.label) << e.type;
+        EXPECT_EQ(PoiTypeLabelId(e.type), e.label) << e.type;
+    }
+    EXPECT_EQ(FindPoiType(34), nullptr);
+    EXPECT_EQ(FindPoiType(40), nullptr);
+    EXPECT_EQ(PoiTypeLabelId(40), 0u);
+    EXPECT_EQ(PoiTypeLabelId(0xFFFFFFFFu), 0u);
+}

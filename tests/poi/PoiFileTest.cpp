@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "app/ResourceModule.h"
+#include "platform/Files.h"
+#include "platform/LittleEndian.h"
+#include "platform/TempFolder.h"
+#include "platform/Text.h"
+#include "poi/ByteStream.h"
+#include "poi/PoiCollection.h"
+#include "poi/PoiRecords.h"
+
+using namespace rq;
+using rq::testing::TempFolder;
+
+namespace {
+
+std::vector<std::uint8_t> FileBytes(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    platform::ReadWholeFile(path, bytes);
+    return bytes;
+}
+
+// Only the default category, empty, and reported as modified: a refused file.
+void ExpectClearedAfterFailure(const CPoiCollection& c, const std::string& label) {
+    ASSERT_EQ(c.GetCount(), 1u) << label;
+    EXPECT_EQ(c.GetAt(0)->name, u"General") << label;
+    EXPECT_TRUE(c.GetAt(0)->IsEmpty()) << label;
+    EXPECT_TRUE(c.IsModified()) << label;
+}
+
+std::u16string Repeat(char16_t c, std::size_t n) {
+    return std::u16string(n, c);
+}
+
+}  // namespace
+
+TEST(PoiFile, NewCollectionSavesAs272Bytes) {
+    TempFolder dir;
+    CPoiCollection c;
+    c.modified = true;
+    ASSERT_TRUE(c.SaveTo(dir / "new.poi"));
+    EXPECT_FALSE(c.IsModified());
+    const std::vector<std::uint8_t> b = FileBytes(dir / "new.poi");
+    ASSERT_EQ(b.size(), 272u);
+    EXPECT_EQ(platform::GetU32(&b[0]), 0xA82ECD01u);
+    EXPECT_EQ(platform::GetU32(&b[4]), 1u);
+    EXPECT_EQ(platform::GetU32(&b[8]), 0x12345678u);
+    EXPECT_EQ(platform::GetText(&b[12], 128), u"General");
+    for (std::size_t i = 12 + 7 * 2; i < 268; ++i) ASSERT_EQ(b[i], 0) << i;
+    EXPECT_EQ(platform::GetU32(&b[268]), 0u);
+}
+
+TEST(PoiFile, RoundTripKeepsOrderTypesAndCutsNames) {
+    TempFolder dir;
+    CPoiCollection c;
+    const std::u16string longName = Repeat(u'x', 200);
+    CPoiCategory* general = c.GetAt(0);
+    general->AddPoi(longName, CCoordinate(1.5, -2.25), 40);  // a type without a row
+    general->AddPoi(u"", CCoordinate(), 0);                  // unset position
+    CPoiCategory* cafes = c.AddCategory(Repeat(u'c', 130));
+    cafes->AddPoi(u"Central", CCoordinate(48.2104, 16.3655), 31);
+    // A cut that would split a surrogate pair drops the whole pair.
+    const std::u16string emoji = Repeat(u'e', 126) + u"\U0001F600";
+    cafes->AddPoi(emoji, CCoordinate(0, 0), 33);
+    ASSERT_TRUE(c.SaveTo(dir / "a.poi"));
+    EXPECT_EQ(FileBytes(dir / "a.poi").size(), 8u + 2 * 264 + 4 * 276);
+
+    CPoiCollection back;
+    ASSERT_TRUE(back.LoadFrom(dir / "a.poi"));
+    EXPECT_FALSE(back.IsModified());
+    ASSERT_EQ(back.GetCount(), 2u);
+    const CPoiCategory* g = back.GetAt(0);
+    ASSERT_EQ(g->GetCount(), 2u);
+    EXPECT_EQ(g->GetAt(0)->name, Repeat(u'x', 127));
+    EXPECT_EQ(g->GetAt(0)->type, 40u);
+    EXPECT_EQ(g->GetAt(0)->m_lat.value, 1.5);
+    EXPECT_EQ(g->GetAt(0)->m_lon.value, -2.25);
+    EXPECT_EQ(g->GetAt(1)->m_lat.value, kUnset);
+    EXPECT_EQ(g->GetAt(1)->m_lon.value, kUnset);
+    const CPoiCategory* k = back.GetAt(1);
+    EXPECT_EQ(k->name, Repeat(u'c', 127));
+    ASSERT_EQ(k->GetCount(), 2u);
+    EXPECT_EQ(k->GetAt(0)->name, u"Central");
+    EXPECT_EQ(k->GetAt(0)->m_lat.value, 48.2104);
+    EXPECT_EQ(k->GetAt(1)->name, Repeat(u'e', 126));
+
+    // Saving the loaded collection again gives the same bytes (type 40 unchanged).
+    ASSERT_TRUE(back.SaveTo(dir / "b.poi"));
+    EXPECT_EQ(FileBytes(dir / "a.poi"), FileBytes(dir / "b.poi"));
+}
+
+TEST(PoiFile, SameNamedCategoriesMerge) {
+    TempFolder dir;
+    CPoiCollection c;
+    c.AddCategory(u"Cafes")->AddPoi(u"one", CCoordinate(1, 1), 1);
+    c.GetAt(0)->AddPoi(u"home", CCoordinate(0, 0), 0);
+    c.AddCategory(u"Cafes")->AddPoi(u"two", CCoordinate(2, 2), 2);
+    c.AddCategory(u"General")->AddPoi(u"late", CCoordinate(3, 3), 3);
+    ASSERT_TRUE(c.SaveTo(dir / "dup.poi"));
+
+    CPoiCollection back;
+    ASSERT_TRUE(back.LoadFrom(dir / "dup.poi"));
+    ASSERT_EQ(back.GetCount(), 2u);
+    const CPoiCategory* general = back.GetAt(0);
+    const CPoiCategory* cafes = back.GetAt(1);
+    ASSERT_EQ(general->GetCount(), 2u);
+    EXPECT_EQ(general->GetAt(0)->name, u"home");
+    EXPECT_EQ(general->GetAt(1)->name, u"late");
+    ASSERT_EQ(cafes->GetCount(), 2u);
+    EXPECT_EQ(cafes->GetAt(0)->name, u"one");
+    EXPECT_EQ(cafes->GetAt(1)->name, u"two");
+    EXPECT_FALSE(back.IsModified());
+}
+
+TEST(PoiFile, ForeignDefaultCategoryLoadsBesideGeneral) {
+    TempFolder dir;
+    int fakeModule = 0;
+    SetResourceModule(&fakeModule, [](std::uint32_t id) -> const char16_t* {
+        return id == 210 ? u"\u5e38\u89c4" : nullptr;
+    });
+    {
+        CPoiCollection c;
+        EXPECT_EQ(c.GetAt(0)->name, u"\u5e38\u89c4");
+        c.GetAt(0)->AddPoi(u"p", CCoordinate(1, 2), 4);
+        ASSERT_TRUE(c.SaveTo(dir / "zh.poi"));
+    }
+    SetResourceModule(nullptr, nullptr);
+
+    CPoiCollection back;
+    ASSERT_TRUE(back.LoadFrom(dir / "zh.poi"));
+    ASSERT_EQ(back.GetCount(), 2u);
+    EXPECT_EQ(back.GetAt(0)->name, u"General");
+    EXPECT_TRUE(back.GetAt(0)->modified);
+    EXPECT_EQ(back.GetAt(1)->name, u"\u5e38\u89c4");
+    EXPECT_FALSE(back.GetAt(1)->modified);
+    EXPECT_EQ(back.GetAt(1)->GetCount(), 1u);
+    EXPECT_TRUE(back.IsModified());
+}
+
+// golden.poi was written by tests/data/poi/make_poi_files.py straight from the record
+// layout (struct.pack), not by this writer; the collection below is the one it describes.
+TEST(PoiFile, GoldenFile) {
+    const std::string golden = std::string(RQ_SOURCE_DIR) + "/tests/data/poi/golden.poi";
+    CPoiCollection c;
+    c.GetAt(0)->AddPoi(u"Home", CCoordinate(48.1173, 11.516666666666667), 6);
+    c.GetAt(0)->AddPoi(u"Caf\u00e9 \u2615 \U0001F600", CCoordinate(-33.8578, 151.2093), 40);
+    CPoiCategory* friends = c.AddCategory(u"Friends");
+    friends->AddPoi(u"Marienplatz", CCoordinate(48.137154, 11.576124), 0);
+    friends->AddPoi(u"", CCoordinate(), 33);
+
+    TempFolder dir;
+    ASSERT_TRUE(c.SaveTo(dir / "golden.poi"));
+    const std::vector<std::uint8_t> reference = FileBytes(golden);
+    ASSERT_EQ(reference.size(), 1640u);
+    EXPECT_EQ(FileBytes(dir / "golden.poi"), reference);
+
+    // The same through the category blocks into memory, as track files embed them.
+    CMemorySink sink;
+    for (const auto& category : c.Categories()) ASSERT_TRUE(WriteCategoryBlock(sink, *category));
+    EXPECT_TRUE(std::equal(sink.bytes.begin(), sink.bytes.end(), reference.begin() + 8));
+
+    CPoiCollection back;
+    ASSERT_TRUE(back.LoadFrom(golden));
+    ASSERT_EQ(back.GetCount(), 2u);
+    EXPECT_EQ(back.GetAt(0)->GetAt(1)->name, u"Caf\u00e9 \u2615 \U0001F600");
+    EXPECT_EQ(back.GetAt(1)->GetAt(1)->m_lat.value, kUnset);
+}
+
+TEST(PoiFile, MalformedFilesAreRefusedCleanly) {
+    const std::filesystem::path folder =
+        std::filesystem::path(RQ_SOURCE_DIR) / "tests/data/malformed/poi";
+    int seen = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string path = entry.path().string();
+        CPoiCollection c;
+        c.AddCategory(u"Old")->AddPoi(u"old", CCoordinate(1, 1), 1);
+        EXPECT_FALSE(c.LoadFrom(path)) << path;
+        ExpectClearedAfterFailure(c, path);
+        ++seen;
+    }
+    EXPECT_GE(seen, 9);
+
+    // The cases named one by one, built from a valid file.
+    TempFolder dir;
+    CPoiCollection valid;
+    CPoiCategory* cat = valid.AddCategory(u"Cafes");
+    for (int i = 0; i < 5; ++i) cat->AddPoi(u"p", CCoordinate(i, i), i);
+    ASSERT_TRUE(valid.SaveTo(dir / "ok.poi"));
+    const std::vector<std::uint8_t> ok = FileBytes(dir / "ok.poi");
+    const std::size_t cafesAt = 8 + 264;
+    struct Damage {
+        const char* label;
+        std::size_t offset;  // byte to flip, or the new length for a cut
+        bool cut;
+    };
+    const Damage damages[] = {
+        {"header magic", 0, false},
+        {"category magic", cafesAt, false},
+        {"inside the third POI record", cafesAt + 264 + 2 * 276 + 100, true},
+        {"at the end of the second POI record", cafesAt + 264 + 2 * 276, true},
+        {"inside the header", 5, true},
+    };
+    for (const Damage& d : damages) {
+        std::vector<std::uint8_t> bytes = ok;
+        if (d.cut)
+            bytes.resize(d.offset);
+        else
+            bytes[d.offset] ^= 0x01;
+        CPoiCollection c;
+        CMemorySource source(bytes.data(), bytes.size());
+        EXPECT_FALSE(c.LoadFromSource(source)) << d.label;
+        ExpectClearedAfterFailure(c, d.label);
+    }
+    // Bytes after the last announced record are not read.
+    std::vector<std::uint8_t> trailing = ok;
+    trailing.insert(trailing.end(), {1, 2, 3});
+    CPoiCollection c;
+    CMemorySource source(trailing.data(), trailing.size());
+    EXPECT_TRUE(c.LoadFromSource(source));
+    EXPECT_EQ(source.Remaining(), 3u);
+}
+
+TEST(PoiFile, MissingFileLeavesTheCollectionAlone) {
+    TempFolder dir;
+    CPoiCollection c;
+    c.AddCategory(u"Keep");
+    c.SetModified(false, true);
+    EXPECT_FALSE(c.LoadFrom(dir / "nothing.poi"));
+    EXPECT_EQ(c.GetCount(), 2u);
+    EXPECT_FALSE(c.IsModified());
+    EXPECT_FALSE(c.SaveTo(dir / "no-such-folder/x.poi"));
+    EXPECT_FALSE(platform::PathExists(dir / "no-such-folder"));
+}
+
+TEST(PoiFile, FailedSaveKeepsTheOldFile) {
+    TempFolder dir;
+    const std::string path = dir / "keep.poi";
+    CPoiCollection old;
+    ASSERT_TRUE(old.SaveTo(path));
+    const std::vector<std::uint8_t> before = FileBytes(path);
+
+    CPoiCollection big;
+    for (int i = 0; i < 20; ++i) big.GetAt(0)->AddPoi(u"poi", CCoordinate(i, i), 0);
+
+    // A file size limit stands in for a full disk: writes past it fail with EFBIG.
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    void (*previous)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved_ok = big.SaveTo(path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_FALSE(saved_ok);
+    EXPECT_TRUE(big.IsModified());  // nothing was saved
+    EXPECT_EQ(FileBytes(path), before);
+    EXPECT_EQ(platform::FindFiles(dir.Path(), "*").size(), 1u);  // no temporary left
+}
+
+TEST(PoiFile, SaveAndLoadInThePoiFolder) {
+    TempFolder dir;
+    platform::SetProgramFolder(dir.Path());
+    CPoiCollection c;
+    c.name = u"trip.poi";
+    c.GetAt(0)->AddPoi(u"x", CCoordinate(5, 6), 7);
+    ASSERT_TRUE(c.Save());  // makes "pois"
+    EXPECT_TRUE(platform::PathExists(dir / "pois/trip.poi"));
+    ASSERT_TRUE(c.Save());  // the folder existing already is fine
+    CPoiCollection back;
+    back.name = u"trip.poi";
+    ASSERT_TRUE(back.Load());
+    EXPECT_EQ(back.GetAt(0)->GetCount(), 1u);
+    platform::SetProgramFolder("");
+}
