@@ -1,6 +1,7 @@
 #include "geo/NumberText.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -40,7 +41,14 @@ bool ReadDouble(std::u16string_view text, double& out) {
     double value = 0;
     const char* first = narrow.data() + start;
     const char* last = narrow.data() + narrow.size();
-    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    auto format = std::chars_format::general;
+    // scanf also reads hexadecimal floating text ("0x1.8p1").
+    if (last - first > 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X') &&
+        std::isxdigit(static_cast<unsigned char>(first[2]))) {
+        first += 2;
+        format = std::chars_format::hex;
+    }
+    const auto result = std::from_chars(first, last, value, format);
     if (result.ec == std::errc::invalid_argument || result.ptr == first) return false;
     // Out-of-range text reads as the infinity or zero that scanf would give.
     if (result.ec == std::errc::result_out_of_range) {

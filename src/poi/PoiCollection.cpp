@@ -102,6 +102,9 @@ bool CPoiCollection::SaveTo(const std::string& path) {
 }
 
 bool CPoiCollection::LoadFrom(const std::string& path) {
+    // A folder opens for reading here (not on the device) and would then read short
+    // and clear the collection; it is a file that cannot be opened.
+    if (platform::IsDirectory(path)) return false;
     CFileSource source(path);
     if (!source.IsOpen()) return false;
     return LoadFromSource(source);

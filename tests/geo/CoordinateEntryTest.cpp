@@ -28,6 +28,7 @@ TEST(CoordinateEntry, ReadingBack) {
         {u"  12.5abc", 0, u"+7", 0, true, 12.5, 7},  // scanf reads the number prefix
         {u"200", 0, u"500", 1, true, 200, -500},     // no range check
         {u"1e2", 0, u".5", 0, true, 100, 0.5},
+        {u"0x1.8p1", 0, u"0x", 0, true, 3, 0},  // hexadecimal; "0x" reads as 0
         {u"", 0, u"10", 0, false, 0, 0},
         {u"abc", 0, u"10", 0, false, 0, 0},
         {u"10", 0, u"   ", 0, false, 0, 0},

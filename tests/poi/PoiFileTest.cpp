@@ -230,6 +230,13 @@ TEST(PoiFile, MissingFileLeavesTheCollectionAlone) {
     c.AddCategory(u"Keep");
     c.SetModified(false, true);
     EXPECT_FALSE(c.LoadFrom(dir / "nothing.poi"));
+    EXPECT_FALSE(c.LoadFrom(dir.Path()));
+    // An unnamed collection's path is the POI folder itself.
+    platform::SetProgramFolder(dir.Path());
+    platform::CreateFolder(dir / "pois");
+    c.name.clear();
+    EXPECT_FALSE(c.Load());
+    platform::SetProgramFolder("");
     EXPECT_EQ(c.GetCount(), 2u);
     EXPECT_FALSE(c.IsModified());
     EXPECT_FALSE(c.SaveTo(dir / "no-such-folder/x.poi"));
