@@ -67,7 +67,7 @@ TEST_F(ModelFilesTest, BadFilesAtStartUpAreReportedAndDropped) {
                                                     "Loading track 'eve.trk' failed."}));
 }
 
-TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersRefused) {
+TEST_F(ModelFilesTest, FailedSavesAreReportedAndOddOwnersStayInTheirFolder) {
     CGpsViewData data;
     data.track.AddHead(CGpsTrackCoordinate(1, 1));
     std::filesystem::create_directories(Path("tracks/my.tk/blocked"));
@@ -75,10 +75,14 @@ TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersRefused) 
         ->AddHead(CGpsTrackCoordinate(1, 1));
     data.friendTracks.AddOwner(u"ok", u"", kFriendTrackColour)->AddHead(CGpsTrackCoordinate(1, 1));
     EXPECT_FALSE(SaveModifiedTracks(data));
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"Saving track 'my.tk' failed.",
-                                                    "Saving track '../escape.trk' failed."}));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Saving track 'my.tk' failed."}));
     EXPECT_FALSE(std::filesystem::exists(Path("escape.trk")));
     EXPECT_TRUE(std::filesystem::exists(Path("ftracks/ok.trk")));
+    // The escaped name stays inside "ftracks" and gives the owner back at start-up.
+    CGpsViewData next;
+    LoadSavedTracks(next);
+    EXPECT_NE(next.friendTracks.FindByOwner(u"../escape"), nullptr);
+    EXPECT_NE(next.friendTracks.FindByOwner(u"ok"), nullptr);
 }
 
 TEST_F(ModelFilesTest, RouteAndNavigationAreRestored) {
