@@ -1,0 +1,82 @@
+#include "friends/FriendChooser.h"
+
+#include "app/StringTable.h"
+#include "platform/Text.h"
+
+namespace rq {
+
+using platform::MessageAnswer;
+using platform::MessageIcon;
+
+CFriendChooser::CFriendChooser(CFriendList& list, Mode mode, Saver save)
+    : list_(list), mode_(mode), save_(std::move(save)) {
+    if (!save_) save_ = [](const CFriendList& l) { return l.Save(); };
+    Refill();
+}
+
+void CFriendChooser::Refill() {
+    items_.clear();
+    for (std::size_t i = 0; i < list_.GetCount(); ++i) {
+        CFriendInfo* f = list_.GetAt(i);
+        items_.push_back({f, platform::FormatText(u"%s %s", {f->number, f->name}), f->selected});
+    }
+    // The marks kept from the last time pre-set the checks, so they count as chosen
+    // without being tapped again.
+    RebuildChosen();
+}
+
+void CFriendChooser::RebuildChosen() {
+    chosen_.clear();
+    for (const Item& item : items_)
+        if (item.checked) chosen_.push_back(item.friendInfo);
+}
+
+void CFriendChooser::SaveList() {
+    if (!save_(list_)) ShowStringMessage(kMsgErrorSavingFriendList, MessageIcon::Information);
+}
+
+void CFriendChooser::Toggle(std::size_t index) {
+    if (mode_ != Mode::Choose || index >= items_.size()) return;
+    Item& item = items_[index];
+    item.friendInfo->selected = !item.friendInfo->selected;
+    SaveList();
+    item.checked = item.friendInfo->selected;
+    RebuildChosen();
+}
+
+bool CFriendChooser::Confirm() {
+    if (mode_ == Mode::Choose && chosen_.empty()) {
+        ShowStringMessage(kMsgNoFriendSelected, MessageIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+void CFriendChooser::AddFriend(std::u16string name, std::u16string number) {
+    list_.AddFriend(std::move(number), std::move(name), false);
+    Refill();
+    SaveList();
+}
+
+void CFriendChooser::EditFriend(std::size_t index, std::u16string name, std::u16string number) {
+    if (index >= items_.size()) return;
+    items_[index].friendInfo->name = std::move(name);
+    items_[index].friendInfo->number = std::move(number);
+    SaveList();
+    Refill();
+}
+
+bool CFriendChooser::DeleteFriend(std::size_t index) {
+    if (index >= items_.size()) return false;
+    CFriendInfo* f = items_[index].friendInfo;
+    if (ShowStringMessage(kMsgConfirmDeleteFriend, MessageIcon::Question, {f->number, f->name}) !=
+        MessageAnswer::Yes)
+        return false;
+    // The confirmed friend itself goes, even when another one shares its number.
+    list_.DeleteFriend(f);
+    SaveList();
+    Refill();
+    return true;
+}
+
+}  // namespace rq

@@ -1,0 +1,94 @@
+#include "friends/FriendTrackFileName.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/Text.h"
+
+namespace rq {
+
+// Escape form: "%" and four upper-case hex digits of the UTF-16 unit. "%" and "~" are
+// always escaped, so a literal "~" marks the hashed form of an address too long to keep.
+namespace {
+constexpr std::size_t kMaxEscapedBytes = 150;
+
+bool Plain(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+           c == u'+' || c == u'-' || c == u'_' || c == u'#' || c == u'*' || c == u'.';
+}
+
+void AppendEscape(std::string& out, char16_t c) {
+    static const char digits[] = "0123456789ABCDEF";
+    out.push_back('%');
+    for (int shift = 12; shift >= 0; shift -= 4) out.push_back(digits[(c >> shift) & 15]);
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+}  // namespace
+
+std::string FriendTrackFileName(std::u16string_view ownerId) {
+    std::string name;
+    std::size_t keptUnits = 0;  // units whose escaped form fits the short limit
+    for (std::size_t i = 0; i < ownerId.size(); ++i) {
+        const char16_t c = ownerId[i];
+        // A dot first would hide the file; dots in a row are kept from ever reading "..".
+        const bool dotRisk = c == u'.' && (i == 0 || ownerId[i - 1] == u'.');
+        if (Plain(c) && !dotRisk)
+            name.push_back(static_cast<char>(c));
+        else
+            AppendEscape(name, c);
+        if (name.size() <= kMaxEscapedBytes) keptUnits = i + 1;
+    }
+    if (ownerId.size() > 127 || name.size() > kMaxEscapedBytes) {
+        std::string shortName =
+            FriendTrackFileName(ownerId.substr(0, std::min<std::size_t>(keptUnits, 127)));
+        shortName.resize(shortName.size() - 4);      // its ".trk"
+        std::uint64_t hash = 0xcbf29ce484222325ull;  // FNV-1a over the units' bytes
+        for (char16_t c : ownerId) {
+            hash = (hash ^ (c & 0xFF)) * 0x100000001b3ull;
+            hash = (hash ^ (c >> 8)) * 0x100000001b3ull;
+        }
+        static const char digits[] = "0123456789abcdef";
+        shortName.push_back('~');
+        for (int shift = 60; shift >= 0; shift -= 4)
+            shortName.push_back(digits[(hash >> shift) & 15]);
+        name = std::move(shortName);
+    }
+    return name + ".trk";
+}
+
+std::u16string OwnerIdFromFriendTrackFileName(std::string_view fileName) {
+    if (fileName.size() >= 4 && fileName.substr(fileName.size() - 4) == ".trk")
+        fileName.remove_suffix(4);
+    if (const std::size_t tilde = fileName.find('~'); tilde != std::string_view::npos)
+        fileName = fileName.substr(0, tilde);
+    std::u16string id;
+    std::string literal;  // names written by hand are UTF-8
+    for (std::size_t i = 0; i < fileName.size(); ++i) {
+        if (fileName[i] == '%' && i + 4 < fileName.size()) {
+            int v = 0;
+            bool ok = true;
+            for (std::size_t k = 1; k <= 4; ++k) {
+                const int h = HexValue(fileName[i + k]);
+                ok = ok && h >= 0;
+                v = v * 16 + (h < 0 ? 0 : h);
+            }
+            if (ok) {
+                id += platform::FromUtf8(literal);
+                literal.clear();
+                id.push_back(static_cast<char16_t>(v));
+                i += 4;
+                continue;
+            }
+        }
+        literal.push_back(fileName[i]);
+    }
+    return id + platform::FromUtf8(literal);
+}
+
+}  // namespace rq

@@ -1,0 +1,140 @@
+#include "track/InfoPanelTexts.h"
+
+#include <cstdio>
+
+#include "app/StringTable.h"
+#include "geo/TimeTexts.h"
+#include "geo/Units.h"
+#include "platform/Text.h"
+#include "platform/Time.h"
+
+namespace rq {
+
+using platform::Widen;
+
+namespace {
+
+enum Entry {
+    kSpeed,
+    kMaxSpeed,
+    kAvgSpeed,
+    kMileage,
+    kHeading,
+    kAcceleration,
+    kAltitude,
+    kMaxAltitude,
+    kMinAltitude,
+    kAscentRate,
+    kDistance,
+    kEta,
+    kHdop,
+    kVdop,
+    kPdop,
+    kLocalTime,
+    kUtc,
+    kDuration
+};
+
+constexpr std::uint32_t kClockFormatId = 234;
+constexpr std::uint32_t kDateFormatId = 201;
+constexpr std::uint32_t kSpanFormatId = 203;
+
+const char16_t* const kNA = u"NA";
+
+std::u16string OneDecimal(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.1f", value);
+    return Widen(buffer);
+}
+
+void SetSpeed(CInfoPanelText& t, double kmh, int mode) {
+    const ValueText text = FormatSpeed(kmh, mode, false);
+    t.value = text.value;
+    t.unit = text.unit;
+}
+
+void SetDistance(CInfoPanelText& t, double metres, int mode, int small, int large,
+                 const char16_t* unitSuffix = u"") {
+    const ValueText text = FormatDistance(metres, mode, small, large, false);
+    t.value = text.value;
+    t.unit = text.unit + unitSuffix;
+}
+
+void SetAltitude(CInfoPanelText& t, double metres, int mode) {
+    if (metres == kUnset) {
+        t.value = kNA;
+        t.unit.clear();
+    } else {
+        SetDistance(t, metres, mode, 0, 3);
+    }
+}
+
+// Only a known time replaces the texts; before the first one they stay as they were.
+void SetClock(CInfoPanelText& t, platform::TimeValue time, platform::TimeValue shown) {
+    if (time <= 0) return;
+    t.value = FormatClock(shown, LoadResourceString(kClockFormatId));
+    t.unit = FormatClock(shown, LoadResourceString(kDateFormatId));
+}
+
+}  // namespace
+
+CInfoPanelTexts InitialInfoPanelTexts() {
+    return {{
+        {u"Speed", u"0", u"km/h"},
+        {u"Max Speed", u"0", u"km/h"},
+        {u"Average Speed", u"0", u"km/h"},
+        {u"Mileage", u"0", u"m"},
+        {u"Heading", u"0", u"DEG"},
+        {u"Acceleration", u"0", u"m/s"},
+        {u"Altitude", u"0", u"m"},
+        {u"Max Altitude", u"0", u"m"},
+        {u"Min Altitude", u"0", u"m"},
+        {u"Ascent Rate", u"0", u"m/min"},
+        {u"Distance", u"0", u"km"},
+        {u"ETA", u"0", u""},
+        {u"HDOP", u"0", u""},
+        {u"VDOP", u"0", u""},
+        {u"PDOP", u"0", u""},
+        {u"Local Time", u"NA", u""},
+        {u"UTC", u"NA", u""},
+        {u"Duration", u"NA", u""},
+    }};
+}
+
+void RefreshInfoPanelTexts(CInfoPanelTexts& texts, CGpsTrackInfo& track, bool navigating,
+                           std::uint32_t unitMode) {
+    const CGpsPosition& fix = track.fix;
+    const int u = static_cast<int>(unitMode);
+    SetSpeed(texts[kSpeed], fix.speed * kKnotsToKmh, u);
+    SetSpeed(texts[kMaxSpeed], track.maxSpeed, u);
+    SetSpeed(texts[kAvgSpeed], track.avgSpeed, u);
+    SetDistance(texts[kMileage], track.GetMileage(), u, 0, 3);
+    texts[kHeading].value = OneDecimal(fix.course);
+    SetDistance(texts[kAcceleration], track.acceleration, u, 3, 3, u"/s");
+    SetAltitude(texts[kAltitude], fix.altitude, u);
+    SetAltitude(texts[kMaxAltitude], track.maxAltitude, u);
+    SetAltitude(texts[kMinAltitude], track.minAltitude, u);
+    SetDistance(texts[kAscentRate], track.ascentRate, u, 3, 3, u"/min");
+    if (navigating) {
+        SetDistance(texts[kDistance], track.navDistance, u, 0, 3);
+    } else {
+        texts[kDistance].value = kNA;
+        texts[kDistance].unit.clear();
+    }
+    texts[kEta].value =
+        (!navigating || track.etaSeconds == 0) ? std::u16string(kNA) : FormatEta(track.etaSeconds);
+    texts[kHdop].value = OneDecimal(fix.hdop);
+    texts[kVdop].value = OneDecimal(fix.vdop);
+    texts[kPdop].value = OneDecimal(fix.pdop);
+    const platform::TimeValue biasSeconds =
+        static_cast<platform::TimeValue>(platform::TimeZoneBiasMinutes()) * 60;
+    SetClock(texts[kLocalTime], fix.time, fix.time - biasSeconds);
+    SetClock(texts[kUtc], fix.time, fix.time);
+    if (track.startTime > 0)
+        texts[kDuration].value =
+            FormatDuration(fix.time - track.startTime, LoadResourceString(kSpanFormatId));
+    else
+        texts[kDuration].value = kNA;
+}
+
+}  // namespace rq

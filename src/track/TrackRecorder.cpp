@@ -1,0 +1,54 @@
+#include "track/TrackRecorder.h"
+
+#include <cmath>
+#include <iterator>
+
+namespace rq {
+
+namespace {
+
+CGpsTrackCoordinate PointAt(const CCoordinate& at, double distance, double course) {
+    CGpsTrackCoordinate point(at.m_lat.value, at.m_lon.value);
+    point.distance = distance;
+    point.course = course;
+    return point;
+}
+
+// Removes the middle of the three newest points when the track runs straight
+// through it. The difference is of plain bearings: 359 and 1 degree count as a turn.
+void FilterTurningAngle(CGpsTrack& track, double taThreshold) {
+    if (track.GetCount() < 3) return;
+    auto it = track.Points().begin();
+    CGpsTrackCoordinate& p0 = *it;
+    CGpsTrackCoordinate& p1 = *std::next(it);
+    CGpsTrackCoordinate& p2 = *std::next(it, 2);
+    if (p1.milestone) return;
+    const double a = p0.FlatCourseFrom(p1).value;
+    const double b = p1.FlatCourseFrom(p2).value;
+    if (std::fabs(a - b) < taThreshold) {
+        track.RemoveSecond();
+        const CCourseFlat c2 = p0.FlatCourseFrom(p2);
+        p0.distance = p2.distance + c2.distance;
+        p2.course = c2.value;
+    }
+}
+
+}  // namespace
+
+bool RecordTrackPoint(CGpsTrack& track, CCoordinate& fix, double courseOverGround,
+                      const CRecordingSettings& settings) {
+    CGpsTrackCoordinate* head = track.GetHead();
+    if (!head) {
+        track.AddHead(PointAt(fix, 0, 0));
+        return true;
+    }
+    const CCourseFlat c = fix.FlatCourseFrom(*head);
+    if (c.distance < static_cast<double>(settings.tsThreshold)) return false;
+    head->course = c.value;
+    track.AddHead(PointAt(fix, head->distance + c.distance, courseOverGround));
+    while (track.GetCount() > settings.maxTrackPoints) track.RemoveTail();
+    FilterTurningAngle(track, static_cast<double>(settings.taThreshold));
+    return true;
+}
+
+}  // namespace rq

@@ -1,0 +1,21 @@
+// The model's files at the start and the end of a run: the current track "my.tk" and
+// the friend tracks in "ftracks", the last route and the navigation target.
+#pragma once
+
+namespace rq {
+
+class CGpsViewData;
+
+// Loads "tracks/my.tk" when it exists and every "ftracks/*.trk" as a friend track;
+// each failure shows message 155 with the file name. A friend track that fails is
+// removed again; an own track that fails is cleared.
+void LoadSavedTracks(CGpsViewData& data);
+// Saves the own track as "my.tk" when it or its POIs are modified, then every modified
+// friend track under its owner identifier (FriendTrackFileName); each failure shows message 162.
+// Returns whether every save that was due succeeded.
+bool SaveModifiedTracks(CGpsViewData& data);
+// "Last Loaded Route" (cleared, with message 163, when the file fails) and the
+// navigation group.
+void RestoreRouteAndNavigation(CGpsViewData& data);
+
+}  // namespace rq

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "friends/FriendList.h"
+#include "platform/TempFolder.h"
+#include "platform/Text.h"
+
+namespace rq {
+namespace {
+
+std::vector<std::uint8_t> Utf16(std::u16string_view text) {
+    std::vector<std::uint8_t> out;
+    for (char16_t c : text) {
+        out.push_back(static_cast<std::uint8_t>(c));
+        out.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    return out;
+}
+
+std::string Describe(const CFriendList& list) {
+    std::string s;
+    for (std::size_t i = 0; i < list.GetCount(); ++i) {
+        const CFriendInfo* f = list.GetAt(i);
+        s += "[" + platform::ToUtf8(f->number) + "|" + platform::ToUtf8(f->name) + "|" +
+             (f->selected ? "x" : "-") + "]";
+    }
+    return s;
+}
+
+TEST(FriendList, ParsesLinesByTheFileRules) {
+    const struct {
+        std::u16string file;
+        const char* expected;
+    } cases[] = {
+        {u"0123;Ann;checked\n", "[0123|Ann|x]"},
+        {u"  0123 ;\t Ann  ; checked \n", "[0123|Ann|x]"},
+        {u"0123;;checked\n", "[0123||x]"},
+        {u"0123;Ann\n", ""},
+        {u"0123;Ann;\n", ""},
+        {u"0123;Ann;  \n", ""},
+        {u"0123;Ann;Checked\n", "[0123|Ann|-]"},
+        {u"0123;Ann;unchecked\n", "[0123|Ann|-]"},
+        {u"0123;Ann;yes\n", "[0123|Ann|-]"},
+        {u"0123;Ann;checked;extra;more\n", "[0123|Ann|x]"},
+        {u"0123;Ann;checked\r\n0456;Bob;unchecked\r\n", "[0123|Ann|x][0456|Bob|-]"},
+        {u"0123;Ann;check\red\n", "[0123|Ann|x]"},  // every CR goes, not only the last
+        {u"0123;Ann;checked", "[0123|Ann|x]"},      // no line end on the last line
+        {u"\n\n0123;Ann;checked\n\n", "[0123|Ann|x]"},
+        {u";Ann;checked\n", "[|Ann|x]"},
+        {u"0123;Ann Lee;checked\n0123;Ann Lee;checked\n", "[0123|Ann Lee|x][0123|Ann Lee|x]"},
+        {u"\xFEFF"
+         u"0123;Ann;checked\n",
+         "[0123|Ann|x]"},
+        {u"", ""},
+        {u"garbage without separators\n", ""},
+        {u"\u4E2D\u6587;\u674E;checked\n", "[\xE4\xB8\xAD\xE6\x96\x87|\xE6\x9D\x8E|x]"},
+    };
+    for (const auto& c : cases) {
+        CFriendList list;
+        list.AddFriend(u"old", u"friend");  // replaced by what is read
+        auto bytes = Utf16(c.file);
+        list.ParseFile(bytes.data(), bytes.size());
+        EXPECT_EQ(Describe(list), c.expected) << platform::ToUtf8(c.file);
+    }
+    // A stray odd byte at the end is not a code unit.
+    CFriendList list;
+    auto bytes = Utf16(u"1;A;checked");
+    bytes.push_back(0x41);
+    list.ParseFile(bytes.data(), bytes.size());
+    EXPECT_EQ(Describe(list), "[1|A|x]");
+}
+
+TEST(FriendList, WritesOneLinePerFriendAndReadsItBack) {
+    CFriendList list;
+    list.AddFriend(u"+491701234", u"Ann", true);
+    list.AddFriend(u"0456", u"", false);
+    EXPECT_EQ(list.FormatFile(), Utf16(u"+491701234;Ann;checked\n0456;;unchecked\n"));
+    CFriendList back;
+    auto bytes = list.FormatFile();
+    back.ParseFile(bytes.data(), bytes.size());
+    EXPECT_EQ(Describe(back), Describe(list));
+    EXPECT_TRUE(CFriendList().FormatFile().empty());
+}
+
+TEST(FriendList, DeletesTheFirstFriendWithTheNumber) {
+    CFriendList list;
+    list.AddFriend(u"1", u"A");
+    CFriendInfo* b = list.AddFriend(u"2", u"B", true);
+    list.AddFriend(u"2", u"C", true);
+    EXPECT_EQ(list.SelectedFriends(), (std::vector<CFriendInfo*>{b, list.GetAt(2)}));
+    EXPECT_TRUE(list.DeleteFriend(u"2"));
+    EXPECT_EQ(Describe(list), "[1|A|-][2|C|x]");
+    EXPECT_FALSE(list.DeleteFriend(u"3"));
+    EXPECT_FALSE(list.DeleteFriend(u" 1"));
+    EXPECT_EQ(list.GetAt(5), nullptr);
+}
+
+}  // namespace
+}  // namespace rq
+
+namespace rq {
+namespace {
+
+TEST(FriendList, LoadAndSaveTheFile) {
+    testing::TempFolder dir;
+    const std::string path = dir / "friends.ini";
+    CFriendList list;
+    list.AddFriend(u"keep", u"me");
+    EXPECT_FALSE(list.Load(path));  // missing file: list unchanged
+    EXPECT_EQ(list.GetCount(), 1u);
+
+    auto asText = [](std::u16string_view t) {
+        auto b = Utf16(t);
+        return std::string(b.begin(), b.end());
+    };
+    testing::WriteText(path, asText(u"01;A;checked\r\n"));
+    EXPECT_TRUE(list.Load(path));
+    EXPECT_EQ(Describe(list), "[01|A|x]");
+
+    list.AddFriend(u"02", u"B");
+    ASSERT_TRUE(list.Save(path));
+    EXPECT_EQ(testing::ReadText(path), asText(u"01;A;checked\n02;B;unchecked\n"));
+    // A save that cannot happen leaves the previous file whole.
+    const std::string before = testing::ReadText(path);
+    EXPECT_FALSE(list.Save(dir / "no-such-folder/friends.ini"));
+    EXPECT_EQ(testing::ReadText(path), before);
+    CFriendList().Save(path);
+    EXPECT_EQ(testing::ReadText(path), "");
+}
+
+}  // namespace
+}  // namespace rq

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "friends/FriendTrackFileName.h"
+#include "platform/Text.h"
+
+namespace rq {
+namespace {
+
+TEST(FriendTrackFileName, OrdinaryNumbersKeepTheirNameOthersStayInTheFolder) {
+    const struct {
+        std::u16string id;
+        const char* file;
+    } cases[] = {
+        {u"+4917012345", "+4917012345.trk"},
+        {u"0123", "0123.trk"},
+        {u"Anna", "Anna.trk"},
+        {u"127.0.0.3", "127.0.0.3.trk"},
+        {u"", ".trk"},
+        {u"../../etc/passwd", "%002E%002E%002F.%002E%002Fetc%002Fpasswd.trk"},
+        {u"..", "%002E%002E.trk"},
+        {u".hidden", "%002Ehidden.trk"},
+        {u"a\\b", "a%005Cb.trk"},
+        {u"a/b", "a%002Fb.trk"},
+        {u"tab\there\n", "tab%0009here%000A.trk"},
+        {u"100%", "100%0025.trk"},
+        {u"a~b", "a%007Eb.trk"},
+        {u"a b", "a%0020b.trk"},
+        {u"\u00e9", "%00E9.trk"},
+        {std::u16string(u"nul\0x", 5), "nul%0000x.trk"},
+    };
+    for (const auto& c : cases) {
+        const std::string name = FriendTrackFileName(c.id);
+        EXPECT_EQ(name, c.file) << platform::ToUtf8(c.id);
+        EXPECT_EQ(name.find('/'), std::string::npos);
+        EXPECT_EQ(OwnerIdFromFriendTrackFileName(name), c.id) << name;
+    }
+}
+
+TEST(FriendTrackFileName, LongAddressesAreCutAndHashed) {
+    std::set<std::string> names;
+    for (const std::u16string& id :
+         {std::u16string(127, u'9'), std::u16string(128, u'9'), std::u16string(129, u'9'),
+          std::u16string(300, u'/'), std::u16string(200, u'a') + u"x",
+          std::u16string(200, u'a') + u"y"}) {
+        const std::string name = FriendTrackFileName(id);
+        EXPECT_LE(name.size(), 200u) << name;
+        EXPECT_EQ(name.find('/'), std::string::npos);
+        EXPECT_EQ(name, FriendTrackFileName(id));  // the same address, the same file
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), 6u);
+    EXPECT_EQ(FriendTrackFileName(std::u16string(127, u'9')), std::string(127, '9') + ".trk");
+    const std::string hashed = FriendTrackFileName(std::u16string(128, u'9'));
+    EXPECT_NE(hashed.find('~'), std::string::npos);
+    EXPECT_EQ(OwnerIdFromFriendTrackFileName(hashed),
+              std::u16string(127, u'9'));  // the kept prefix
+    // Names made by hand read as they are.
+    EXPECT_EQ(OwnerIdFromFriendTrackFileName("\xc3\xa9t\xc3\xa9.trk"), u"\u00e9t\u00e9");
+    EXPECT_EQ(OwnerIdFromFriendTrackFileName("50%.trk"), u"50%");
+    EXPECT_EQ(OwnerIdFromFriendTrackFileName("noext"), u"noext");
+}
+
+}  // namespace
+}  // namespace rq

@@ -1,0 +1,166 @@
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "friends/PositionMessage.h"
+#include "friends/SendSms.h"
+#include "keepers/SmsKeeper.h"
+#include "platform/QueueWindow.h"
+#include "platform/Wdp.h"
+
+namespace rq {
+namespace {
+
+using namespace platform;
+
+// Receiver and sender share one bind address, so the test never changes the settings
+// while the worker opens its port; sends are repeated until the worker listens.
+class SmsKeeperTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = GetWdpSettings();
+        WdpSettings s = saved_;
+        s.bindAddress = "127.0.0.11";
+        s.ownNumber = u"+4917011111";
+        SetWdpSettings(s);
+    }
+    void TearDown() override { SetWdpSettings(saved_); }
+
+    static void SendRaw(const std::vector<std::uint8_t>& data) {
+        const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        sa.sin_port = htons(2001);
+        inet_pton(AF_INET, "127.0.0.11", &sa.sin_addr);
+        sendto(fd, data.data(), data.size(), 0, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+        close(fd);
+    }
+
+    WdpSettings saved_;
+};
+
+struct Seen {
+    std::u16string sender, destination;
+    std::uint32_t senderPort = 0, destinationPort = 0;
+    std::vector<std::uint8_t> data;
+};
+
+TEST_F(SmsKeeperTest, ReceivedDatagramsReachTheWindowDuringTheCall) {
+    QueueWindow window;
+    CSmsKeeper keeper;
+    EXPECT_TRUE(keeper.Stop(1000));  // idle
+    ASSERT_TRUE(keeper.Start(window.Handle(), ThreadPriority::Normal));
+    EXPECT_FALSE(keeper.Start(window.Handle(), ThreadPriority::Normal));
+
+    const auto message = MakePositionMessage({48.5, 11.5, 500, 90, 3, 1, 9, 6}, u"Ann", 1000);
+    std::vector<Seen> seen;
+    auto handler = [&](WindowMessage& m) {
+        ASSERT_EQ(m.id, kMsgSmsReceived);
+        const auto* r = reinterpret_cast<const ReceivedMessageRecord*>(m.wParam);
+        Seen s{r->SenderAddress(), std::u16string(r->destinationAddress), r->senderPort,
+               r->destinationPort,
+               std::vector<std::uint8_t>(r->userData, r->userData + r->userDataSize)};
+        seen.push_back(s);
+    };
+    for (int tries = 0; seen.empty() && tries < 100; ++tries) {
+        ASSERT_TRUE(SendSms(u"127.0.0.11", message.data(), message.size()));
+        window.PumpOne(handler, 50);
+    }
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen[0].sender, u"+4917011111");
+    EXPECT_EQ(seen[0].senderPort, 2000u);
+    EXPECT_EQ(seen[0].destination, u"+4917011111");
+    EXPECT_EQ(seen[0].destinationPort, 2001u);
+    EXPECT_EQ(seen[0].data, message);
+    while (window.PumpOne(handler, 100)) {
+    }
+
+    // A datagram without user data is dropped by the worker; the next one still arrives.
+    seen.clear();
+    SendRaw({});
+    SendRaw({0xD4});
+    ASSERT_TRUE(window.PumpOne(handler, 2000));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].data, std::vector<std::uint8_t>{0xD4});
+    EXPECT_EQ(seen[0].sender, u"127.0.0.1");
+
+    // The stop request ends the endless wait at once.
+    EXPECT_TRUE(keeper.Stop(2000));
+    EXPECT_FALSE(keeper.IsRunning());
+    // Started again it listens again.
+    ASSERT_TRUE(keeper.Start(window.Handle(), ThreadPriority::Normal));
+    seen.clear();
+    for (int tries = 0; seen.empty() && tries < 100; ++tries) {
+        SendRaw({1, 2, 3});
+        window.PumpOne(handler, 50);
+    }
+    EXPECT_FALSE(seen.empty());
+    // Left running: the destructor ends the worker.
+}
+
+TEST_F(SmsKeeperTest, ABusyPortEndsTheWorkerAtOnce) {
+    WapHandle mine = nullptr;
+    ASSERT_TRUE(WapOpen(kWapLayerWdp, 2001, &mine, nullptr));
+    QueueWindow window;
+    CSmsKeeper keeper;
+    ASSERT_TRUE(keeper.Start(window.Handle(), ThreadPriority::Normal));
+    for (int i = 0; i < 200 && keeper.IsRunning(); ++i) Sleep(10);
+    EXPECT_FALSE(keeper.IsRunning());
+    EXPECT_TRUE(keeper.Stop(1000));
+    WapClose(mine);
+}
+
+long ResidentKiB() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+TEST_F(SmsKeeperTest, AFloodIsSurvivedWithBoundedMemory) {
+    QueueWindow window;
+    CSmsKeeper keeper;
+    ASSERT_TRUE(keeper.Start(window.Handle(), ThreadPriority::Normal));
+    std::size_t handled = 0;
+    auto handler = [&](WindowMessage&) { ++handled; };
+    for (int tries = 0; handled == 0 && tries < 100; ++tries) {
+        SendRaw({0});
+        window.PumpOne(handler, 50);
+    }
+    ASSERT_GT(handled, 0u);
+    while (window.PumpOne(handler, 50)) {
+    }
+
+    const long before = ResidentKiB();
+    const auto message = MakePoiMessage(1, 2, 3, u"flood", 0);
+    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_port = htons(2001);
+    inet_pton(AF_INET, "127.0.0.11", &sa.sin_addr);
+    handled = 0;
+    // The window is pumped only every 100 datagrams: the worker waits in its send, the
+    // socket queue fills and the kernel drops what does not fit.
+    for (int i = 0; i < 10000; ++i) {
+        sendto(fd, message.data(), message.size(), MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&sa),
+               sizeof sa);
+        if (i % 100 == 99) window.PumpOne(handler, 0);
+    }
+    close(fd);
+    while (window.PumpOne(handler, 200)) {
+    }
+    EXPECT_GT(handled, 0u);
+    EXPECT_LE(handled, 10000u);
+    EXPECT_LT(ResidentKiB() - before, 8 * 1024);
+    // Still answering after the flood.
+    EXPECT_TRUE(keeper.Stop(2000));
+}
+
+}  // namespace
+}  // namespace rq

@@ -1,0 +1,145 @@
+// roamquill-tool track, dump and gpx over a generated log of a straight walk north.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "track/TempFolder.h"
+
+namespace rq {
+namespace {
+
+constexpr double kMetresPerDegree = 111200.162632;
+
+std::string WithChecksum(const std::string& body) {
+    unsigned sum = 0;
+    for (char c : body) sum ^= static_cast<unsigned char>(c);
+    char tail[8];
+    std::snprintf(tail, sizeof tail, "*%02X\r\n", sum);
+    return "$" + body + tail;
+}
+
+// RMC, GGA and GSA once a second, walking `metresPerSecond` due north from 48 N.
+std::string WalkNorthLog(int seconds, double metresPerSecond) {
+    std::string log;
+    for (int s = 0; s < seconds; ++s) {
+        const double lat = 48.0 + s * metresPerSecond / kMetresPerDegree;
+        const int degrees = static_cast<int>(lat);
+        char position[64], clock[16], body[160];
+        std::snprintf(position, sizeof position, "%02d%07.4f,N,01130.0000,E", degrees,
+                      (lat - degrees) * 60.0);
+        std::snprintf(clock, sizeof clock, "12%02d%02d.00", s / 60, s % 60);
+        std::snprintf(body, sizeof body, "GPRMC,%s,A,%s,%.2f,0.0,150308,,,A", clock, position,
+                      metresPerSecond / 0.514444);
+        log += WithChecksum(body);
+        std::snprintf(body, sizeof body, "GPGGA,%s,%s,1,08,1.0,100.0,M,0.0,M,,", clock, position);
+        log += WithChecksum(body);
+        log += WithChecksum("GPGSA,A,3,01,02,03,04,05,06,07,08,,,,,2.0,1.0,1.7");
+    }
+    return log;
+}
+
+std::vector<std::string> RunTool(const std::string& args, int& status) {
+    const std::string command = "'" RQ_BINARY_DIR "/roamquill-tool' " + args + " 2>/dev/null";
+    std::vector<std::string> lines;
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return lines;
+    std::string line;
+    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line.push_back(static_cast<char>(c));
+        }
+    }
+    status = pclose(pipe);
+    return lines;
+}
+
+double NumberAfter(const std::string& line, const std::string& key) {
+    const std::size_t at = line.find("\"" + key + "\":");
+    if (at == std::string::npos) return NAN;
+    return std::atof(line.c_str() + at + key.size() + 3);
+}
+
+class TrackCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(RQ_BINARY_DIR "/roamquill-tool")) GTEST_SKIP();
+        log_ = dir_.Path() + "walk.nmea";
+        std::ofstream(log_, std::ios::binary) << WalkNorthLog(201, 1.5);
+    }
+    tracktest::TempFolder dir_;
+    std::string log_;
+};
+
+TEST_F(TrackCommandTest, StraightWalkNorthUnderEachSetting) {
+    struct Case {
+        const char* options;
+        double points;
+        double segment;  // the head lags the last fix by less than this
+    } cases[] = {
+        {"", 2, 6},                   // the middle points of a straight line go
+        {"--ts 0", 2, 0.5},           // a point per fix, then the filter removes it again
+        {"--ts 0 --ta 0", 201, 0.5},  // nothing is below a threshold of 0
+        {"--ts 1 --ta 0 --max 2", 2, 1},
+        {"--ts 100 --ta 0", 3, 100},  // 0, 100 and 201 metres; the last 99 m are short
+    };
+    for (const Case& c : cases) {
+        int status = -1;
+        const std::string out = dir_.Path() + "walk.trk";
+        const auto lines = RunTool("track '" + log_ + "' -o '" + out + "' " + c.options, status);
+        ASSERT_EQ(status, 0) << c.options;
+        ASSERT_EQ(lines.size(), 19u) << c.options;
+        EXPECT_EQ(NumberAfter(lines[0], "points"), c.points) << c.options;
+        EXPECT_NEAR(NumberAfter(lines[0], "mileage_m"), 300.0, 300.0 * 0.005) << c.options;
+        EXPECT_EQ(NumberAfter(lines[0], "fixes"), 201) << c.options;
+        EXPECT_EQ(lines[4], R"({"label":"Mileage","value":"300","unit":"m"})") << c.options;
+        EXPECT_EQ(lines[18], R"({"label":"Duration","value":"00:03:20","unit":""})");
+
+        const auto dump = RunTool("dump '" + out + "'", status);
+        ASSERT_EQ(status, 0);
+        ASSERT_GE(dump.size(), 1u + static_cast<std::size_t>(c.points));
+        EXPECT_EQ(NumberAfter(dump[0], "points"), c.points);
+        const double head = (NumberAfter(dump[1], "lat") - 48.0) * kMetresPerDegree;
+        EXPECT_LE(head, 300.1) << c.options;
+        EXPECT_GT(head, 300.0 - c.segment) << c.options;
+    }
+}
+
+TEST_F(TrackCommandTest, GpxAndDumpOfTheGoldenFileAndBadArguments) {
+    const std::string golden = RQ_SOURCE_DIR "/tests/data/trk/golden.trk";
+    int status = -1;
+    const auto dump = RunTool("dump '" + golden + "'", status);
+    ASSERT_EQ(status, 0);
+    ASSERT_EQ(dump.size(), 1u + 3 + 1 + 2);
+    EXPECT_NE(dump[0].find(R"("short_name":"Walk","owner":"me@example")"), std::string::npos);
+    EXPECT_NE(dump[4].find(R"("category":"General","pois":2)"), std::string::npos);
+    EXPECT_NE(dump[5].find(R"("poi":"Cafe Kreuz")"), std::string::npos);
+
+    const std::string gpx = dir_.Path() + "golden.gpx";
+    RunTool("gpx '" + golden + "' -o '" + gpx + "'", status);
+    ASSERT_EQ(status, 0);
+    std::ifstream in(gpx);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(text.find("<name>Walk</name>"), std::string::npos);
+    EXPECT_NE(text.find("<name>Milestone 1</name>"), std::string::npos);
+    EXPECT_LT(text.find("lat=\"48.117300000\""), text.find("<trkpt lat=\"48.120000000\""));
+
+    RunTool("dump '" RQ_SOURCE_DIR "/tests/data/malformed/trk/point-cut.trk'", status);
+    EXPECT_NE(status, 0);
+    RunTool("track '" + log_ + "' -o x.trk --max 1", status);
+    EXPECT_NE(status, 0);
+    RunTool("track '" + dir_.Path() + "none.nmea' -o '" + dir_.Path() + "x.trk'", status);
+    EXPECT_NE(status, 0);
+    RunTool("dump '" + log_ + "'", status);
+    EXPECT_NE(status, 0) << "unknown kind";
+}
+
+}  // namespace
+}  // namespace rq

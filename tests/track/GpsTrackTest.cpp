@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "track/GpsTrack.h"
+
+namespace rq {
+namespace {
+
+CGpsTrackCoordinate Point(double lat, double lon, std::uint32_t key = 0) {
+    CGpsTrackCoordinate p(lat, lon);
+    p.timeKey = key;
+    return p;
+}
+
+std::vector<std::uint32_t> Keys(const CGpsTrack& track) {
+    std::vector<std::uint32_t> keys;
+    for (const auto& p : track.Points()) keys.push_back(p.timeKey);
+    return keys;
+}
+
+TEST(GpsTrack, HeadIsNewestTailOldestAndCopiesKeepEveryField) {
+    CGpsTrack track;
+    EXPECT_EQ(track.GetHead(), nullptr);
+    EXPECT_EQ(track.GetTail(), nullptr);
+    EXPECT_EQ(track.GetHeadKey(), 0u);
+    EXPECT_FALSE(track.IsModified());
+
+    CGpsTrackCoordinate first = Point(1, 2, 7);
+    first.milestone = 1;
+    first.distance = 12.5;
+    first.course = 90;
+    first.lonScale = 5;
+    track.AddHead(first);
+    EXPECT_TRUE(track.IsModified());
+    track.AddHead(Point(3, 4, 9));
+    track.AddTail(Point(0, 0, 5));
+    EXPECT_EQ(Keys(track), (std::vector<std::uint32_t>{9, 7, 5}));
+    EXPECT_EQ(track.GetHeadKey(), 9u);
+    const CGpsTrackCoordinate& copy = *std::next(track.Points().begin());
+    EXPECT_EQ(copy.milestone, 1u);
+    EXPECT_EQ(copy.distance, 12.5);
+    EXPECT_EQ(copy.course, 90);
+    EXPECT_EQ(copy.lonScale, 0) << "the longitude scale is not copied";
+}
+
+TEST(GpsTrack, InsertByKeyKeepsDescendingKeysAndLeavesModifiedAlone) {
+    CGpsTrack track;
+    std::size_t at = 99;
+    track.InsertByKey(Point(0, 0, 10), &at);
+    EXPECT_EQ(at, 0u);
+    track.InsertByKey(Point(0, 0, 30), &at);
+    EXPECT_EQ(at, 0u);
+    track.InsertByKey(Point(0, 0, 20), &at);
+    EXPECT_EQ(at, 1u);
+    track.InsertByKey(Point(0, 0, 5), &at);
+    EXPECT_EQ(at, 3u);
+    // An equal key goes before the first point it equals.
+    CGpsTrackCoordinate* same = track.InsertByKey(Point(1, 1, 20), &at);
+    EXPECT_EQ(at, 1u);
+    EXPECT_EQ(&*std::next(track.Points().begin()), same);
+    EXPECT_EQ(Keys(track), (std::vector<std::uint32_t>{30, 20, 20, 10, 5}));
+    EXPECT_FALSE(track.IsModified());
+}
+
+TEST(GpsTrack, BoundsStartAtFirstPointGrowAndNeverShrink) {
+    CGpsTrack track;
+    EXPECT_EQ(track.GetBounds().left, 0);
+    track.AddHead(Point(10, 20));
+    CDoubleRect b = track.GetBounds();
+    EXPECT_EQ(b.left, 20);
+    EXPECT_EQ(b.right, 20);
+    EXPECT_EQ(b.top, 10);
+    EXPECT_EQ(b.bottom, 10);
+    track.AddTail(Point(-5, 30));
+    track.InsertByKey(Point(12, 15));
+    b = track.GetBounds();
+    EXPECT_EQ(b.left, 15);
+    EXPECT_EQ(b.right, 30);
+    EXPECT_EQ(b.top, 12);
+    EXPECT_EQ(b.bottom, -5);
+
+    track.RemoveTail();
+    track.RemoveSecond();
+    EXPECT_EQ(track.GetBounds().bottom, -5) << "removal keeps the rectangle";
+    track.SetModified(false);
+    track.RemoveAll();
+    EXPECT_TRUE(track.IsModified());
+    EXPECT_EQ(track.GetCount(), 0u);
+    EXPECT_EQ(track.GetBounds().right, 30) << "emptying keeps the rectangle";
+    track.AddHead(Point(1, 1));
+    EXPECT_EQ(track.GetBounds().right, 1) << "the next point starts it again";
+}
+
+}  // namespace
+}  // namespace rq

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/Files.h"
+#include "platform/LittleEndian.h"
+#include "track/FixMaker.h"
+#include "track/TempFolder.h"
+#include "track/TrackFile.h"
+
+namespace rq {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+CGpsTrackCoordinate Point(double lat, double lon, std::uint32_t milestone, double distance,
+                          double course, std::uint32_t key = 0) {
+    CGpsTrackCoordinate p(lat, lon);
+    p.milestone = milestone;
+    p.distance = distance;
+    p.course = course;
+    p.timeKey = key;
+    return p;
+}
+
+// The track that tests/data/trk/make_golden.py writes.
+void FillGoldenTrack(CGpsTrackInfo& t) {
+    t.shortName = u"Walk";
+    t.ownerId = u"me@example";
+    CGpsPosition& f = t.fix;
+    f.m_lat.Set(48.1173);
+    f.m_lon.Set(11.5167);
+    f.altitude = 545.4;
+    f.course = 84.4;
+    f.speed = 0.5;
+    f.hdop = 1.2;
+    f.vdop = 2.3;
+    f.pdop = 2.6;
+    f.courseMagnetic = 81.2;
+    f.satellitesInView = 9;
+    f.satellitesUsed = 7;
+    f.fixMode = 3;
+    f.selectionMode = 2;
+    f.gpsQuality = 1;
+    f.time = 1204880702;
+    const int sats[3][5] = {{1, 5, 40, 270, 42}, {1, 12, 65, 100, 38}, {0, 29, 10, 45, 0}};
+    for (int i = 0; i < 3; ++i) {
+        f.satellites[i].used = sats[i][0];
+        f.satellites[i].prn = sats[i][1];
+        f.satellites[i].elevation = sats[i][2];
+        f.satellites[i].azimuth = sats[i][3];
+        f.satellites[i].snr = sats[i][4];
+    }
+    t.AddTail(Point(48.1200, 11.5167, 0, 300.25, 84.4));
+    t.AddTail(Point(48.1190, 11.5167, 1, 189.0, 0.0));
+    t.AddTail(Point(48.1173, 11.5167, 0, 0.0, 0.0));
+    CPoiCategory* general = t.pois.FindCategory(u"General");
+    general->AddPoi(u"Cafe Kreuz", CCoordinate(48.1180, 11.5170), 31);
+    general->AddPoi(u"ATM", CCoordinate(-33.8578, 151.2), 23);
+}
+
+std::string GoldenPath() {
+    return std::string(RQ_SOURCE_DIR) + "/tests/data/trk/golden.trk";
+}
+
+TEST(TrackFile, SizesOfEmptyDefaultAndSmallTracks) {
+    CGpsTrackInfo defaultOnly;
+    EXPECT_EQ(EncodeTrack(defaultOnly).size(), 1092u) << "the empty default category";
+    CGpsTrackInfo bare;
+    bare.pois.DeleteCategory(u"General");
+    EXPECT_EQ(EncodeTrack(bare).size(), 828u);
+    CGpsTrackInfo small;
+    FillGoldenTrack(small);
+    EXPECT_EQ(EncodeTrack(small).size(), 1764u);
+}
+
+TEST(TrackFile, WriterMatchesTheGoldenFileByteForByte) {
+    CGpsTrackInfo t;
+    FillGoldenTrack(t);
+    const Bytes golden = ReadBytes(GoldenPath());
+    ASSERT_EQ(golden.size(), 1764u);
+    const Bytes written = EncodeTrack(t);
+    ASSERT_EQ(written.size(), golden.size());
+    for (std::size_t i = 0; i < golden.size(); ++i)
+        ASSERT_EQ(written[i], golden[i]) << "first difference at offset " << i;
+}
+
+TEST(TrackFile, SaveThenLoadGivesBackPointsPoisAndTheNarrowedFix) {
+    tracktest::TempFolder dir;
+    tracktest::ProgramFolderScope scope(dir.Path());
+    CGpsTrackInfo t;
+    FillGoldenTrack(t);
+    t.fixCount = 9;
+    t.maxSpeed = 40;
+    t.startTime = 77;
+    ASSERT_TRUE(SaveTrack("tracks", "walk.trk", t));
+    EXPECT_FALSE(t.IsModified());
+    EXPECT_EQ(ReadBytes(dir.Path() + "tracks/walk.trk"), ReadBytes(GoldenPath()));
+
+    CGpsTrackInfo back;
+    back.AddHead(CGpsTrackCoordinate(1, 1));
+    back.colour = 0x123456;
+    ASSERT_TRUE(LoadTrack("tracks", "walk.trk", back));
+    EXPECT_FALSE(back.IsModified());
+    EXPECT_EQ(back.shortName, u"Walk");
+    EXPECT_EQ(back.ownerId, u"me@example");
+    EXPECT_EQ(back.colour, 0x123456u) << "not in the file";
+    ASSERT_EQ(back.GetCount(), 3u);
+    auto a = t.Points().begin();
+    for (const CGpsTrackCoordinate& p : back.Points()) {
+        EXPECT_EQ(p.m_lat.value, a->m_lat.value);
+        EXPECT_EQ(p.m_lon.value, a->m_lon.value);
+        EXPECT_EQ(p.milestone, a->milestone);
+        EXPECT_EQ(p.distance, a->distance);
+        EXPECT_EQ(p.course, a->course);
+        EXPECT_EQ(p.timeKey, a->timeKey);
+        ++a;
+    }
+    EXPECT_EQ(back.GetBounds().top, 48.1200);
+    EXPECT_EQ(back.GetBounds().bottom, 48.1173);
+    const CGpsPosition& f = back.fix;
+    EXPECT_EQ(f.m_lat.value, 48.1173);
+    EXPECT_EQ(f.altitude, static_cast<double>(545.4f));
+    EXPECT_NE(f.altitude, 545.4) << "floats come back at float precision";
+    EXPECT_EQ(f.hdop, static_cast<double>(1.2f));
+    EXPECT_EQ(f.courseMagnetic, static_cast<double>(81.2f));
+    EXPECT_EQ(f.satellitesInView, 9);
+    EXPECT_EQ(f.fixMode, 3);
+    EXPECT_EQ(f.satellites[1].prn, 12);
+    EXPECT_EQ(f.satellites[23].prn, -1);
+    EXPECT_EQ(f.time, 0) << "the fix time is not stored";
+    EXPECT_EQ(back.fixCount, 0u);
+    EXPECT_EQ(back.maxSpeed, 0);
+    EXPECT_EQ(back.startTime, 0);
+    const CPoiCategory* general = back.pois.FindCategory(u"General");
+    ASSERT_NE(general, nullptr);
+    ASSERT_EQ(general->GetCount(), 2u);
+    EXPECT_EQ(back.pois.GetCount(), 1u);
+}
+
+TEST(TrackFile, NamesAreCutToTheirFields) {
+    CGpsTrackInfo t;
+    t.shortName = u"ABCDEFGHIJKL";
+    t.ownerId = std::u16string(200, u'x');
+    const Bytes bytes = EncodeTrack(t);
+    CGpsTrackInfo back;
+    ASSERT_TRUE(LoadTrackBytes(bytes.data(), bytes.size(), back));
+    EXPECT_EQ(back.shortName, u"ABCDEFGHIJ");
+    EXPECT_EQ(back.ownerId, std::u16string(127, u'x'));
+    EXPECT_EQ(bytes[4 + 20], 0) << "the eleventh unit stays zero";
+}
+
+TEST(TrackFile, RouteIgnoresTheHeaderFixAndClearsItsOldContent) {
+    tracktest::TempFolder dir;
+    tracktest::ProgramFolderScope scope(dir.Path());
+    CGpsTrackInfo t;
+    FillGoldenTrack(t);
+    ASSERT_TRUE(SaveTrack("tracks", "r.trk", t));
+    CGpsRouteInfo route;
+    route.AddHead(CGpsTrackCoordinate(9, 9));
+    route.pois.AddCategory(u"Old");
+    ASSERT_TRUE(LoadRoute("tracks", "r.trk", route));
+    EXPECT_EQ(route.GetCount(), 3u);
+    EXPECT_EQ(route.GetTail()->m_lat.value, 48.1173) << "the tail is the start";
+    EXPECT_EQ(route.pois.FindCategory(u"Old"), nullptr);
+    EXPECT_EQ(route.pois.FindCategory(u"General")->GetCount(), 2u);
+    EXPECT_FALSE(route.IsModified());
+    EXPECT_FALSE(route.pois.IsModified());
+}
+
+TEST(TrackFile, MissingFileChangesNothing) {
+    tracktest::TempFolder dir;
+    tracktest::ProgramFolderScope scope(dir.Path());
+    CGpsTrackInfo t;
+    t.AddHead(CGpsTrackCoordinate(1, 1));
+    EXPECT_FALSE(LoadTrack("tracks", "none.trk", t));
+    EXPECT_EQ(t.GetCount(), 1u);
+    CGpsRouteInfo r;
+    r.AddHead(CGpsTrackCoordinate(1, 1));
+    EXPECT_FALSE(LoadRoute("tracks", "none.trk", r));
+    EXPECT_EQ(r.GetCount(), 1u);
+}
+
+TEST(TrackFile, EveryCutOfAGoodFileFailsCleanly) {
+    const Bytes golden = ReadBytes(GoldenPath());
+    for (std::size_t cut = 0; cut < golden.size(); ++cut) {
+        CGpsTrackInfo t;
+        EXPECT_FALSE(LoadTrackBytes(golden.data(), cut, t)) << "cut at " << cut;
+        EXPECT_LE(t.GetCount(), 3u);
+        // Whole point records before the cut are kept for the caller to clear.
+        if (cut >= kTrackHeaderSize) {
+            EXPECT_EQ(t.GetCount(), std::min<std::size_t>(3, (cut - kTrackHeaderSize) / 40)) << cut;
+        }
+    }
+    CGpsTrackInfo whole;
+    EXPECT_TRUE(LoadTrackBytes(golden.data(), golden.size(), whole));
+}
+
+TEST(TrackFile, WrongMagicsAndHugeCountsAreRefused) {
+    const Bytes golden = ReadBytes(GoldenPath());
+    struct Case {
+        const char* what;
+        std::size_t offset;
+        std::uint32_t value;
+    } cases[] = {
+        {"file magic", 0, 0xF2D83717},
+        {"file magic byte order", 0, 0x1637D8F2},
+        {"category magic", 828 + 120, 0x12345679},
+        {"more points than the file holds", 820, 0xFFFFFFFF},
+        {"more categories than the file holds", 824, 0xFFFFFFFF},
+        {"more POIs than the file holds", 828 + 120 + 260, 0xFFFFFFFF},
+    };
+    for (const Case& c : cases) {
+        Bytes bad = golden;
+        platform::PutU32(bad.data() + c.offset, c.value);
+        CGpsTrackInfo t;
+        EXPECT_FALSE(LoadTrackBytes(bad.data(), bad.size(), t)) << c.what;
+        CGpsRouteInfo r;
+        tracktest::TempFolder dir;
+        WriteBytes(dir.Path() + "bad.trk", bad);
+        EXPECT_FALSE(LoadRouteFile(dir.Path() + "bad.trk", r)) << c.what;
+    }
+}
+
+TEST(TrackFile, MalformedFilesAreRefused) {
+    const std::string folder = std::string(RQ_SOURCE_DIR) + "/tests/data/malformed/trk";
+    int seen = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().extension() != ".trk") continue;
+        ++seen;
+        CGpsTrackInfo t;
+        EXPECT_FALSE(LoadTrackFile(entry.path().string(), t)) << entry.path();
+    }
+    EXPECT_GT(seen, 0);
+}
+
+TEST(TrackFile, FailedSaveReportsFailureAndLeavesTheOldFile) {
+    tracktest::TempFolder dir;
+    tracktest::ProgramFolderScope scope(dir.Path());
+    CGpsTrackInfo t;
+    FillGoldenTrack(t);
+    // The destination is a folder: nothing can be renamed over it.
+    std::filesystem::create_directories(dir.Path() + "tracks/busy.trk/inside");
+    EXPECT_FALSE(SaveTrack("tracks", "busy.trk", t));
+    EXPECT_TRUE(t.IsModified()) << "a failed save keeps the modified mark";
+    EXPECT_TRUE(std::filesystem::is_directory(dir.Path() + "tracks/busy.trk/inside"));
+    // Nothing is left beside it.
+    int entries = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path() + "tracks")) {
+        (void)e;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+    // A missing program folder cannot be created into.
+    platform::SetProgramFolder(dir.Path() + "missing/deeper/");
+    EXPECT_FALSE(SaveTrack("tracks", "x.trk", t));
+}
+
+}  // namespace
+}  // namespace rq

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/AppTestSupport.h"
+#include "app/Settings.h"
+#include "platform/Text.h"
+#include "track/TrackFile.h"
+#include "view/GpsViewData.h"
+#include "view/ModelFiles.h"
+
+namespace rq {
+namespace {
+
+class ModelFilesTest : public test::UiAppTest {
+protected:
+    std::string Path(const std::string& relative) { return folder_.Path() + relative; }
+    void WriteFile(const std::string& relative, const std::string& bytes) {
+        std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
+        std::ofstream(Path(relative), std::ios::binary) << bytes;
+    }
+    std::vector<std::string> Messages() {
+        std::vector<std::string> texts;
+        for (const auto& m : ui_.Messages()) texts.push_back(platform::ToUtf8(m.text));
+        return texts;
+    }
+};
+
+TEST_F(ModelFilesTest, ExitSavesModifiedTracksAndStartUpLoadsThem) {
+    CGpsViewData data;
+    data.track.AddHead(CGpsTrackCoordinate(1, 2));
+    CGpsTrackInfo* bob = data.friendTracks.AddOwner(u"+4912345", u"Bob", kFriendTrackColour);
+    bob->AddHead(CGpsTrackCoordinate(3, 4));
+    CGpsTrackInfo* quiet = data.friendTracks.AddOwner(u"quiet", u"", kFriendTrackColour);
+    quiet->SetModified(false);
+    quiet->pois.SetModified(false, true);
+    EXPECT_TRUE(SaveModifiedTracks(data));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(std::filesystem::exists(Path("tracks/my.tk")));
+    EXPECT_TRUE(std::filesystem::exists(Path("ftracks/+4912345.trk")));
+    EXPECT_FALSE(std::filesystem::exists(Path("ftracks/quiet.trk"))) << "not modified";
+    EXPECT_FALSE(data.track.IsModified());
+
+    CGpsViewData next;
+    LoadSavedTracks(next);
+    EXPECT_TRUE(Messages().empty());
+    ASSERT_EQ(next.track.GetCount(), 1u);
+    EXPECT_EQ(next.track.GetHead()->m_lon.value, 2);
+    ASSERT_EQ(next.friendTracks.GetCount(), 1u);
+    CGpsTrackInfo* loaded = next.friendTracks.FindByOwner(u"+4912345");
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->shortName, u"Bob");
+    EXPECT_EQ(loaded->colour, kFriendTrackColour);
+    EXPECT_EQ(loaded->GetCount(), 1u);
+}
+
+TEST_F(ModelFilesTest, BadFilesAtStartUpAreReportedAndDropped) {
+    WriteFile("tracks/my.tk", "not a track");
+    WriteFile("ftracks/eve.trk", "junk");
+    CGpsViewData data;
+    data.track.AddHead(CGpsTrackCoordinate(1, 1));
+    LoadSavedTracks(data);
+    EXPECT_EQ(data.track.GetCount(), 0u);
+    EXPECT_EQ(data.friendTracks.GetCount(), 0u);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Loading track 'my.tk' failed.",
+                                                    "Loading track 'eve.trk' failed."}));
+}
+
+TEST_F(ModelFilesTest, FailedSavesAreReportedAndOddOwnersStayInTheirFolder) {
+    CGpsViewData data;
+    data.track.AddHead(CGpsTrackCoordinate(1, 1));
+    std::filesystem::create_directories(Path("tracks/my.tk/blocked"));
+    data.friendTracks.AddOwner(u"../escape", u"", kFriendTrackColour)
+        ->AddHead(CGpsTrackCoordinate(1, 1));
+    data.friendTracks.AddOwner(u"ok", u"", kFriendTrackColour)->AddHead(CGpsTrackCoordinate(1, 1));
+    EXPECT_FALSE(SaveModifiedTracks(data));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Saving track 'my.tk' failed."}));
+    EXPECT_FALSE(std::filesystem::exists(Path("escape.trk")));
+    EXPECT_TRUE(std::filesystem::exists(Path("ftracks/ok.trk")));
+    // The escaped name stays inside "ftracks" and gives the owner back at start-up.
+    CGpsViewData next;
+    LoadSavedTracks(next);
+    EXPECT_NE(next.friendTracks.FindByOwner(u"../escape"), nullptr);
+    EXPECT_NE(next.friendTracks.FindByOwner(u"ok"), nullptr);
+}
+
+TEST_F(ModelFilesTest, RouteAndNavigationAreRestored) {
+    CGpsTrackInfo route;
+    route.AddHead(CGpsTrackCoordinate(5, 6));
+    ASSERT_TRUE(SaveTrack("tracks", "trip.trk", route));
+    SetLastLoadedRoute(u"trip.trk");
+    SetNavigation(CCoordinate(7, 8), u"Hut", 1);
+    CGpsViewData data;
+    RestoreRouteAndNavigation(data);
+    EXPECT_EQ(data.route.GetCount(), 1u);
+    EXPECT_EQ(data.target.m_lat.value, 7);
+    EXPECT_EQ(data.target.name, u"Hut");
+    EXPECT_EQ(data.navigating, 1u);
+    EXPECT_TRUE(Messages().empty());
+
+    WriteFile("tracks/trip.trk", "broken");
+    CGpsViewData again;
+    RestoreRouteAndNavigation(again);
+    EXPECT_EQ(again.route.GetCount(), 0u);
+    EXPECT_EQ(GetLastLoadedRoute(), u"") << "so the message is not repeated next time";
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Loading route 'trip.trk' failed."}));
+
+    // A route that is gone is skipped silently.
+    SetLastLoadedRoute(u"gone.trk");
+    RestoreRouteAndNavigation(again);
+    EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST_F(ModelFilesTest, NoSavedNavigationMeansNotNavigating) {
+    CGpsViewData data;
+    data.navigating = 1;
+    RestoreRouteAndNavigation(data);
+    EXPECT_EQ(data.navigating, 0u);
+}
+
+}  // namespace
+}  // namespace rq

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "track/FixMaker.h"
+#include "track/Milestones.h"
+#include "view/GpsViewData.h"
+#include "view/NewFix.h"
+
+namespace rq {
+namespace {
+
+using tracktest::kMetresPerDegree;
+using tracktest::MakeFix;
+
+class FakeDisplay : public CFixDisplay {
+public:
+    void RefreshInfoValues() override { calls.push_back("info"); }
+    void CenterMap(const CCoordinate& at) override {
+        calls.push_back("center");
+        centre = CCoordinate(at.m_lat.value, at.m_lon.value);
+    }
+    void RefreshDisplay() override { calls.push_back("display"); }
+    std::vector<std::string> calls;
+    CCoordinate centre;
+};
+
+double NorthOf(double metres) {
+    return metres / kMetresPerDegree;
+}
+
+TEST(OnNewFix, StraightWalkNorthKeepsEndsAndMeasuresItsLength) {
+    CGpsViewData data;
+    for (int i = 0; i <= 100; ++i)
+        OnNewFix(data, MakeFix(NorthOf(i * 10.0), 10.0), CRecordingSettings{}, nullptr);
+    CGpsTrackInfo& t = data.track;
+    ASSERT_EQ(t.GetCount(), 2u) << "the middle points of a straight line go";
+    EXPECT_NEAR(t.GetTail()->m_lat.value, 0.0, 1e-12);
+    EXPECT_NEAR(t.GetHead()->m_lat.value, NorthOf(1000), 1e-12);
+    EXPECT_NEAR(t.GetHead()->distance, 1000.0, 1000.0 * 0.005);
+    EXPECT_NEAR(t.GetMileage(), 1000.0, 1000.0 * 0.005);
+    EXPECT_EQ(t.GetTail()->course, 0) << "the first point's course points north";
+    EXPECT_EQ(t.fixCount, 101u);
+}
+
+TEST(OnNewFix, FirstValidFixIsAPointWhateverTheThresholds) {
+    CGpsViewData data;
+    CRecordingSettings s{60, 9999999, 2};
+    OnNewFix(data, MakeFix(1, 2), s, nullptr);
+    ASSERT_EQ(data.track.GetCount(), 1u);
+    EXPECT_EQ(data.track.GetHead()->distance, 0);
+    EXPECT_EQ(data.track.GetHead()->course, 0);
+    OnNewFix(data, MakeFix(1.5, 2), s, nullptr);
+    EXPECT_EQ(data.track.GetCount(), 1u) << "below the segment threshold";
+}
+
+TEST(OnNewFix, ZeroSegmentThresholdAddsAPointPerFixEvenInPlace) {
+    CGpsViewData data;
+    CRecordingSettings s{10, 0, 5000};
+    OnNewFix(data, MakeFix(0, 0), s, nullptr);
+    OnNewFix(data, MakeFix(0, 0), s, nullptr);
+    EXPECT_EQ(data.track.GetCount(), 2u) << "distance 0 is not below 0";
+    // A zig-zag never runs straight, so the filter keeps every point.
+    CGpsViewData zig;
+    for (int i = 0; i < 20; ++i)
+        OnNewFix(zig, MakeFix(NorthOf(i * 10), (i % 2) * 0.001), s, nullptr);
+    EXPECT_EQ(zig.track.GetCount(), 20u);
+    // Straight north with threshold 0: the filter still removes every middle point.
+    CGpsViewData line;
+    for (int i = 0; i < 20; ++i) OnNewFix(line, MakeFix(NorthOf(i * 10), 0), s, nullptr);
+    EXPECT_EQ(line.track.GetCount(), 2u);
+}
+
+TEST(OnNewFix, ThreePointsNorthDropTheMiddleAndJoinTheDistances) {
+    CGpsViewData data;
+    CRecordingSettings s{10, 6, 5000};
+    OnNewFix(data, MakeFix(0, 10), s, nullptr);
+    OnNewFix(data, MakeFix(NorthOf(100), 10), s, nullptr);
+    ASSERT_EQ(data.track.GetCount(), 2u);
+    OnNewFix(data, MakeFix(NorthOf(250), 10), s, nullptr);
+    ASSERT_EQ(data.track.GetCount(), 2u);
+    EXPECT_NEAR(data.track.GetHead()->distance, 250, 1e-6);
+    EXPECT_EQ(data.track.GetTail()->course, 0);
+}
+
+TEST(OnNewFix, BearingsEitherSideOfNorthCountAsATurn) {
+    CGpsViewData data;
+    CRecordingSettings s{10, 0, 5000};
+    // 359 degrees then 1 degree: a plain difference of 358.
+    const double e = std::tan(1.0 * M_PI / 180.0) * NorthOf(100);
+    OnNewFix(data, MakeFix(0, 10 + e), s, nullptr);
+    OnNewFix(data, MakeFix(NorthOf(100), 10), s, nullptr);
+    OnNewFix(data, MakeFix(NorthOf(200), 10 + e), s, nullptr);
+    EXPECT_EQ(data.track.GetCount(), 3u);
+}
+
+TEST(OnNewFix, MilestoneInAStraightLineIsKept) {
+    CGpsViewData data;
+    CRecordingSettings s;
+    OnNewFix(data, MakeFix(0, 10), s, nullptr);
+    OnNewFix(data, MakeFix(NorthOf(100), 10), s, nullptr);
+    ASSERT_FALSE(AddMilestone(data.track, data.track.fix)) << "the fix is at the head";
+    EXPECT_EQ(data.track.GetHead()->milestone, 1u);
+    OnNewFix(data, MakeFix(NorthOf(200), 10), s, nullptr);
+    OnNewFix(data, MakeFix(NorthOf(300), 10), s, nullptr);
+    std::vector<std::uint32_t> milestones;
+    for (const auto& p : data.track.Points()) milestones.push_back(p.milestone);
+    EXPECT_EQ(milestones, (std::vector<std::uint32_t>{0, 1, 0}));
+}
+
+TEST(OnNewFix, MaximumOfTwoPointsNeverHoldsMore) {
+    CGpsViewData data;
+    CRecordingSettings s{60, 0, 2};
+    for (int i = 0; i < 50; ++i) {
+        OnNewFix(data, MakeFix(NorthOf(i * 10), (i % 3) * 0.0001), s, nullptr);
+        ASSERT_LE(data.track.GetCount(), 2u) << i;
+    }
+    // The oldest points go; the head keeps its running distance.
+    EXPECT_GT(data.track.GetHead()->distance, 400);
+}
+
+TEST(OnNewFix, FixWithoutUsableFixChangesOnlyTheFixAndTheModifiedFlag) {
+    CGpsViewData data;
+    CGpsPosition bad = MakeFix(5, 6);
+    bad.fixMode = 1;
+    OnNewFix(data, bad, CRecordingSettings{}, nullptr);
+    EXPECT_EQ(data.track.GetCount(), 0u);
+    EXPECT_TRUE(data.track.IsModified());
+    EXPECT_EQ(data.track.fixCount, 0u);
+
+    CGpsPosition unchanged = MakeFix(5, 6);
+    unchanged.changedMask = 0;
+    OnNewFix(data, unchanged, CRecordingSettings{}, nullptr);
+    EXPECT_EQ(data.track.GetCount(), 0u) << "an unchanged fix is not counted";
+
+    CGpsPosition cases[4] = {MakeFix(5, 6), MakeFix(5, 6), MakeFix(5, 6), MakeFix(5, 6)};
+    cases[0].hdop = 15.5;
+    cases[1].gpsQuality = 0;
+    cases[2].pdop = -1;
+    cases[3].vdop = 50;
+    for (const CGpsPosition& f : cases) OnNewFix(data, f, CRecordingSettings{}, nullptr);
+    EXPECT_EQ(data.track.GetCount(), 0u);
+    cases[0].hdop = 15;
+    OnNewFix(data, cases[0], CRecordingSettings{}, nullptr);
+    EXPECT_EQ(data.track.GetCount(), 1u) << "15 is within the limit";
+}
+
+TEST(OnNewFix, FixWithoutCoordinateKeepsTheLastPosition) {
+    CGpsViewData data;
+    OnNewFix(data, MakeFix(5, 6, 3), CRecordingSettings{}, nullptr);
+    OnNewFix(data, MakeFix(kUnset, kUnset, 7), CRecordingSettings{}, nullptr);
+    EXPECT_EQ(data.track.fix.m_lat.value, 5);
+    EXPECT_EQ(data.track.fix.m_lon.value, 6);
+    EXPECT_EQ(data.track.fix.speed, 7) << "the other fields are the new fix's";
+    EXPECT_EQ(data.track.GetCount(), 1u);
+}
+
+TEST(OnNewFix, CurrentFixKeepsItsLongitudeScaleAcrossFixesAndClear) {
+    CGpsViewData data;
+    CRecordingSettings s{10, 0, 5000};
+    OnNewFix(data, MakeFix(60, 0), s, nullptr);
+    OnNewFix(data, MakeFix(60, 0.001), s, nullptr);
+    const double scale = data.track.fix.lonScale;
+    ASSERT_GT(scale, 0);
+    data.track.Clear();
+    OnNewFix(data, MakeFix(0, 0), s, nullptr);
+    OnNewFix(data, MakeFix(0, 0.001), s, nullptr);
+    EXPECT_EQ(data.track.fix.lonScale, scale);
+    EXPECT_NEAR(data.track.GetHead()->distance, 0.001 * scale, 1e-9)
+        << "the equator measured with the scale of latitude 60";
+}
+
+TEST(OnNewFix, DisplayIsRefreshedAndFollowCentresOnlyOnAValidFix) {
+    CGpsViewData data;
+    FakeDisplay display;
+    OnNewFix(data, MakeFix(kUnset, kUnset), CRecordingSettings{}, &display);
+    EXPECT_EQ(display.calls, (std::vector<std::string>{"info", "display"}));
+    data.track.followFix = 1;
+    display.calls.clear();
+    OnNewFix(data, MakeFix(kUnset, kUnset), CRecordingSettings{}, &display);
+    EXPECT_EQ(display.calls, (std::vector<std::string>{"info", "display"}));
+    display.calls.clear();
+    CGpsPosition poor = MakeFix(3, 4);
+    poor.gpsQuality = 0;
+    OnNewFix(data, poor, CRecordingSettings{}, &display);
+    EXPECT_EQ(display.calls, (std::vector<std::string>{"info", "center", "display"}));
+    EXPECT_EQ(display.centre.m_lat.value, 3);
+}
+
+}  // namespace
+}  // namespace rq
