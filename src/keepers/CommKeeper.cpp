@@ -41,10 +41,12 @@ void CCommKeeper::Run() {
     auto parser = std::make_unique<NMEA0183>();
     std::uint32_t lastSentence = ticks_();
     std::uint32_t lastPost = 0;
-    Position().Reset();
     std::vector<char> buffer;
     std::u16string sentence;
     bool owns = AcquireRunning();
+    // Reset only once the record is ours: a worker that outlived its Stop may still
+    // be writing it.
+    if (owns) Position().Reset();
     while (owns) {
         if (StopRequested()) break;
         std::uint32_t errors = 0;

@@ -54,7 +54,6 @@ void CFileKeeper::Work(CKeeper& keeper) {
 // posted, then the player waits 1000 / speed ms before the next second. Sentences
 // without a time field are applied as they come and never post or wait.
 void CFileKeeper::Play() {
-    Position().Reset();
     double previousTime = 0;
     // A second is pending from its first time-bearing sentence until it is posted:
     // the record is not posted before anything was applied, and the last second of
@@ -63,6 +62,7 @@ void CFileKeeper::Play() {
     bool stopped = false;
     bool owns = AcquireRunning();
     if (owns) {
+        Position().Reset();  // once the record is ours
         auto parser = std::make_unique<NMEA0183>();
         std::u16string line;
         bool linesThisPass = false;

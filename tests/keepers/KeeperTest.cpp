@@ -70,7 +70,7 @@ TEST(KeeperTest, StartStopHandshake) {
     // A worker that does not answer in time stays running and recorded.
     keeper.ignoreStop = true;
     ASSERT_TRUE(keeper.Start(platform::kNoWindow, ThreadPriority::Normal));
-    while (keeper.loops == 0 && !keeper.release) platform::Sleep(1);
+    platform::Sleep(10);
     EXPECT_FALSE(keeper.Stop(20));
     EXPECT_TRUE(keeper.IsRunning());
     EXPECT_FALSE(keeper.Start(platform::kNoWindow, ThreadPriority::Normal));
