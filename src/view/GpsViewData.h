@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "friends/PositionTextList.h"
 #include "geo/Coordinate.h"
 #include "poi/PoiCollection.h"
 #include "track/GpsRouteInfo.h"
@@ -18,8 +19,7 @@ public:
     CGpsRouteInfo route;
     CGpsTrackList friendTracks;
     CPoiCollection localPois;
-    // POSITION TEXTS: the received position texts (CPositionTextList) take this place
-    // when the friends subsystem provides them.
+    CPositionTextList positionTexts;
     CNavigationPoint target;
     std::uint32_t navigating = 0;
     std::uint32_t autoRecord = 0;

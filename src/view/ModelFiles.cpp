@@ -4,6 +4,7 @@
 
 #include "app/Settings.h"
 #include "app/StringTable.h"
+#include "friends/FriendTrackFileName.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 #include "track/TrackFile.h"
@@ -26,21 +27,7 @@ void Report(std::uint32_t id, const std::string& fileName) {
     ShowStringMessage(id, MessageIcon::Error, {platform::FromUtf8(fileName)});
 }
 
-std::u16string OwnerFromFileName(const std::string& fileName) {
-    std::string owner = fileName;
-    if (owner.size() >= 4 && owner.compare(owner.size() - 4, 4, ".trk") == 0)
-        owner.resize(owner.size() - 4);
-    return platform::FromUtf8(owner);
-}
-
 }  // namespace
-
-bool IsSafeTrackFileName(const std::u16string& name) {
-    if (name.empty() || name == u"." || name == u"..") return false;
-    for (char16_t c : name)
-        if (c == u'/' || c == u'\\' || c == 0) return false;
-    return true;
-}
 
 void LoadSavedTracks(CGpsViewData& data) {
     if (platform::PathExists(TrackPath(kTracks, kCurrentTrack))) {
@@ -51,7 +38,7 @@ void LoadSavedTracks(CGpsViewData& data) {
     }
     const std::string folder = platform::JoinPath(platform::ProgramFolder(), kFriendTracks);
     for (const std::string& fileName : platform::FindFiles(folder, "*.trk")) {
-        const std::u16string owner = OwnerFromFileName(fileName);
+        const std::u16string owner = OwnerIdFromFriendTrackFileName(fileName);
         CGpsTrackInfo* track = data.friendTracks.FindByOwner(owner);
         if (!track) track = data.friendTracks.AddOwner(owner, u"", kFriendTrackColour);
         if (!LoadTrack(kFriendTracks, fileName, *track)) {
@@ -69,9 +56,9 @@ bool SaveModifiedTracks(CGpsViewData& data) {
     }
     for (const auto& track : data.friendTracks.Tracks()) {
         if (!track->IsModified()) continue;
-        const std::string fileName =
-            platform::ToUtf8(platform::FormatText(u"%s.trk", {track->ownerId}));
-        if (!IsSafeTrackFileName(track->ownerId) || !SaveTrack(kFriendTracks, fileName, *track)) {
+        // Owner identifiers come from the network: the name is escaped to stay in the folder.
+        const std::string fileName = FriendTrackFileName(track->ownerId);
+        if (!SaveTrack(kFriendTracks, fileName, *track)) {
             Report(kSaveTrackFailed, fileName);
             ok = false;
         }

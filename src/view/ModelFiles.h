@@ -13,15 +13,11 @@ class CGpsViewData;
 // removed again; an own track that fails is cleared.
 void LoadSavedTracks(CGpsViewData& data);
 // Saves the own track as "my.tk" when it or its POIs are modified, then every modified
-// friend track as its owner identifier + ".trk"; each failure shows message 162.
-// Returns whether every save that was due succeeded.
+// friend track as its owner identifier + ".trk" (escaped, FriendTrackFileName); each failure shows
+// message 162. Returns whether every save that was due succeeded.
 bool SaveModifiedTracks(CGpsViewData& data);
 // "Last Loaded Route" (cleared, with message 163, when the file fails) and the
 // navigation group.
 void RestoreRouteAndNavigation(CGpsViewData& data);
-
-// Whether an owner identifier can name a file inside "ftracks": received identifiers
-// are not trusted to stay inside that folder.
-bool IsSafeTrackFileName(const std::u16string& name);
 
 }  // namespace rq

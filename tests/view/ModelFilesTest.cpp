@@ -67,7 +67,7 @@ TEST_F(ModelFilesTest, BadFilesAtStartUpAreReportedAndDropped) {
                                                     "Loading track 'eve.trk' failed."}));
 }
 
-TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersRefused) {
+TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersEscaped) {
     CGpsViewData data;
     data.track.AddHead(CGpsTrackCoordinate(1, 1));
     std::filesystem::create_directories(Path("tracks/my.tk/blocked"));
@@ -75,10 +75,14 @@ TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersRefused) 
         ->AddHead(CGpsTrackCoordinate(1, 1));
     data.friendTracks.AddOwner(u"ok", u"", kFriendTrackColour)->AddHead(CGpsTrackCoordinate(1, 1));
     EXPECT_FALSE(SaveModifiedTracks(data));
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"Saving track 'my.tk' failed.",
-                                                    "Saving track '../escape.trk' failed."}));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Saving track 'my.tk' failed."}));
     EXPECT_FALSE(std::filesystem::exists(Path("escape.trk")));
     EXPECT_TRUE(std::filesystem::exists(Path("ftracks/ok.trk")));
+    // The received identifier is kept, escaped, inside the folder, and read back as it was.
+    EXPECT_TRUE(std::filesystem::exists(Path("ftracks/%002E%002E%002Fescape.trk")));
+    CGpsViewData back;
+    LoadSavedTracks(back);
+    EXPECT_NE(back.friendTracks.FindByOwner(u"../escape"), nullptr);
 }
 
 TEST_F(ModelFilesTest, RouteAndNavigationAreRestored) {
