@@ -31,33 +31,39 @@ int HexValue(char c) {
 }
 }  // namespace
 
-std::string FriendTrackFileName(std::u16string_view ownerId) {
+namespace {
+// The escaped form of `id`; `keptUnits` tells how many units fit the short limit.
+std::string Escape(std::u16string_view id, std::size_t& keptUnits) {
     std::string name;
-    std::size_t keptUnits = 0;  // units whose escaped form fits the short limit
-    for (std::size_t i = 0; i < ownerId.size(); ++i) {
-        const char16_t c = ownerId[i];
+    keptUnits = 0;
+    for (std::size_t i = 0; i < id.size(); ++i) {
+        const char16_t c = id[i];
         // A dot first would hide the file; dots in a row are kept from ever reading "..".
-        const bool dotRisk = c == u'.' && (i == 0 || ownerId[i - 1] == u'.');
+        const bool dotRisk = c == u'.' && (i == 0 || id[i - 1] == u'.');
         if (Plain(c) && !dotRisk)
             name.push_back(static_cast<char>(c));
         else
             AppendEscape(name, c);
-        if (name.size() <= kMaxEscapedBytes) keptUnits = i + 1;
+        if (name.size() <= kMaxEscapedBytes && i < 127) keptUnits = i + 1;
     }
-    if (ownerId.size() > 127 || name.size() > kMaxEscapedBytes) {
-        std::string shortName =
-            FriendTrackFileName(ownerId.substr(0, std::min<std::size_t>(keptUnits, 127)));
-        shortName.resize(shortName.size() - 4);      // its ".trk"
+    return name;
+}
+}  // namespace
+
+std::string FriendTrackFileName(std::u16string_view ownerId) {
+    std::size_t keptUnits = 0;
+    std::string name = Escape(ownerId, keptUnits);
+    // An empty address would give the hidden name ".trk": it takes the hashed form too.
+    if (ownerId.empty() || ownerId.size() > 127 || name.size() > kMaxEscapedBytes) {
+        name = Escape(ownerId.substr(0, keptUnits), keptUnits);
         std::uint64_t hash = 0xcbf29ce484222325ull;  // FNV-1a over the units' bytes
         for (char16_t c : ownerId) {
             hash = (hash ^ (c & 0xFF)) * 0x100000001b3ull;
             hash = (hash ^ (c >> 8)) * 0x100000001b3ull;
         }
         static const char digits[] = "0123456789abcdef";
-        shortName.push_back('~');
-        for (int shift = 60; shift >= 0; shift -= 4)
-            shortName.push_back(digits[(hash >> shift) & 15]);
-        name = std::move(shortName);
+        name.push_back('~');
+        for (int shift = 60; shift >= 0; shift -= 4) name.push_back(digits[(hash >> shift) & 15]);
     }
     return name + ".trk";
 }

@@ -1,6 +1,8 @@
 // "default.pxt" on disk, apart from its byte form.
+#include "app/StringTable.h"
 #include "friends/PositionTextList.h"
 #include "platform/Files.h"
+#include "platform/MessageBox.h"
 
 namespace rq {
 
@@ -19,6 +21,25 @@ bool CPositionTextList::SaveFile(const std::string& path) {
     const std::vector<std::uint8_t> bytes = Save();
     if (platform::WriteFileAtomically(path, bytes.data(), bytes.size())) return true;
     SetModified(wasModified);
+    return false;
+}
+
+void LoadDefaultPositionTexts(CPositionTextList& texts) {
+    const std::string path = CPositionTextList::DefaultPath();
+    if (!platform::PathExists(path)) return;
+    platform::WaitCursor wait;
+    if (!texts.LoadFile(path)) {
+        texts.Clear();
+        texts.SetModified(false);
+        ShowStringMessage(kMsgLoadPositionTextsFailed, platform::MessageIcon::Error);
+    }
+}
+
+bool SaveDefaultPositionTexts(CPositionTextList& texts) {
+    if (!texts.IsModified()) return true;
+    // The saving failure has its own text; the load failure's text would mislead here.
+    if (texts.SaveFile(CPositionTextList::DefaultPath())) return true;
+    ShowStringMessage(kMsgSavePositionTextsFailed, platform::MessageIcon::Error);
     return false;
 }
 

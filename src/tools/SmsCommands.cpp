@@ -9,14 +9,19 @@
 #include <map>
 #include <optional>
 
+#include "app/Settings.h"
 #include "friends/PositionMessage.h"
+#include "friends/ReceivedMessages.h"
 #include "friends/SendSms.h"
+#include "platform/Files.h"
 #include "platform/Owner.h"
 #include "platform/Text.h"
 #include "platform/Wdp.h"
 #include "tools/Json.h"
 #include "tools/SmsJson.h"
 #include "tools/ToolCommand.h"
+#include "view/GpsViewData.h"
+#include "view/ModelFiles.h"
 
 namespace rq::tool {
 namespace {
@@ -138,6 +143,56 @@ int SmsSend(const std::vector<std::string>& args) {
     return 0;
 }
 
+class NoDisplay : public CMessageDisplay {
+public:
+    void SetShowPositionMessage(bool) override {}
+    void SetShowPoi(bool) override {}
+    void SetCenter(const CCoordinate&) override {}
+    void RefreshView() override {}
+};
+
+// The model of a data folder: friend tracks, position texts and the local POI file (the
+// "Last Loaded Poi" setting, else "received.poi"), saved where changed at the end.
+struct ListenModel {
+    CGpsViewData data;
+    std::string poiPath;
+
+    bool Open(std::string dir) {
+        if (dir.empty() || !IsDirectory(dir)) {
+            std::fprintf(stderr, "roamquill-tool sms-listen: %s is not a folder\n", dir.c_str());
+            return false;
+        }
+        if (dir.back() != '/') dir += '/';
+        SetProgramFolder(dir);
+        LoadSavedTracks(data);
+        LoadDefaultPositionTexts(data.positionTexts);
+        std::u16string poiName = GetLastLoadedPoi();
+        if (poiName.empty()) poiName = u"received.poi";
+        data.localPois.name = poiName;
+        poiPath = data.localPois.FilePath();
+        if (PathExists(poiPath) && !data.localPois.LoadFrom(poiPath)) {
+            std::fprintf(stderr, "roamquill-tool sms-listen: cannot load %s\n", poiPath.c_str());
+            return false;
+        }
+        data.localPois.SetModified(false, true);
+        return true;
+    }
+    bool SaveChanges() {
+        bool ok = SaveModifiedTracks(data);
+        ok = SaveDefaultPositionTexts(data.positionTexts) && ok;
+        if (data.localPois.IsModified()) {
+            const std::string folder = JoinPath(ProgramFolder(), "pois");
+            if (!PathExists(folder)) CreateFolder(folder);
+            if (!data.localPois.SaveTo(poiPath)) {
+                std::fprintf(stderr, "roamquill-tool sms-listen: cannot save %s\n",
+                             poiPath.c_str());
+                ok = false;
+            }
+        }
+        return ok;
+    }
+};
+
 volatile std::sig_atomic_t g_stop = 0;
 void OnSignal(int) {
     g_stop = 1;
@@ -145,13 +200,20 @@ void OnSignal(int) {
 
 int SmsListen(const std::vector<std::string>& args) {
     const char* cmd = "sms-listen";
-    auto o = ParseOptions(cmd, args, {"--bind", "--count"});
+    auto o = ParseOptions(cmd, args, {"--bind", "--data-dir", "--count"});
     if (!o) return 2;
     auto& opt = *o;
     if (!opt.count("--bind")) return UsageError(cmd, "--bind ADDR is required");
     long long count = -1;
     if (opt.count("--count") && (!ParseInt(opt["--count"], count) || count < 1))
         return UsageError(cmd, "--count wants a positive number");
+
+    std::unique_ptr<ListenModel> model;
+    if (opt.count("--data-dir")) {
+        model = std::make_unique<ListenModel>();
+        if (!model->Open(opt["--data-dir"])) return 1;
+    }
+    NoDisplay display;
 
     UseBindAddress(opt["--bind"]);
     WapHandle handle = nullptr;
@@ -188,9 +250,13 @@ int SmsListen(const std::vector<std::string>& args) {
             .Field("to", WapAddressText(prim.destination))
             .Field("to_port", prim.destinationPort);
         AddMessageFields(line, prim.userData, prim.userDataSize);
+        if (model)
+            line.Field("applied", HandleReceivedMessage(model->data, WapAddressText(prim.source),
+                                                        prim.userData, prim.userDataSize, display));
         line.Print();
     }
     WapClose(handle);
+    if (model && !model->SaveChanges()) return 1;
     return 0;
 }
 
@@ -200,8 +266,11 @@ ToolCommand sendCommand(
     "--sats-view N --sats-used N --name NAME] | --text TEXT --at LAT,LON | --poi NAME --type T "
     "--at LAT,LON)",
     "send one position, position text or POI datagram to NUMBER", SmsSend);
-ToolCommand listenCommand("sms-listen", "--bind ADDR [--count N]",
-                          "print each datagram received on ADDR port 2001", SmsListen);
+ToolCommand listenCommand("sms-listen", "--bind ADDR [--data-dir DIR] [--count N]",
+                          "print each datagram received on ADDR port 2001; with --data-dir "
+                          "apply it to the friend tracks, position texts and local POIs there "
+                          "and save what changed at the end",
+                          SmsListen);
 
 }  // namespace
 }  // namespace rq::tool

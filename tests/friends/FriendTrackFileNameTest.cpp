@@ -17,7 +17,7 @@ TEST(FriendTrackFileName, OrdinaryNumbersKeepTheirNameOthersStayInTheFolder) {
         {u"0123", "0123.trk"},
         {u"Anna", "Anna.trk"},
         {u"127.0.0.3", "127.0.0.3.trk"},
-        {u"", ".trk"},
+        {u"", "~cbf29ce484222325.trk"},
         {u"../../etc/passwd", "%002E%002E%002F.%002E%002Fetc%002Fpasswd.trk"},
         {u"..", "%002E%002E.trk"},
         {u".hidden", "%002Ehidden.trk"},

@@ -112,3 +112,47 @@ TEST(PositionTextList, AddRemoveAndTheFileAtExit) {
 
 }  // namespace
 }  // namespace rq
+
+#include "platform/MessageBox.h"
+#include "track/TempFolder.h"
+
+namespace rq {
+namespace {
+
+TEST(PositionTextList, StartAndExitOfARun) {
+    tracktest::TempFolder dir;
+    tracktest::ProgramFolderScope scope(dir.Path());
+    platform::ScriptedUserInterface ui;
+    platform::SetUserInterface(&ui);
+
+    CPositionTextList texts;
+    LoadDefaultPositionTexts(texts);  // no file: not an error
+    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_TRUE(SaveDefaultPositionTexts(texts));  // unchanged: nothing written
+    EXPECT_FALSE(platform::PathExists(dir.Path() + "default.pxt"));
+
+    texts.AddPositionText(1, 2, u"hi", u"0170");
+    EXPECT_TRUE(SaveDefaultPositionTexts(texts));
+    CPositionTextList back;
+    LoadDefaultPositionTexts(back);
+    EXPECT_EQ(back.GetCount(), 1u);
+
+    testing::WriteText(dir.Path() + "default.pxt", "corrupt");
+    LoadDefaultPositionTexts(back);
+    EXPECT_TRUE(back.IsEmpty());
+    ASSERT_EQ(ui.Messages().size(), 1u);
+    EXPECT_EQ(ui.Messages()[0].text, u"Failed to load default position text.");
+    EXPECT_EQ(ui.Messages()[0].icon, platform::MessageIcon::Error);
+
+    // The file's place taken by a folder: the save fails and says so in its own words.
+    std::filesystem::remove(dir.Path() + "default.pxt");
+    std::filesystem::create_directories(dir.Path() + "default.pxt/x");
+    texts.AddPositionText(3, 4, u"more", u"0170");
+    EXPECT_FALSE(SaveDefaultPositionTexts(texts));
+    EXPECT_EQ(ui.Messages().back().text, u"Failed to save default position text.");
+    EXPECT_TRUE(texts.IsModified());
+    platform::SetUserInterface(nullptr);
+}
+
+}  // namespace
+}  // namespace rq

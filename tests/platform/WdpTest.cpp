@@ -105,7 +105,7 @@ TEST_F(WdpTest, NumbersResolveThroughTheDirectoryOrAsAddresses) {
 
 TEST_F(WdpTest, TwoInstancesExchangeADatagram) {
     Waitable* event = nullptr;
-    WapHandle rx = Open("127.0.0.2", 2001, &event);
+    WapHandle rx = Open("127.0.0.12", 2001, &event);
     ASSERT_TRUE(rx);
     ASSERT_TRUE(event);
     // A second receiver on the same address and port is refused, another address is not.
@@ -113,10 +113,10 @@ TEST_F(WdpTest, TwoInstancesExchangeADatagram) {
     EXPECT_FALSE(WapOpen(kWapLayerWdp, 2001, &again, nullptr));
     EXPECT_FALSE(WapOpen(0, 2001, &again, nullptr));
 
-    Bind("127.0.0.3");
+    Bind("127.0.0.13");
     const std::vector<std::uint8_t> message = {0xD4, 0xC3, 0xB2, 0xA1, 1, 2, 3, 0, 9};
-    ASSERT_TRUE(rq::SendSms(u"127.0.0.2", message.data(), message.size()));
-    ASSERT_TRUE(rq::SendSms(u"127.0.0.2", message.data(), message.size()));  // port reused
+    ASSERT_TRUE(rq::SendSms(u"127.0.0.12", message.data(), message.size()));
+    ASSERT_TRUE(rq::SendSms(u"127.0.0.12", message.data(), message.size()));  // port reused
     EXPECT_FALSE(rq::SendSms(u"no-such-friend", message.data(), message.size()));
 
     for (int i = 0; i < 2; ++i) {
@@ -127,9 +127,9 @@ TEST_F(WdpTest, TwoInstancesExchangeADatagram) {
         EXPECT_EQ(p.primitiveId, kWapPrimitiveUnitData);
         EXPECT_EQ(p.primitiveType, kWapPrimitiveIndication);
         EXPECT_EQ(p.validFields, 0x1Fu);
-        EXPECT_EQ(WapAddressText(p.source), u"127.0.0.3");
+        EXPECT_EQ(WapAddressText(p.source), u"127.0.0.13");
         EXPECT_EQ(p.sourcePort, 2000u);
-        EXPECT_EQ(WapAddressText(p.destination), u"127.0.0.2");
+        EXPECT_EQ(WapAddressText(p.destination), u"127.0.0.12");
         EXPECT_EQ(p.destinationPort, 2001u);
         ASSERT_EQ(p.userDataSize, message.size());
         EXPECT_EQ(std::vector<std::uint8_t>(p.userData, p.userData + p.userDataSize), message);

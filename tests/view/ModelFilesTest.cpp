@@ -67,7 +67,7 @@ TEST_F(ModelFilesTest, BadFilesAtStartUpAreReportedAndDropped) {
                                                     "Loading track 'eve.trk' failed."}));
 }
 
-TEST_F(ModelFilesTest, FailedSavesAreReportedAndOddOwnersStayInTheirFolder) {
+TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersEscaped) {
     CGpsViewData data;
     data.track.AddHead(CGpsTrackCoordinate(1, 1));
     std::filesystem::create_directories(Path("tracks/my.tk/blocked"));
@@ -78,11 +78,12 @@ TEST_F(ModelFilesTest, FailedSavesAreReportedAndOddOwnersStayInTheirFolder) {
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Saving track 'my.tk' failed."}));
     EXPECT_FALSE(std::filesystem::exists(Path("escape.trk")));
     EXPECT_TRUE(std::filesystem::exists(Path("ftracks/ok.trk")));
-    // The escaped name stays inside "ftracks" and gives the owner back at start-up.
-    CGpsViewData next;
-    LoadSavedTracks(next);
-    EXPECT_NE(next.friendTracks.FindByOwner(u"../escape"), nullptr);
-    EXPECT_NE(next.friendTracks.FindByOwner(u"ok"), nullptr);
+    // The received identifier is kept, escaped, inside the folder, and read back as it was.
+    EXPECT_TRUE(std::filesystem::exists(Path("ftracks/%002E%002E%002Fescape.trk")));
+    CGpsViewData back;
+    LoadSavedTracks(back);
+    EXPECT_NE(back.friendTracks.FindByOwner(u"../escape"), nullptr);
+    EXPECT_NE(back.friendTracks.FindByOwner(u"ok"), nullptr);
 }
 
 TEST_F(ModelFilesTest, RouteAndNavigationAreRestored) {
