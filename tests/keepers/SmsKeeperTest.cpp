@@ -5,11 +5,14 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <functional>
+#include <string>
 
 #include "friends/PositionMessage.h"
 #include "friends/SendSms.h"
 #include "keepers/SmsKeeper.h"
 #include "platform/QueueWindow.h"
+#include "platform/Text.h"
 #include "platform/Wdp.h"
 
 namespace rq {
@@ -18,28 +21,32 @@ namespace {
 using namespace platform;
 
 // Receiver and sender share one bind address, so the test never changes the settings
-// while the worker opens its port; sends are repeated until the worker listens.
+// while the worker opens its port; sends are repeated until the worker listens. Each
+// test has an address of its own, since the test runner may run them side by side.
 class SmsKeeperTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        address_ = "127.0.11." + std::to_string(1 + std::hash<std::string>{}(name) % 250);
         saved_ = GetWdpSettings();
         WdpSettings s = saved_;
-        s.bindAddress = "127.0.0.11";
+        s.bindAddress = address_;
         s.ownNumber = u"+4917011111";
         SetWdpSettings(s);
     }
     void TearDown() override { SetWdpSettings(saved_); }
 
-    static void SendRaw(const std::vector<std::uint8_t>& data) {
+    void SendRaw(const std::vector<std::uint8_t>& data) const {
         const int fd = socket(AF_INET, SOCK_DGRAM, 0);
         sockaddr_in sa{};
         sa.sin_family = AF_INET;
         sa.sin_port = htons(2001);
-        inet_pton(AF_INET, "127.0.0.11", &sa.sin_addr);
+        inet_pton(AF_INET, address_.c_str(), &sa.sin_addr);
         sendto(fd, data.data(), data.size(), 0, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
         close(fd);
     }
 
+    std::string address_;
     WdpSettings saved_;
 };
 
@@ -67,7 +74,7 @@ TEST_F(SmsKeeperTest, ReceivedDatagramsReachTheWindowDuringTheCall) {
         seen.push_back(s);
     };
     for (int tries = 0; seen.empty() && tries < 100; ++tries) {
-        ASSERT_TRUE(SendSms(u"127.0.0.11", message.data(), message.size()));
+        ASSERT_TRUE(SendSms(platform::FromUtf8(address_), message.data(), message.size()));
         window.PumpOne(handler, 50);
     }
     ASSERT_FALSE(seen.empty());
@@ -143,7 +150,7 @@ TEST_F(SmsKeeperTest, AFloodIsSurvivedWithBoundedMemory) {
     sockaddr_in sa{};
     sa.sin_family = AF_INET;
     sa.sin_port = htons(2001);
-    inet_pton(AF_INET, "127.0.0.11", &sa.sin_addr);
+    inet_pton(AF_INET, address_.c_str(), &sa.sin_addr);
     handled = 0;
     // The window is pumped only every 100 datagrams: the worker waits in its send, the
     // socket queue fills and the kernel drops what does not fit.

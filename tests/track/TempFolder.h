@@ -28,18 +28,14 @@ private:
     std::string path_;
 };
 
-// Makes `folder` the program folder until the scope ends.
+// Makes `folder` the program folder until the scope ends, then drops the choice again
+// (restoring the resolved folder as a choice would hide later environment changes).
 class ProgramFolderScope {
 public:
-    explicit ProgramFolderScope(const std::string& folder) : previous_(platform::ProgramFolder()) {
-        platform::SetProgramFolder(folder);
-    }
-    ~ProgramFolderScope() { platform::SetProgramFolder(previous_); }
+    explicit ProgramFolderScope(const std::string& folder) { platform::SetProgramFolder(folder); }
+    ~ProgramFolderScope() { platform::SetProgramFolder(""); }
     ProgramFolderScope(const ProgramFolderScope&) = delete;
     ProgramFolderScope& operator=(const ProgramFolderScope&) = delete;
-
-private:
-    std::string previous_;
 };
 
 }  // namespace rq::tracktest
