@@ -9,6 +9,8 @@
 #include <thread>
 #include <vector>
 
+#include "tools/CommandOutput.h"
+
 namespace rq {
 namespace {
 
@@ -17,20 +19,7 @@ const std::string kTool = RQ_BINARY_DIR "/roamquill-tool";
 std::vector<std::string> RunTool(const std::string& args, int& status) {
     const std::string command =
         "TZ=UTC ROAMQUILL_REGISTRY=/dev/null/none '" + kTool + "' " + args + " 2>/dev/null";
-    std::vector<std::string> lines;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return lines;
-    std::string line;
-    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line.push_back(static_cast<char>(c));
-        }
-    }
-    status = pclose(pipe);
-    return lines;
+    return tooltest::CommandOutputLines(command, status);
 }
 
 TEST(ReplayCommand, PrintsOneLinePerFixThenEnded) {

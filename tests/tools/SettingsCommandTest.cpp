@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/AppTestSupport.h"
+#include "tools/CommandOutput.h"
 
 namespace rq {
 namespace {
@@ -16,20 +17,7 @@ std::vector<std::string> RunTool(const std::string& registry, const std::string&
     const std::string command = "ROAMQUILL_REGISTRY='" + registry +
                                 "' '" RQ_BINARY_DIR "/roamquill-tool' settings " + args +
                                 " 2>/dev/null";
-    std::vector<std::string> lines;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return lines;
-    std::string line;
-    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line.push_back(static_cast<char>(c));
-        }
-    }
-    status = pclose(pipe);
-    return lines;
+    return tooltest::CommandOutputLines(command, status);
 }
 
 TEST(SettingsCommand, EmptyRegistryAndSet) {

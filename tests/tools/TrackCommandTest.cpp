@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/CommandOutput.h"
 #include "track/TempFolder.h"
 
 namespace rq {
@@ -45,20 +46,7 @@ std::string WalkNorthLog(int seconds, double metresPerSecond) {
 
 std::vector<std::string> RunTool(const std::string& args, int& status) {
     const std::string command = "'" RQ_BINARY_DIR "/roamquill-tool' " + args + " 2>/dev/null";
-    std::vector<std::string> lines;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return lines;
-    std::string line;
-    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line.push_back(static_cast<char>(c));
-        }
-    }
-    status = pclose(pipe);
-    return lines;
+    return tooltest::CommandOutputLines(command, status);
 }
 
 double NumberAfter(const std::string& line, const std::string& key) {
