@@ -1,18 +1,12 @@
-#include "nmea/decoders/BEC.h"
+#include "nmea/decoders/BearingToWaypoint.h"
 
-#include "geo/Unset.h"
 #include "nmea/PlainText.h"
 
 namespace rq {
 
-using nmea::AppendInteger;
 using nmea::AppendNumber;
 
-BEC::BEC() : RESPONSE(u"BEC") {
-    Empty();
-}
-
-void BEC::Empty() {
+void BEARING_TO_WAYPOINT::Empty() {
     utcTime.clear();
     time = 0;
     position.Empty();
@@ -22,7 +16,7 @@ void BEC::Empty() {
     to.clear();
 }
 
-bool BEC::Parse(const SENTENCE& sentence) {
+bool BEARING_TO_WAYPOINT::Parse(const SENTENCE& sentence) {
     if (!BeginParse(sentence, 13)) return false;
     ReadTime(sentence, 1);
     position.Parse(2, sentence);
@@ -33,7 +27,7 @@ bool BEC::Parse(const SENTENCE& sentence) {
     return true;
 }
 
-bool BEC::Write(SENTENCE& sentence) const {
+bool BEARING_TO_WAYPOINT::Write(SENTENCE& sentence) const {
     BeginWrite(sentence);
     sentence.AddText(utcTime);
     position.Write(sentence);
@@ -48,12 +42,19 @@ bool BEC::Write(SENTENCE& sentence) const {
     return true;
 }
 
-void BEC::AppendPlainEnglish(std::u16string& out) const {
+void BEARING_TO_WAYPOINT::AppendDistance(std::u16string& out) const {
     out += u"Waypoint ";
     out += to;
     out += u" is ";
     AppendNumber(out, distanceNauticalMiles, 1);
     out += u" nautical miles away";
+}
+
+void BEARING_TO_WAYPOINT::AppendPlainEnglish(std::u16string& out) const {
+    AppendDistance(out);
+    out += u" at ";
+    AppendNumber(out, bearingTrue, 1);
+    out += u" degrees true";
 }
 
 }  // namespace rq

@@ -1,21 +1,19 @@
-#include "nmea/decoders/BWW.h"
+#include "nmea/decoders/BearingBetweenWaypoints.h"
 
-#include "geo/Unset.h"
+#include "nmea/PlainText.h"
 
 namespace rq {
 
-BWW::BWW() : RESPONSE(u"BWW") {
-    Empty();
-}
+using nmea::AppendNumber;
 
-void BWW::Empty() {
+void BEARING_BETWEEN_WAYPOINTS::Empty() {
     bearingTrue = 0.0;
     bearingMagnetic = 0.0;
     to.clear();
     from.clear();
 }
 
-bool BWW::Parse(const SENTENCE& sentence) {
+bool BEARING_BETWEEN_WAYPOINTS::Parse(const SENTENCE& sentence) {
     if (!BeginParse(sentence, 7)) return false;
     bearingTrue = sentence.Double(1);
     bearingMagnetic = sentence.Double(3);
@@ -24,7 +22,7 @@ bool BWW::Parse(const SENTENCE& sentence) {
     return true;
 }
 
-bool BWW::Write(SENTENCE& sentence) const {
+bool BEARING_BETWEEN_WAYPOINTS::Write(SENTENCE& sentence) const {
     BeginWrite(sentence);
     sentence.AddDouble(bearingTrue);
     sentence.AddText(u"T");
@@ -34,6 +32,16 @@ bool BWW::Write(SENTENCE& sentence) const {
     sentence.AddText(from);
     sentence.Finish();
     return true;
+}
+
+void BOD::AppendPlainEnglish(std::u16string& out) const {
+    out += u"Bearing from ";
+    out += from;
+    out += u" to ";
+    out += to;
+    out += u" is ";
+    AppendNumber(out, bearingTrue, 1);
+    out += u" degrees true";
 }
 
 }  // namespace rq

@@ -1,30 +1,24 @@
-#include "nmea/decoders/WDC.h"
+#include "nmea/decoders/WaypointDistance.h"
 
-#include "geo/Unset.h"
 #include "nmea/PlainText.h"
 
 namespace rq {
 
-using nmea::AppendInteger;
 using nmea::AppendNumber;
 
-WDC::WDC() : RESPONSE(u"WDC") {
-    Empty();
-}
-
-void WDC::Empty() {
+void WAYPOINT_DISTANCE::Empty() {
     nauticalMiles = 0.0;
     to.clear();
 }
 
-bool WDC::Parse(const SENTENCE& sentence) {
+bool WAYPOINT_DISTANCE::Parse(const SENTENCE& sentence) {
     if (!BeginParse(sentence, 4)) return false;
     nauticalMiles = sentence.Double(1);
     to.assign(sentence.Field(3));
     return true;
 }
 
-bool WDC::Write(SENTENCE& sentence) const {
+bool WAYPOINT_DISTANCE::Write(SENTENCE& sentence) const {
     BeginWrite(sentence);
     sentence.AddDouble(nauticalMiles);
     sentence.AddText(u"N");
@@ -33,7 +27,7 @@ bool WDC::Write(SENTENCE& sentence) const {
     return true;
 }
 
-void WDC::AppendPlainEnglish(std::u16string& out) const {
+void WAYPOINT_DISTANCE::AppendPlainEnglish(std::u16string& out) const {
     out += u"Waypoint ";
     out += to;
     out += u" is ";
