@@ -12,30 +12,11 @@
 #include "platform/MessageBox.h"
 #include "platform/OsVersion.h"
 #include "platform/Registry.h"
+#include "support/TempFolder.h"
 
 namespace rq::test {
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "rq-app-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // With a trailing '/'.
-    std::string Path() const { return path_ + "/"; }
-
-private:
-    std::string path_;
-};
+using TempFolder = rq::test::TempFolder;
 
 class AppTest : public ::testing::Test {
 protected:

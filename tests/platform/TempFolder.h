@@ -1,4 +1,4 @@
-// A scratch folder for one test, removed with everything in it afterwards.
+// Scratch folders and whole-file helpers for the platform tests.
 #pragma once
 
 #include <cstdlib>
@@ -7,21 +7,11 @@
 #include <sstream>
 #include <string>
 
+#include "support/TempFolder.h"
+
 namespace rq::testing {
 
-class TempFolder {
-public:
-    TempFolder() : path_((std::filesystem::temp_directory_path() / "rq-XXXXXX").string()) {
-        if (::mkdtemp(path_.data()) == nullptr) path_.clear();
-    }
-    ~TempFolder() { std::filesystem::remove_all(path_, ignored_); }
-    const std::string& Path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-    std::error_code ignored_;
-};
+using TempFolder = rq::test::TempFolder;
 
 inline std::string ReadText(const std::string& path) {
     std::ostringstream text;
