@@ -44,6 +44,7 @@ void CCommKeeper::Run() {
     std::vector<char> buffer;
     std::u16string sentence;
     bool owns = AcquireRunning();
+    bool lost = false;
     // Reset only once the record is ours: a worker that outlived its Stop may still
     // be writing it.
     if (owns) Position().Reset();
@@ -52,13 +53,13 @@ void CCommKeeper::Run() {
         std::uint32_t errors = 0;
         std::size_t got = port_.Read(buffer, errors);
         if (errors) {
-            PostConnectionLost();
+            lost = true;
             break;
         }
         if (got == 0) {
             // Only a silent port counts: bytes that never parse keep the line up.
             if (ticks_() - lastSentence > kSilenceLimitMs) {
-                PostConnectionLost();
+                lost = true;
                 break;
             }
         } else {
@@ -89,6 +90,9 @@ void CCommKeeper::Run() {
     recorder_.StopRecording();
     MarkEnded();
     port_.Close();
+    // Told only now: a view that reconnects at once finds the port free and the
+    // recording closed.
+    if (lost) PostConnectionLost();
     SignalFinished(owns);
 }
 

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -156,6 +157,53 @@ std::string ReadFile(const std::string& path) {
         std::fclose(f);
     }
     return out;
+}
+
+// A window that looks at the keeper at the very moment code 2 is posted to it, on the
+// posting thread, as a view reacting to the loss would find it.
+class LossWitness : public platform::MessageTarget {
+public:
+    explicit LossWitness(CCommKeeper& keeper) : keeper_(keeper) {}
+    void Queue(platform::WindowMessage message) override {
+        if (message.wParam != kPositionConnectionLost) return;
+        recording = keeper_.IsRecording();
+        portOpen = keeper_.Port().IsOpen();
+        lost = true;
+    }
+    bool Deliver(platform::WindowMessage&) override { return false; }
+
+    std::atomic<bool> lost{false};
+    std::atomic<bool> recording{true};
+    std::atomic<bool> portOpen{true};
+
+private:
+    CCommKeeper& keeper_;
+};
+
+TEST_F(Receiver, LossIsPostedOnlyOnceThePortIsClosedAndRecordingStopped) {
+    // Started again with the witness attached before the worker begins.
+    ASSERT_TRUE(keeper_.Stop(5000));
+    auto witness = std::make_shared<LossWitness>(keeper_);
+    platform::WindowHandle handle = platform::RegisterWindow(witness);
+    keeper_.AttachWindow(handle);
+    ASSERT_TRUE(keeper_.OpenPort(platform::FromUtf8(path_), 4800, 8, false, 0,
+                                 platform::kTwoStopBits, 10, 10, 10, 10, 10));
+    std::string path = TempPath("lost.nmea");
+    ASSERT_TRUE(keeper_.StartRecording(path));
+    ASSERT_TRUE(keeper_.Start(platform::kNoWindow, platform::ThreadPriority::Normal));
+    Send(Gga("140509", "1"));
+    EXPECT_EQ(Drain(1000), Codes{1});
+    ::close(master_);
+    master_ = -1;
+    EXPECT_EQ(Drain(2000), Codes{2});
+    WaitEnded();
+    // A view that reconnects at once must find the port free and no recording left.
+    EXPECT_TRUE(witness->lost);
+    EXPECT_FALSE(witness->recording);
+    EXPECT_FALSE(witness->portOpen);
+    keeper_.DetachWindow(handle);
+    platform::UnregisterWindow(handle);
+    std::remove(path.c_str());
 }
 
 TEST_F(Receiver, RecordsTheBytesExactly) {
