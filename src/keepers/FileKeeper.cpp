@@ -43,7 +43,11 @@ void CFileKeeper::SetSpeed(float factor) {
 }
 
 std::uint32_t CFileKeeper::WaitMsForSpeed(float factor) {
-    return static_cast<std::uint32_t>(1000.0f / factor);
+    const float ms = 1000.0f / factor;
+    // A tiny factor (a damaged stored speed) gives more than a tick count holds; the
+    // conversion would be undefined, in practice a wrapped or zero wait.
+    if (!(ms < 4294967296.0f)) return platform::kInfinite - 1;
+    return ms > 0.0f ? static_cast<std::uint32_t>(ms) : 0;
 }
 
 void CFileKeeper::Work(CKeeper& keeper) {

@@ -151,6 +151,11 @@ TEST(FileKeeperTest, SpeedAndWaits) {
     EXPECT_EQ(CFileKeeper::WaitMsForSpeed(2.0f), 500u);
     EXPECT_EQ(CFileKeeper::WaitMsForSpeed(32.0f), 31u);  // truncated
     EXPECT_EQ(CFileKeeper::WaitMsForSpeed(100.0f), 10u);
+    // A damaged stored factor may be tiny but positive: its wait is the longest a tick
+    // count holds, never a wrapped or zero one.
+    for (float factor : {1e-7f, 1e-30f, 1e-45f}) {
+        EXPECT_EQ(CFileKeeper::WaitMsForSpeed(factor), platform::kInfinite - 1) << factor;
+    }
     CFileKeeper player;
     EXPECT_EQ(player.GetSpeed(), 1.0f);
     player.SetSpeed(8.0f);
