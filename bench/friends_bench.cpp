@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "friends/PositionMessage.h"
-#include "friends/ReceivedMessages.h"
 #include "view/GpsViewData.h"
+#include "view/ReceivedMessages.h"
 
 namespace {
 

@@ -11,7 +11,6 @@
 
 #include "app/Settings.h"
 #include "friends/PositionMessage.h"
-#include "friends/ReceivedMessages.h"
 #include "friends/SendSms.h"
 #include "platform/Files.h"
 #include "platform/Owner.h"
@@ -22,6 +21,7 @@
 #include "tools/ToolCommand.h"
 #include "view/GpsViewData.h"
 #include "view/ModelFiles.h"
+#include "view/ReceivedMessages.h"
 
 namespace rq::tool {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "friends/PositionMessage.h"
-#include "friends/ReceivedMessages.h"
 #include "view/GpsViewData.h"
+#include "view/ReceivedMessages.h"
 
 namespace {
 class NoDisplay : public rq::CMessageDisplay {

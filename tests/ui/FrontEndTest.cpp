@@ -10,10 +10,10 @@
 
 #include "app/AppTestSupport.h"
 #include "app/Settings.h"
-#include "ui/LanguageDialog.h"
 #include "ui/MainFrame.h"
 #include "ui/QtWindowTarget.h"
 #include "ui/SingleInstance.h"
+#include "ui/dialogs/LanguageDialog.h"
 
 namespace rq {
 namespace {

@@ -1,4 +1,4 @@
-#include "friends/ReceivedMessages.h"
+#include "view/ReceivedMessages.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "keepers/GpsCommands.h"
+#include "view/GpsCommands.h"
 
 #include <cstdio>
 

@@ -4,9 +4,9 @@
 #include <random>
 
 #include "friends/PositionMessage.h"
-#include "friends/ReceivedMessages.h"
 #include "keepers/ReceivedMessageRecord.h"
 #include "view/GpsViewData.h"
+#include "view/ReceivedMessages.h"
 
 namespace rq {
 namespace {
