@@ -32,7 +32,7 @@ void CDlgFriendList::RebuildChosen() {
 }
 
 void CDlgFriendList::SaveList() {
-    if (!save_(list_)) ShowStringMessage(kMsgErrorSavingFriendList, MessageIcon::Information);
+    if (!save_(list_)) ShowStringMessage(StringId::ErrorSavingFriendList, MessageIcon::Information);
 }
 
 void CDlgFriendList::Toggle(std::size_t index) {
@@ -46,7 +46,7 @@ void CDlgFriendList::Toggle(std::size_t index) {
 
 bool CDlgFriendList::Confirm() {
     if (mode_ == Mode::Choose && chosen_.empty()) {
-        ShowStringMessage(kMsgNoFriendSelected, MessageIcon::Information);
+        ShowStringMessage(StringId::NoFriendSelected, MessageIcon::Information);
         return false;
     }
     return true;
@@ -69,8 +69,8 @@ void CDlgFriendList::EditFriend(std::size_t index, std::u16string name, std::u16
 bool CDlgFriendList::DeleteFriend(std::size_t index) {
     if (index >= items_.size()) return false;
     CFriendInfo* f = items_[index].friendInfo;
-    if (ShowStringMessage(kMsgConfirmDeleteFriend, MessageIcon::Question, {f->number, f->name}) !=
-        MessageAnswer::Yes)
+    if (ShowStringMessage(StringId::AreYouSureToDeleteFriend, MessageIcon::Question,
+                          {f->number, f->name}) != MessageAnswer::Yes)
         return false;
     // The confirmed friend itself goes, even when another one shares its number.
     list_.DeleteFriend(f);

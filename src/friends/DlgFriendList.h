@@ -11,10 +11,6 @@
 
 namespace rq {
 
-inline constexpr std::uint32_t kMsgErrorSavingFriendList = 146;
-inline constexpr std::uint32_t kMsgConfirmDeleteFriend = 147;
-inline constexpr std::uint32_t kMsgNoFriendSelected = 192;
-
 class CDlgFriendList {
 public:
     enum class Mode { Manage, Choose };

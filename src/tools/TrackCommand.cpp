@@ -101,8 +101,7 @@ int Track(const std::vector<std::string>& args) {
             [&](platform::WindowMessage& message) {
                 if (const CGpsPosition* fix = PositionOf(message))
                     OnNewFix(data, *fix, settings, nullptr);
-                else if (message.id == platform::kMsgPosition &&
-                         message.wParam == kPositionSourceEnded)
+                else if (message.id == kMsgPosition && message.wParam == kPositionSourceEnded)
                     ended = true;
             },
             60000);

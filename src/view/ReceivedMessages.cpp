@@ -11,8 +11,6 @@ namespace rq {
 
 namespace {
 
-constexpr std::uint32_t kDefaultCategoryString = 210;  // "General"
-
 void SetPosition(CCoordinate& to, const CCoordinate& from) {
     to.m_lat.Set(from.m_lat);
     to.m_lon.Set(from.m_lon);
@@ -28,7 +26,7 @@ void OnPositionText(CGpsViewData& data, std::u16string_view sender, const Decode
 }
 
 void OnPoi(CGpsViewData& data, const DecodedMessage& m, CMessageDisplay& display) {
-    const std::u16string general = LoadResourceString(kDefaultCategoryString);
+    const std::u16string general = LoadResourceString(StringId::General);
     CPoiCategory* category = data.localPois.FindCategory(general);
     if (!category) category = data.localPois.AddCategory(general);
     if (!category) return;

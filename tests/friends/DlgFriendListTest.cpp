@@ -126,10 +126,12 @@ TEST_F(DlgFriendListTest, SendingGoesOnAfterAFailedFriend) {
     list.AddFriend(u"not a number", u"Bob", true);
     list.AddFriend(u"127.0.0.6", u"Cid", true);
     const std::vector<std::uint8_t> message = {1, 2, 3};
-    EXPECT_EQ(SendToFriends(list.SelectedFriends(), message, kMsgSendingPositionFailed), 2u);
+    EXPECT_EQ(SendToFriends(list.SelectedFriends(), message, StringId::SendingPositionSignalFailed),
+              2u);
     EXPECT_EQ(Texts(), std::vector<std::u16string>{
                            u"Sending position signal to 'not a number Bob' failed."});
-    EXPECT_EQ(SendToFriends(list.SelectedFriends(), message, kMsgSendingTextFailed), 2u);
+    EXPECT_EQ(SendToFriends(list.SelectedFriends(), message, StringId::FailToSendPositionMessage),
+              2u);
     EXPECT_EQ(Texts().back(), u"Fail to send position message.");
 
     int arrived = 0;
