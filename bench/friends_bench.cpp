@@ -8,14 +8,6 @@
 
 namespace {
 
-class NoDisplay : public rq::CMessageDisplay {
-public:
-    void SetShowPositionMessage(bool) override {}
-    void SetShowPoi(bool) override {}
-    void SetCenter(const rq::CCoordinate&) override {}
-    void RefreshView() override {}
-};
-
 std::vector<std::vector<std::uint8_t>> Messages(int count, bool reversed) {
     std::vector<std::vector<std::uint8_t>> out;
     for (int i = 0; i < count; ++i) {
@@ -28,7 +20,7 @@ std::vector<std::vector<std::uint8_t>> Messages(int count, bool reversed) {
 
 void Receive(benchmark::State& state, bool reversed) {
     const auto messages = Messages(static_cast<int>(state.range(0)), reversed);
-    NoDisplay display;
+    rq::CNoDisplay display;
     for (auto _ : state) {
         rq::CGpsViewData data;
         for (const auto& m : messages)
