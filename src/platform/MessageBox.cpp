@@ -46,17 +46,4 @@ WaitCursor::~WaitCursor() {
     CurrentUserInterface().EndWaitCursor();
 }
 
-MessageAnswer ScriptedUserInterface::ShowMessage(std::u16string_view text, MessageIcon icon) {
-    shown_.push_back(Shown{std::u16string(text), icon});
-    if (icon != MessageIcon::Question) return MessageAnswer::Ok;
-    if (answers_.empty()) return MessageAnswer::No;
-    MessageAnswer answer = answers_.front();
-    answers_.erase(answers_.begin());
-    return answer;
-}
-
-void ScriptedUserInterface::AnswerNext(MessageAnswer answer) {
-    answers_.push_back(answer);
-}
-
 }  // namespace rq::platform

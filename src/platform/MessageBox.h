@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace rq::platform {
 
@@ -33,23 +32,6 @@ public:
     ~WaitCursor();
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-// Records every box and answers questions from a script (then No).
-class ScriptedUserInterface : public UserInterface {
-public:
-    struct Shown {
-        std::u16string text;
-        MessageIcon icon;
-    };
-    MessageAnswer ShowMessage(std::u16string_view text, MessageIcon icon) override;
-    void AnswerNext(MessageAnswer answer);
-    const std::vector<Shown>& Messages() const { return shown_; }
-    void ClearMessages() { shown_.clear(); }
-
-private:
-    std::vector<Shown> shown_;
-    std::vector<MessageAnswer> answers_;
 };
 
 }  // namespace rq::platform

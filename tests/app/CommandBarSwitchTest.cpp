@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "app/AppTestSupport.h"
 #include "app/CommandBarSwitch.h"
 #include "app/Settings.h"
 #include "platform/Registry.h"
+#include "support/AppTest.h"
 
 namespace rq {
 namespace {

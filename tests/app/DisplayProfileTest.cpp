@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "app/AppTestSupport.h"
 #include "app/DisplayProfile.h"
 #include "app/Screen.h"
+#include "support/AppTest.h"
 
 namespace rq {
 namespace {

@@ -2,13 +2,13 @@
 
 #include <filesystem>
 
-#include "app/AppTestSupport.h"
 #include "app/DlgSelectLanguage.h"
 #include "app/LanguageModule.h"
 #include "app/LanguageTable.h"
 #include "app/ResourceModule.h"
 #include "app/Settings.h"
 #include "app/StringTable.h"
+#include "support/AppTest.h"
 
 namespace rq {
 namespace {

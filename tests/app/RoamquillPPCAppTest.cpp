@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/AppTestSupport.h"
 #include "app/DisplayProfile.h"
 #include "app/ResourceModule.h"
 #include "app/RoamquillPPCApp.h"
@@ -11,6 +10,7 @@
 #include "app/Settings.h"
 #include "app/StringTable.h"
 #include "platform/Text.h"
+#include "support/AppTest.h"
 
 namespace rq {
 namespace {

@@ -3,11 +3,11 @@
 #include <functional>
 #include <vector>
 
-#include "app/AppTestSupport.h"
 #include "app/Settings.h"
 #include "app/SettingsTable.h"
 #include "platform/Registry.h"
 #include "platform/Text.h"
+#include "support/AppTest.h"
 
 namespace rq {
 namespace {

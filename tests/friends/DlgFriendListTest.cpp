@@ -2,6 +2,7 @@
 
 #include "friends/DlgFriendList.h"
 #include "platform/MessageBox.h"
+#include "support/ScriptedUserInterface.h"
 
 namespace rq {
 namespace {
@@ -25,7 +26,7 @@ protected:
         return out;
     }
 
-    platform::ScriptedUserInterface ui_;
+    test::ScriptedUserInterface ui_;
     int saves_ = 0;
     bool saveWorks_ = true;
 };

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "friends/FriendList.h"
-#include "platform/TempFolder.h"
 #include "platform/Text.h"
+#include "support/TempFolder.h"
 
 namespace rq {
 namespace {
@@ -101,7 +101,7 @@ namespace rq {
 namespace {
 
 TEST(FriendList, LoadAndSaveTheFile) {
-    testing::TempFolder dir;
+    test::TempFolder dir;
     const std::string path = dir / "friends.ini";
     CFriendList list;
     list.AddFriend(u"keep", u"me");
@@ -112,19 +112,19 @@ TEST(FriendList, LoadAndSaveTheFile) {
         auto b = Utf16(t);
         return std::string(b.begin(), b.end());
     };
-    testing::WriteText(path, asText(u"01;A;checked\r\n"));
+    test::WriteText(path, asText(u"01;A;checked\r\n"));
     EXPECT_TRUE(list.Load(path));
     EXPECT_EQ(Describe(list), "[01|A|x]");
 
     list.AddFriend(u"02", u"B");
     ASSERT_TRUE(list.Save(path));
-    EXPECT_EQ(testing::ReadText(path), asText(u"01;A;checked\n02;B;unchecked\n"));
+    EXPECT_EQ(test::ReadText(path), asText(u"01;A;checked\n02;B;unchecked\n"));
     // A save that cannot happen leaves the previous file whole.
-    const std::string before = testing::ReadText(path);
+    const std::string before = test::ReadText(path);
     EXPECT_FALSE(list.Save(dir / "no-such-folder/friends.ini"));
-    EXPECT_EQ(testing::ReadText(path), before);
+    EXPECT_EQ(test::ReadText(path), before);
     CFriendList().Save(path);
-    EXPECT_EQ(testing::ReadText(path), "");
+    EXPECT_EQ(test::ReadText(path), "");
 }
 
 }  // namespace

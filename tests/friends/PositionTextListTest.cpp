@@ -2,7 +2,8 @@
 
 #include "friends/PositionTextList.h"
 #include "platform/LittleEndian.h"
-#include "platform/TempFolder.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempFolder.h"
 
 namespace rq {
 namespace {
@@ -83,7 +84,7 @@ TEST(PositionTextList, BadFilesLeaveAnEmptyUnmodifiedList) {
 }
 
 TEST(PositionTextList, AddRemoveAndTheFileAtExit) {
-    testing::TempFolder dir;
+    test::TempFolder dir;
     const std::string path = dir / "default.pxt";
     CPositionTextList list;
     CPositionText* t = list.AddPositionText(1, 2, u"hello", u"0123");
@@ -97,12 +98,12 @@ TEST(PositionTextList, AddRemoveAndTheFileAtExit) {
     // One text deleted and not replaced: an 8-byte file with count 0.
     ASSERT_TRUE(list.SaveFile(path));
     EXPECT_FALSE(list.IsModified());
-    EXPECT_EQ(testing::ReadText(path), std::string("\x11\x40\x37\xC8\0\0\0\0", 8));
+    EXPECT_EQ(test::ReadText(path), std::string("\x11\x40\x37\xC8\0\0\0\0", 8));
 
     list.AddPositionText(3, 4, u"again", u"5");
     EXPECT_FALSE(list.SaveFile(dir / "missing/default.pxt"));
     EXPECT_TRUE(list.IsModified());  // still to be saved
-    EXPECT_EQ(testing::ReadText(path).size(), 8u);
+    EXPECT_EQ(test::ReadText(path).size(), 8u);
 
     CPositionTextList other;
     EXPECT_FALSE(other.LoadFile(dir / "nothing.pxt"));
@@ -114,15 +115,15 @@ TEST(PositionTextList, AddRemoveAndTheFileAtExit) {
 }  // namespace rq
 
 #include "platform/MessageBox.h"
-#include "track/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace rq {
 namespace {
 
 TEST(PositionTextList, StartAndExitOfARun) {
-    tracktest::TempFolder dir;
-    tracktest::ProgramFolderScope scope(dir.Path());
-    platform::ScriptedUserInterface ui;
+    test::TempFolder dir;
+    test::ProgramFolderScope scope(dir.Path());
+    test::ScriptedUserInterface ui;
     platform::SetUserInterface(&ui);
 
     CPositionTextList texts;
@@ -137,7 +138,7 @@ TEST(PositionTextList, StartAndExitOfARun) {
     LoadDefaultPositionTexts(back);
     EXPECT_EQ(back.GetCount(), 1u);
 
-    testing::WriteText(dir.Path() + "default.pxt", "corrupt");
+    test::WriteText(dir.Path() + "default.pxt", "corrupt");
     LoadDefaultPositionTexts(back);
     EXPECT_TRUE(back.IsEmpty());
     ASSERT_EQ(ui.Messages().size(), 1u);

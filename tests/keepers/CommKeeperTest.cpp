@@ -15,17 +15,12 @@
 #include "platform/QueueWindow.h"
 #include "platform/Registry.h"
 #include "platform/Text.h"
+#include "support/Sentence.h"
 
 namespace rq {
 namespace {
 
-std::string Sentence(const std::string& body) {
-    unsigned sum = 0;
-    for (unsigned char c : body) sum ^= c;
-    char tail[8];
-    std::snprintf(tail, sizeof tail, "*%02X", sum);
-    return "$" + body + tail;
-}
+using test::Sentence;
 
 std::string Gga(const char* time, const char* alt) {
     return Sentence(std::string("GPGGA,") + time + ",5130.1920,N,00009.1680,W,1,06,0.9," + alt +

@@ -7,17 +7,12 @@
 
 #include "keepers/FileKeeper.h"
 #include "platform/QueueWindow.h"
+#include "support/Sentence.h"
 
 namespace rq {
 namespace {
 
-std::string Sentence(const std::string& body) {
-    unsigned sum = 0;
-    for (unsigned char c : body) sum ^= c;
-    char tail[8];
-    std::snprintf(tail, sizeof tail, "*%02X", sum);
-    return "$" + body + tail;
-}
+using test::Sentence;
 
 std::string WriteLog(const char* name, const std::vector<std::string>& bodies,
                      const std::string& eol = "\r\n") {

@@ -10,18 +10,12 @@
 #include "nmea/Nmea0183.h"
 #include "nmea/Response.h"
 #include "platform/Text.h"
+#include "support/Sentence.h"
 
 namespace rq {
 namespace {
 
-// "$" + body + "*hh" with the checksum worked out.
-std::string Sentence(const std::string& body) {
-    unsigned sum = 0;
-    for (unsigned char c : body) sum ^= c;
-    char tail[8];
-    std::snprintf(tail, sizeof tail, "*%02X", sum);
-    return "$" + body + tail;
-}
+using test::Sentence;
 
 // Feeds the sentences the way the workers do and returns the keeper's record.
 class Feeder {

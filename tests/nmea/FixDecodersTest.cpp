@@ -14,6 +14,7 @@
 #include "nmea/decoders/RMC.h"
 #include "nmea/decoders/VTG.h"
 #include "nmea/decoders/ZDA.h"
+#include "support/Sentence.h"
 
 using namespace rq;
 using rq::test::Crlf;
@@ -149,11 +150,7 @@ TEST(FixDecoders, RmcDatesAndValues) {
     };
     for (const DateCase& d : dates) {
         std::string body = std::string("GPRMC,") + d.time + ",A,,,,,,," + d.date + ",,";
-        unsigned char sum = 0;
-        for (char ch : body) sum ^= static_cast<unsigned char>(ch);
-        char suffix[8];
-        std::snprintf(suffix, sizeof suffix, "*%02X", sum);
-        const std::string line = "$" + body + suffix;
+        const std::string line = test::Sentence(body);
         r = Parsed<RMC>(nmea, line.c_str());
         ASSERT_NE(r, nullptr);
         EXPECT_EQ(r->time, d.expected) << line;

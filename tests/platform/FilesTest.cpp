@@ -7,12 +7,12 @@
 #include <filesystem>
 
 #include "platform/Files.h"
-#include "platform/TempFolder.h"
+#include "support/TempFolder.h"
 
 using namespace rq::platform;
-using rq::testing::ReadText;
-using rq::testing::TempFolder;
-using rq::testing::WriteText;
+using rq::test::ReadText;
+using rq::test::TempFolder;
+using rq::test::WriteText;
 
 TEST(Files, WildcardsMatchWholeNamesCaseSensitively) {
     const std::tuple<const char*, const char*, bool> cases[] = {

@@ -5,7 +5,7 @@
 
 #include "platform/Files.h"
 #include "platform/Loader.h"
-#include "platform/TempFolder.h"
+#include "support/TempFolder.h"
 
 using namespace rq::platform;
 
@@ -21,7 +21,7 @@ TEST(Loader, BareNamesAreFoundBesideTheProgramFirst) {
     using Cos = double (*)(double);
     const std::filesystem::path libm =
         LibraryFileOf(reinterpret_cast<void*>(static_cast<Cos>(&std::cos)));
-    rq::testing::TempFolder dir;
+    rq::test::TempFolder dir;
     std::filesystem::copy_file(libm, dir / "LanChsPpc.dll");
     SetProgramFolder(dir.Path());
 

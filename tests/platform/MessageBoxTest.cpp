@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/MessageBox.h"
+#include "support/ScriptedUserInterface.h"
 
 using namespace rq::platform;
+using rq::test::ScriptedUserInterface;
 
 TEST(MessageBox, WithoutAFrontEndBoxesGoToStandardErrorAndQuestionsAreDeclined) {
     SetUserInterface(nullptr);

@@ -4,11 +4,11 @@
 
 #include "platform/Owner.h"
 #include "platform/Registry.h"
-#include "platform/TempFolder.h"
 #include "platform/Text.h"
+#include "support/TempFolder.h"
 
 using namespace rq::platform;
-using rq::testing::TempFolder;
+using rq::test::TempFolder;
 
 namespace {
 constexpr std::u16string_view kOwnerKey = u"HKEY_CURRENT_USER\\ControlPanel\\Owner";

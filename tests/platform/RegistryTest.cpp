@@ -2,13 +2,13 @@
 
 #include "platform/Files.h"
 #include "platform/Registry.h"
-#include "platform/TempFolder.h"
 #include "platform/Text.h"
+#include "support/TempFolder.h"
 
 using namespace rq::platform;
-using rq::testing::ReadText;
-using rq::testing::TempFolder;
-using rq::testing::WriteText;
+using rq::test::ReadText;
+using rq::test::TempFolder;
+using rq::test::WriteText;
 
 namespace {
 constexpr std::u16string_view kGps = u"HKEY_CURRENT_USER\\software\\Roamquill PPC\\Roamquill\\GPS";

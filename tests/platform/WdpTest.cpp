@@ -212,13 +212,13 @@ TEST_F(WdpTest, FloodIsBoundedByTheSocketNotByUs) {
 }  // namespace rq::platform
 
 #include "platform/Registry.h"
-#include "platform/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace rq::platform {
 namespace {
 
 TEST(WdpRegistry, SettingsAndDirectoryComeFromTheStore) {
-    testing::TempFolder dir;
+    test::TempFolder dir;
     RegistryStore store(dir / "r.reg");
     WdpSettings empty = WdpSettingsFromRegistry(store);
     EXPECT_EQ(empty.bindAddress, "127.0.0.1");

@@ -7,14 +7,14 @@
 #include "app/ResourceModule.h"
 #include "platform/Files.h"
 #include "platform/LittleEndian.h"
-#include "platform/TempFolder.h"
 #include "platform/Text.h"
 #include "poi/ByteStream.h"
 #include "poi/PoiCollection.h"
 #include "poi/PoiRecords.h"
+#include "support/TempFolder.h"
 
 using namespace rq;
-using rq::testing::TempFolder;
+using rq::test::TempFolder;
 
 namespace {
 

@@ -1,11 +1,15 @@
 // A fresh folder under the system's temporary folder for one test, removed with
 // everything in it when the test ends (permissions a test took away are given back
-// first, so the removal works).
+// first, so the removal works); whole-file helpers; the program folder for a scope.
 #pragma once
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
+
+#include "platform/Files.h"
 
 namespace rq::test {
 
@@ -31,6 +35,26 @@ public:
 
 private:
     std::string path_;
+};
+
+inline std::string ReadText(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+inline void WriteText(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Makes `folder` the program folder until the scope ends, then drops the choice again
+// (restoring the resolved folder as a choice would hide later environment changes).
+class ProgramFolderScope {
+public:
+    explicit ProgramFolderScope(const std::string& folder) { platform::SetProgramFolder(folder); }
+    ~ProgramFolderScope() { platform::SetProgramFolder(""); }
+    ProgramFolderScope(const ProgramFolderScope&) = delete;
+    ProgramFolderScope& operator=(const ProgramFolderScope&) = delete;
 };
 
 }  // namespace rq::test

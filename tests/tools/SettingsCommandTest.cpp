@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppTestSupport.h"
+#include "support/AppTest.h"
 #include "tools/CommandOutput.h"
 
 namespace rq {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "friends/PositionMessage.h"
-#include "platform/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace rq {
 namespace {
@@ -54,7 +54,7 @@ std::string Hex(const std::vector<std::uint8_t>& bytes) {
 // Two instances of the tool on 127.0.0.2 and 127.0.0.3, as two devices would be.
 TEST(SmsCommands, TwoInstancesExchangeAllThreeKinds) {
     if (!std::filesystem::exists(kTool)) GTEST_SKIP();
-    testing::TempFolder dir;
+    test::TempFolder dir;
     const std::string env = "ROAMQUILL_REGISTRY='" + (dir / "registry.reg") + "'";
     std::filesystem::create_directories(dir / "data");
     std::FILE* listener =

@@ -8,21 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "support/Sentence.h"
+#include "support/TempFolder.h"
 #include "tools/CommandOutput.h"
-#include "track/TempFolder.h"
 
 namespace rq {
 namespace {
 
 constexpr double kMetresPerDegree = 111200.162632;
-
-std::string WithChecksum(const std::string& body) {
-    unsigned sum = 0;
-    for (char c : body) sum ^= static_cast<unsigned char>(c);
-    char tail[8];
-    std::snprintf(tail, sizeof tail, "*%02X\r\n", sum);
-    return "$" + body + tail;
-}
 
 // RMC, GGA and GSA once a second, walking `metresPerSecond` due north from 48 N.
 std::string WalkNorthLog(int seconds, double metresPerSecond) {
@@ -36,10 +29,10 @@ std::string WalkNorthLog(int seconds, double metresPerSecond) {
         std::snprintf(clock, sizeof clock, "12%02d%02d.00", s / 60, s % 60);
         std::snprintf(body, sizeof body, "GPRMC,%s,A,%s,%.2f,0.0,150308,,,A", clock, position,
                       metresPerSecond / 0.514444);
-        log += WithChecksum(body);
+        log += test::SentenceLine(body);
         std::snprintf(body, sizeof body, "GPGGA,%s,%s,1,08,1.0,100.0,M,0.0,M,,", clock, position);
-        log += WithChecksum(body);
-        log += WithChecksum("GPGSA,A,3,01,02,03,04,05,06,07,08,,,,,2.0,1.0,1.7");
+        log += test::SentenceLine(body);
+        log += test::SentenceLine("GPGSA,A,3,01,02,03,04,05,06,07,08,,,,,2.0,1.0,1.7");
     }
     return log;
 }
@@ -62,7 +55,7 @@ protected:
         log_ = dir_.Path() + "walk.nmea";
         std::ofstream(log_, std::ios::binary) << WalkNorthLog(201, 1.5);
     }
-    tracktest::TempFolder dir_;
+    test::TempFolder dir_;
     std::string log_;
 };
 

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "track/FixMaker.h"
+#include "support/FixMaker.h"
 #include "track/GpsTrackInfo.h"
 #include "track/Milestones.h"
 
 namespace rq {
 namespace {
 
-using tracktest::kMetresPerDegree;
-using tracktest::MakeFix;
+using test::kMetresPerDegree;
+using test::MakeFix;
 
 TEST(GpsTrackInfo, NewTrackHasItsDrawingDefaultsAndUnsetAltitudes) {
     CGpsTrackInfo t;

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/Text.h"
-#include "track/FixMaker.h"
+#include "support/FixMaker.h"
 #include "track/InfoPanelTexts.h"
 
 namespace rq {
 namespace {
 
-using tracktest::kMetresPerDegree;
-using tracktest::MakeFix;
+using test::kMetresPerDegree;
+using test::MakeFix;
 
 std::string Row(const CInfoPanelText& t) {
     return platform::ToUtf8(t.label) + "|" + platform::ToUtf8(t.value) + "|" +

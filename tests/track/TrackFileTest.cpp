@@ -7,8 +7,8 @@
 
 #include "platform/Files.h"
 #include "platform/LittleEndian.h"
-#include "track/FixMaker.h"
-#include "track/TempFolder.h"
+#include "support/FixMaker.h"
+#include "support/TempFolder.h"
 #include "track/TrackFile.h"
 
 namespace rq {
@@ -100,8 +100,8 @@ TEST(TrackFile, WriterMatchesTheGoldenFileByteForByte) {
 }
 
 TEST(TrackFile, SaveThenLoadGivesBackPointsPoisAndTheNarrowedFix) {
-    tracktest::TempFolder dir;
-    tracktest::ProgramFolderScope scope(dir.Path());
+    test::TempFolder dir;
+    test::ProgramFolderScope scope(dir.Path());
     CGpsTrackInfo t;
     FillGoldenTrack(t);
     t.fixCount = 9;
@@ -165,8 +165,8 @@ TEST(TrackFile, NamesAreCutToTheirFields) {
 }
 
 TEST(TrackFile, RouteIgnoresTheHeaderFixAndClearsItsOldContent) {
-    tracktest::TempFolder dir;
-    tracktest::ProgramFolderScope scope(dir.Path());
+    test::TempFolder dir;
+    test::ProgramFolderScope scope(dir.Path());
     CGpsTrackInfo t;
     FillGoldenTrack(t);
     ASSERT_TRUE(SaveTrack("tracks", "r.trk", t));
@@ -183,8 +183,8 @@ TEST(TrackFile, RouteIgnoresTheHeaderFixAndClearsItsOldContent) {
 }
 
 TEST(TrackFile, MissingFileChangesNothing) {
-    tracktest::TempFolder dir;
-    tracktest::ProgramFolderScope scope(dir.Path());
+    test::TempFolder dir;
+    test::ProgramFolderScope scope(dir.Path());
     CGpsTrackInfo t;
     t.AddHead(CGpsTrackCoordinate(1, 1));
     EXPECT_FALSE(LoadTrack("tracks", "none.trk", t));
@@ -230,7 +230,7 @@ TEST(TrackFile, WrongMagicsAndHugeCountsAreRefused) {
         CGpsTrackInfo t;
         EXPECT_FALSE(LoadTrackBytes(bad.data(), bad.size(), t)) << c.what;
         CGpsRouteInfo r;
-        tracktest::TempFolder dir;
+        test::TempFolder dir;
         WriteBytes(dir.Path() + "bad.trk", bad);
         EXPECT_FALSE(LoadRouteFile(dir.Path() + "bad.trk", r)) << c.what;
     }
@@ -249,8 +249,8 @@ TEST(TrackFile, MalformedFilesAreRefused) {
 }
 
 TEST(TrackFile, FailedSaveReportsFailureAndLeavesTheOldFile) {
-    tracktest::TempFolder dir;
-    tracktest::ProgramFolderScope scope(dir.Path());
+    test::TempFolder dir;
+    test::ProgramFolderScope scope(dir.Path());
     CGpsTrackInfo t;
     FillGoldenTrack(t);
     // The destination is a folder: nothing can be renamed over it.

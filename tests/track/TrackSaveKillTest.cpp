@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "platform/Files.h"
-#include "track/TempFolder.h"
+#include "support/TempFolder.h"
 #include "track/TrackFile.h"
 
 namespace rq {
@@ -24,8 +24,8 @@ void FillTrack(CGpsTrackInfo& t, int points, double distance) {
 }
 
 TEST(TrackSaveKill, KilledSaveNeverLeavesATornFile) {
-    tracktest::TempFolder dir;
-    tracktest::ProgramFolderScope scope(dir.Path());
+    test::TempFolder dir;
+    test::ProgramFolderScope scope(dir.Path());
     CGpsTrackInfo a, b;
     FillTrack(a, 60000, 1);
     FillTrack(b, 90000, 2);

@@ -8,10 +8,10 @@
 #include <atomic>
 #include <thread>
 
-#include "app/AppTestSupport.h"
 #include "app/Settings.h"
 #include "resources/CommandIds.h"
 #include "resources/MessageIds.h"
+#include "support/AppTest.h"
 #include "ui/MainFrame.h"
 #include "ui/QtWindowTarget.h"
 #include "ui/SingleInstance.h"

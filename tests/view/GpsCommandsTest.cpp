@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "app/AppTestSupport.h"
 #include "app/Settings.h"
 #include "platform/PortMap.h"
+#include "support/AppTest.h"
 #include "view/GpsCommands.h"
 
 namespace rq {

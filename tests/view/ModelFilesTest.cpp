@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/AppTestSupport.h"
 #include "app/Settings.h"
 #include "platform/Text.h"
+#include "support/AppTest.h"
 #include "track/TrackFile.h"
 #include "view/GpsViewData.h"
 #include "view/ModelFiles.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "track/FixMaker.h"
+#include "support/FixMaker.h"
 #include "view/GpsViewData.h"
 #include "view/Navigation.h"
 #include "view/NewFix.h"
@@ -8,8 +8,8 @@
 namespace rq {
 namespace {
 
-using tracktest::kMetresPerDegree;
-using tracktest::MakeFix;
+using test::kMetresPerDegree;
+using test::MakeFix;
 
 TEST(Navigation, SetAndStopKeepTheTarget) {
     CGpsViewData data;

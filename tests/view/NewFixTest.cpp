@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "support/FixMaker.h"
 #include "support/RecordingDisplay.h"
-#include "track/FixMaker.h"
 #include "track/Milestones.h"
 #include "view/GpsViewData.h"
 #include "view/NewFix.h"
@@ -13,8 +13,8 @@
 namespace rq {
 namespace {
 
-using tracktest::kMetresPerDegree;
-using tracktest::MakeFix;
+using test::kMetresPerDegree;
+using test::MakeFix;
 
 using test::RecordingDisplay;
 

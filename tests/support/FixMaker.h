@@ -3,7 +3,7 @@
 
 #include "keepers/GpsPosition.h"
 
-namespace rq::tracktest {
+namespace rq::test {
 
 inline CGpsPosition MakeFix(double lat, double lon, double knots = 0, double altitude = 0) {
     CGpsPosition fix;
@@ -23,4 +23,4 @@ inline CGpsPosition MakeFix(double lat, double lon, double knots = 0, double alt
 // Metres of latitude per degree on the model earth.
 inline constexpr double kMetresPerDegree = 111200.162632;
 
-}  // namespace rq::tracktest
+}  // namespace rq::test

@@ -12,11 +12,10 @@
 #include "platform/MessageBox.h"
 #include "platform/OsVersion.h"
 #include "platform/Registry.h"
+#include "support/ScriptedUserInterface.h"
 #include "support/TempFolder.h"
 
 namespace rq::test {
-
-using TempFolder = rq::test::TempFolder;
 
 class AppTest : public ::testing::Test {
 protected:
@@ -46,7 +45,7 @@ protected:
         AppTest::TearDown();
     }
 
-    platform::ScriptedUserInterface ui_;
+    ScriptedUserInterface ui_;
 };
 
 }  // namespace rq::test
