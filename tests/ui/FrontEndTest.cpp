@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -121,8 +122,17 @@ TEST_F(FrontEndTest, LanguageDialogNeedsASelection) {
     ASSERT_EQ(dialog.List()->count(), 3);
     EXPECT_TRUE(dialog.List()->selectedItems().isEmpty());
     dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    dialog.List()->setFocus();
+    Pump();
+    // The focused list highlights its current row: with nothing selected, none may be current.
+    ASSERT_TRUE(dialog.List()->hasFocus());
+    EXPECT_EQ(dialog.List()->currentRow(), -1);
     dialog.accept();
     EXPECT_TRUE(dialog.isVisible());
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(dialog.List(), &down);
+    EXPECT_EQ(dialog.List()->selectedItems().size(), 1) << "the keyboard still chooses";
     dialog.List()->setCurrentRow(1);
     dialog.accept();
     EXPECT_FALSE(dialog.isVisible());

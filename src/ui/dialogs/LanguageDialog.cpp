@@ -17,10 +17,16 @@ LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent), list_(new QLi
     }
     if (const auto selected = logic_.Selection()) {
         list_->setCurrentRow(static_cast<int>(*selected));
-    } else {
-        list_->setCurrentRow(-1);
-        list_->clearSelection();
     }
+    // The list makes its first row current when it takes the focus, and draws the current
+    // row highlighted: only a selected row may be current, or "English" would look chosen
+    // while OK does nothing.
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && !list_->selectionModel()->isSelected(current)) {
+                    list_->selectionModel()->clearCurrentIndex();
+                }
+            });
     connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem*> selected = list_->selectedItems();
         logic_.Select(selected.isEmpty() ? std::nullopt
