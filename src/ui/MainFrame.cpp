@@ -8,6 +8,7 @@
 
 #include "app/StringTable.h"
 #include "resources/Menus.h"
+#include "ui/IconStore.h"
 #include "ui/QtText.h"
 #include "ui/QtWindowTarget.h"
 
@@ -71,6 +72,7 @@ QToolBar* CMainFrame::CreateBar(int view, bool largeButtons) {
     bar->addSeparator();
     for (std::uint16_t command : resources::ButtonStrip(view, largeButtons)) {
         QAction* action = bar->addAction(ToQString(resources::CommandCaption(command)));
+        action->setIcon(QIcon(IconStore::Button(command, buttonSize)));
         action->setData(command);
         connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
     }

@@ -14,17 +14,13 @@
 #include "ui/MainFrame.h"
 #include "ui/QtWindowTarget.h"
 #include "ui/SingleInstance.h"
+#include "ui/TestApplication.h"
 
 namespace rq {
 namespace {
 
 QApplication& App() {
-    static int argc = 1;
-    static char name[] = "rq_tests";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    return test::TestApplication();
 }
 
 void Pump() {
