@@ -10,17 +10,17 @@
 
 #include "app/AppTestSupport.h"
 #include "app/Settings.h"
+#include "support/QtTestApp.h"
 #include "ui/LanguageDialog.h"
 #include "ui/MainFrame.h"
 #include "ui/QtWindowTarget.h"
 #include "ui/SingleInstance.h"
-#include "ui/TestApplication.h"
 
 namespace rq {
 namespace {
 
 QApplication& App() {
-    return test::TestApplication();
+    return test::TestApp();
 }
 
 void Pump() {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "resources/Menus.h"
+#include "support/QtTestApp.h"
 #include "ui/IconStore.h"
-#include "ui/TestApplication.h"
 
 namespace rq {
 namespace {
@@ -47,7 +47,7 @@ bool HasDrawing(const QPixmap& pixmap) {
 }
 
 TEST(IconStore, EveryIconAndButtonHasAPictureOfItsSize) {
-    test::TestApplication();
+    test::TestApp();
     const std::vector<QSize> stated = {
         {6, 6},   {12, 12}, {12, 14}, {12, 12}, {12, 12}, {12, 12}, {12, 12}, {12, 12},
         {12, 12}, {12, 12}, {12, 12}, {12, 12}, {12, 12}, {16, 8},  {16, 16}, {12, 12},
@@ -83,7 +83,7 @@ TEST(IconStore, EveryIconAndButtonHasAPictureOfItsSize) {
 TEST(IconStore, ContactSheetOnRequest) {
     const QString path = qEnvironmentVariable("RQ_ICON_SHEET");
     if (path.isEmpty()) GTEST_SKIP();
-    test::TestApplication();
+    test::TestApp();
     std::vector<QPixmap> pictures;
     for (IconId id : AllIcons()) pictures.push_back(ui::IconStore::Icon(id));
     for (int size : {16, 31}) {
