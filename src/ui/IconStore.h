@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "resources/IconIds.h"
+#include "ui/IconSource.h"
 
 namespace rq::ui {
 
@@ -22,6 +23,12 @@ public:
     // has no button image or the size is another one.
     static const QPixmap& Button(std::uint16_t command, int size);
     static QIcon ApplicationIcon();
+};
+
+// The stored pictures as the icon source of the Qt drawing context.
+class StoredIconSource : public IconSource {
+public:
+    QPixmap Pixmap(IconId id) const override { return IconStore::Icon(id); }
 };
 
 }  // namespace rq::ui
