@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "poi/PoiTypeTable.h"
 #include "resources/Menus.h"
 #include "support/QtTestApp.h"
 #include "ui/IconStore.h"
@@ -48,12 +49,11 @@ bool HasDrawing(const QPixmap& pixmap) {
 
 TEST(IconStore, EveryIconAndButtonHasAPictureOfItsSize) {
     test::TestApp();
-    const std::vector<QSize> stated = {
-        {6, 6},   {12, 12}, {12, 14}, {12, 12}, {12, 12}, {12, 12}, {12, 12}, {12, 12},
-        {12, 12}, {12, 12}, {12, 12}, {12, 12}, {12, 12}, {16, 8},  {16, 16}, {12, 12},
-        {12, 12}, {12, 12}, {10, 11}, {12, 12}, {12, 12}, {12, 12}, {12, 12}, {17, 9},
-        {12, 12}, {11, 12}, {12, 12}, {12, 12}, {11, 12}, {12, 12}, {15, 12}, {12, 12},
-        {9, 9},   {6, 6},   {13, 11}, {28, 16}, {12, 16}};
+    // The POI type table's sizes, then the message marker and the two status icons.
+    std::vector<QSize> stated;
+    for (std::uint32_t type = 0; type < kPoiTypeCount; ++type)
+        stated.emplace_back(FindPoiType(type)->iconWidth, FindPoiType(type)->iconHeight);
+    stated.insert(stated.end(), {{13, 11}, {28, 16}, {12, 16}});
     const std::vector<IconId> icons = AllIcons();
     ASSERT_EQ(icons.size(), stated.size());
     for (std::size_t i = 0; i < icons.size(); ++i) {
