@@ -10,6 +10,12 @@
 
 namespace rq {
 
+namespace {
+
+constexpr long long kFarPixels = 1'000'000;
+
+}  // namespace
+
 CGpsControl::CGpsControl(const CControlModel& data) : m_model(data) {}
 
 CGpsControl::~CGpsControl() = default;
@@ -46,18 +52,25 @@ void CGpsControl::Paint(CDC& paintDc, const CRect& client) {
 
 CPoint CGpsControl::PolarToPoint(int elevation, int azimuth, const CRect& rect) const {
     const int r = rect.Width() / 2;
-    const int cx = rect.left + r;
-    const int cy = rect.top + r;
-    // 64 bits: a receiver's elevation is not bounded.
+    const long long cx = rect.left + r;
+    const long long cy = rect.top + r;
+    // 64 bits: a receiver's elevation is not bounded. Points that far out are clamped to
+    // a million pixels, where they are off any screen and leave room for arithmetic.
     const long long radius = r - static_cast<long long>(r) * elevation / 90;
     const double a = azimuth * std::numbers::pi / 180.0;
-    return {cx + RoundHalfAway(static_cast<double>(radius) * std::sin(a)),
-            cy - RoundHalfAway(static_cast<double>(radius) * std::cos(a))};
+    const auto clamp = [](long long v) {
+        return static_cast<int>(std::clamp(v, -kFarPixels, kFarPixels));
+    };
+    return {clamp(cx + RoundHalfAway(static_cast<double>(radius) * std::sin(a))),
+            clamp(cy - RoundHalfAway(static_cast<double>(radius) * std::cos(a)))};
 }
 
 void CGpsControl::DrawPolarText(CDC& dc, std::u16string_view text, int elevation, int azimuth,
                                 const CRect& rect) const {
-    const CPoint p = PolarToPoint(elevation, azimuth, rect);
+    DrawTextCentredOn(dc, text, PolarToPoint(elevation, azimuth, rect));
+}
+
+void CGpsControl::DrawTextCentredOn(CDC& dc, std::u16string_view text, CPoint p) {
     const CSize size = dc.GetTextExtent(text);
     const CRect box{p.x - size.cx / 2 - 2, p.y - size.cy / 2 - 2, p.x + size.cx / 2 + 2,
                     p.y + size.cy / 2 + 2};

@@ -68,6 +68,9 @@ public:
     virtual void DrawPolarCircle(CDC& dc, int elevation, int azimuth, const CRect& rect,
                                  int radius) const;
 
+    // Single-line text centred on `centre`, in a box 2 pixels wider on every side.
+    static void DrawTextCentredOn(CDC& dc, std::u16string_view text, CPoint centre);
+
     // [0, 360); infinities and NaN come back as NaN.
     static double NormalizeDegrees(double degrees);
     // Red at 0 %, yellow at 50 %, green at 100 %; out-of-range values clamp.

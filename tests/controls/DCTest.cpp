@@ -41,18 +41,8 @@ TEST(DC, SelectionsComeBackInOrderAndSavesNest) {
 }
 
 TEST(DC, FontFacesAreCutAtThirtyOneCharacters) {
-    EXPECT_EQ(CreateControlFont(12, 700, u"Tahoma").Face(), u"Tahoma");
     const std::u16string longName(40, u'x');
     EXPECT_EQ(CreateControlFont(12, 400, longName).Face(), longName.substr(0, 31));
-}
-
-TEST(DC, RecordingMetricsAreFixed) {
-    test::RecordingDC dc;
-    EXPECT_EQ(dc.GetTextExtent(u"88"), (CSize{19, 16}));  // default font: 16 high
-    dc.Select(CreateControlFont(20, 400, u"Tahoma"));
-    EXPECT_EQ(dc.GetTextExtent(u"abc"), (CSize{36, 20}));
-    EXPECT_EQ(dc.GetTextExtent(u"ab\r\nabcd\n"), (CSize{48, 60}));
-    EXPECT_EQ(dc.GetTextExtent(u""), (CSize{0, 20}));
 }
 
 }  // namespace

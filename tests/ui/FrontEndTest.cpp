@@ -10,6 +10,7 @@
 
 #include "app/AppTestSupport.h"
 #include "app/Settings.h"
+#include "support/QtTestApp.h"
 #include "ui/LanguageDialog.h"
 #include "ui/MainFrame.h"
 #include "ui/QtWindowTarget.h"
@@ -19,12 +20,7 @@ namespace rq {
 namespace {
 
 QApplication& App() {
-    static int argc = 1;
-    static char name[] = "rq_tests";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    return test::TestApp();
 }
 
 void Pump() {
