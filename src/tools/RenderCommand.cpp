@@ -19,6 +19,7 @@
 #include "controls/GpsMapControl.h"
 #include "controls/InfoPanelItems.h"
 #include "controls/SatelliteControl.h"
+#include "tools/Json.h"
 #include "tools/LogReplay.h"
 #include "tools/ToolCommand.h"
 #include "track/TrackFile.h"
@@ -255,6 +256,9 @@ int Render(const std::vector<std::string>& args) {
         std::fprintf(stderr, "roamquill-tool render: cannot write %s\n", o.output.c_str());
         return 1;
     }
+    JsonLine line;
+    line.Field("event", "render").Field("view", o.view).Field("file", o.output);
+    line.Field("width", o.width).Field("height", o.height).Print();
     return 0;
 }
 
