@@ -3,18 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include "friends/PositionMessage.h"
-#include "friends/ReceivedMessages.h"
 #include "view/GpsViewData.h"
+#include "view/ReceivedMessages.h"
 
 namespace {
-
-class NoDisplay : public rq::CMessageDisplay {
-public:
-    void SetShowPositionMessage(bool) override {}
-    void SetShowPoi(bool) override {}
-    void SetCenter(const rq::CCoordinate&) override {}
-    void RefreshView() override {}
-};
 
 std::vector<std::vector<std::uint8_t>> Messages(int count, bool reversed) {
     std::vector<std::vector<std::uint8_t>> out;
@@ -28,7 +20,7 @@ std::vector<std::vector<std::uint8_t>> Messages(int count, bool reversed) {
 
 void Receive(benchmark::State& state, bool reversed) {
     const auto messages = Messages(static_cast<int>(state.range(0)), reversed);
-    NoDisplay display;
+    rq::CNoDisplay display;
     for (auto _ : state) {
         rq::CGpsViewData data;
         for (const auto& m : messages)

@@ -39,7 +39,7 @@ void RunLanguageCommand(LanguageChooser& chooser) {
     const std::optional<std::uint32_t> chosen = chooser.ChooseLanguage();
     if (!chosen) return;
     SetLanguageId(*chosen);
-    ShowStringMessage(237, platform::MessageIcon::Information);
+    ShowStringMessage(StringId::YouHaveToRestartRoamquill, platform::MessageIcon::Information);
 }
 
 }  // namespace rq

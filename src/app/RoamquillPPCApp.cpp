@@ -14,15 +14,6 @@
 
 namespace rq {
 
-namespace {
-
-constexpr std::uint32_t kMsgNoOsVersion = 225;
-constexpr std::uint32_t kMsgOsTooOld = 241;
-constexpr std::uint32_t kMsgFolderFailed = 230;
-constexpr std::uint32_t kMsgNoOwner = 233;
-
-}  // namespace
-
 CRoamquillPPCApp::CRoamquillPPCApp(LanguageChooser& languageChooser)
     : languageChooser_(languageChooser) {}
 
@@ -64,11 +55,11 @@ void CRoamquillPPCApp::ChooseResourceModule() {
 bool CRoamquillPPCApp::CheckOsVersion() {
     const std::optional<platform::OsVersion> version = platform::GetOsVersion();
     if (!version) {
-        ShowStringMessage(kMsgNoOsVersion, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::CanNotGetVersionOfOs, platform::MessageIcon::Error);
         return false;
     }
     if (version->major < 5) {
-        ShowStringMessage(kMsgOsTooOld, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::DesignedForWindowsMobile5, platform::MessageIcon::Error);
         return false;
     }
     return true;
@@ -81,7 +72,8 @@ bool CRoamquillPPCApp::CreateDataFolders() {
         const std::string path = platform::JoinPath(programFolder, std::string(folder));
         if (platform::PathExists(path)) continue;
         if (!platform::CreateFolder(path)) {
-            ShowStringMessage(kMsgFolderFailed, platform::MessageIcon::Error);
+            ShowStringMessage(StringId::CanNotAccessRoamquillDirectory,
+                              platform::MessageIcon::Error);
             return false;
         }
     }
@@ -90,7 +82,7 @@ bool CRoamquillPPCApp::CreateDataFolders() {
 
 void CRoamquillPPCApp::CheckOwnerName() {
     if (platform::Trim(platform::GetOwnerName()).empty()) {
-        ShowStringMessage(kMsgNoOwner, platform::MessageIcon::Information);
+        ShowStringMessage(StringId::OwnerInformationIsNotSet, platform::MessageIcon::Information);
     }
 }
 

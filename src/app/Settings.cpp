@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "app/SettingsTable.h"
 #include "platform/LittleEndian.h"
 #include "platform/Registry.h"
 
@@ -65,107 +66,87 @@ bool WriteCoordinate(std::u16string_view name, const CCoordinate& value) {
     return WriteBinary(name, bytes);
 }
 
-constexpr char16_t kLastNavigationPoint[] = u"Last Navigation Point";
-constexpr char16_t kLastNavigationName[] = u"Last Navigation Name";
-constexpr char16_t kLastNavigationStatus[] = u"Last Navigation Status";
-
 }  // namespace
 
-#define RQ_INTEGER_SETTING(Name, valueName, fallback) \
-    std::uint32_t Get##Name() {                       \
-        return ReadInteger(u"" valueName, fallback);  \
-    }                                                 \
-    bool Set##Name(std::uint32_t value) {             \
-        return WriteInteger(u"" valueName, value);    \
+// The integer and text values get their accessors from the table; binary values and
+// groups are written out below.
+#define RQ_ACCESSORS_Integer(Name)                                            \
+    std::uint32_t Get##Name() {                                               \
+        return ReadInteger(setting::Name.name, setting::Name.integerDefault); \
+    }                                                                         \
+    bool Set##Name(std::uint32_t value) {                                     \
+        return WriteInteger(setting::Name.name, value);                       \
     }
-#define RQ_TEXT_SETTING(Name, valueName)        \
-    std::u16string Get##Name() {                \
-        return ReadText(u"" valueName);         \
-    }                                           \
-    bool Set##Name(std::u16string_view value) { \
-        return WriteText(u"" valueName, value); \
+#define RQ_ACCESSORS_Text(Name)                      \
+    std::u16string Get##Name() {                     \
+        return ReadText(setting::Name.name);         \
+    }                                                \
+    bool Set##Name(std::u16string_view value) {      \
+        return WriteText(setting::Name.name, value); \
     }
-
-RQ_INTEGER_SETTING(Port, "Port", 1)
-RQ_INTEGER_SETTING(Boudrate, "Boudrate", 4800)
-RQ_INTEGER_SETTING(TrackPosition, "Track Position", 1)
-RQ_TEXT_SETTING(LastNavigationName, "Last Navigation Name")
-RQ_INTEGER_SETTING(LastNavigationStatus, "Last Navigation Status", 0)
-RQ_INTEGER_SETTING(LastView, "Last View", 0)
-RQ_INTEGER_SETTING(LastConnectionStatus, "Last Connection Status", 0)
-RQ_INTEGER_SETTING(TaThreshold, "TA Threshold", 10)
-RQ_INTEGER_SETTING(TsThreshold, "TS Threshold", 6)
-RQ_INTEGER_SETTING(MaximumTrackSegments, "Maximum Track Segments", 5000)
-RQ_TEXT_SETTING(LastLoadedRoute, "Last Loaded Route")
-RQ_TEXT_SETTING(LastLoadedPoi, "Last Loaded Poi")
-RQ_INTEGER_SETTING(RepeatGpsLog, "Repeat Gps Log", 0)
-RQ_INTEGER_SETTING(AutoRecord, "Auto Record", 0)
-RQ_INTEGER_SETTING(ShowPoi, "Show Poi", 1)
-RQ_INTEGER_SETTING(ShowPositionMessage, "Show Position Message", 1)
-RQ_INTEGER_SETTING(ShowTrackInfo, "Show Track Info", 1)
-RQ_INTEGER_SETTING(VibrateOnMessage, "Vibrate On Message", 1)
-RQ_INTEGER_SETTING(LastGpsInfoPage, "Last Gps Info Page", 0)
-RQ_TEXT_SETTING(AppPath, "App Path")
-RQ_INTEGER_SETTING(UnitMode, "Unit Mode", 0)
-RQ_INTEGER_SETTING(LanguageId, "Language Id", 0)
-
-#undef RQ_INTEGER_SETTING
-#undef RQ_TEXT_SETTING
+#define RQ_ACCESSORS_Binary(Name)
+#define RQ_ACCESSORS(Name, valueName, kind, integerDefault, binarySize) RQ_ACCESSORS_##kind(Name)
+RQ_SETTINGS(RQ_ACCESSORS)
+#undef RQ_ACCESSORS
+#undef RQ_ACCESSORS_Integer
+#undef RQ_ACCESSORS_Text
+#undef RQ_ACCESSORS_Binary
 
 bool GetLastMapPosition(CCoordinate& out) {
-    return ReadCoordinate(u"Last Map Position", out);
+    return ReadCoordinate(setting::LastMapPosition.name, out);
 }
 
 bool SetLastMapPosition(const CCoordinate& value) {
-    return WriteCoordinate(u"Last Map Position", value);
+    return WriteCoordinate(setting::LastMapPosition.name, value);
 }
 
 bool GetLastNavigationPoint(CCoordinate& out) {
-    return ReadCoordinate(kLastNavigationPoint, out);
+    return ReadCoordinate(setting::LastNavigationPoint.name, out);
 }
 
 bool SetLastNavigationPoint(const CCoordinate& value) {
-    return WriteCoordinate(kLastNavigationPoint, value);
+    return WriteCoordinate(setting::LastNavigationPoint.name, value);
 }
 
 bool GetLastMapScale(double& out) {
-    const auto bytes = ReadBinary(u"Last Map Scale", 8);
+    const auto bytes = ReadBinary(setting::LastMapScale.name, setting::LastMapScale.binarySize);
     if (!bytes) return false;
     out = platform::GetF64(bytes->data());
     return true;
 }
 
 bool SetLastMapScale(double value) {
-    std::vector<std::uint8_t> bytes(8);
+    std::vector<std::uint8_t> bytes(setting::LastMapScale.binarySize);
     platform::PutF64(bytes.data(), value);
-    return WriteBinary(u"Last Map Scale", bytes);
+    return WriteBinary(setting::LastMapScale.name, bytes);
 }
 
 bool GetLogPlaySpeed(float& out) {
-    const auto bytes = ReadBinary(u"Log Play Speed", 4);
+    const auto bytes = ReadBinary(setting::LogPlaySpeed.name, setting::LogPlaySpeed.binarySize);
     if (!bytes) return false;
     out = platform::GetF32(bytes->data());
     return true;
 }
 
 bool SetLogPlaySpeed(float value) {
-    std::vector<std::uint8_t> bytes(4);
+    std::vector<std::uint8_t> bytes(setting::LogPlaySpeed.binarySize);
     platform::PutF32(bytes.data(), value);
-    return WriteBinary(u"Log Play Speed", bytes);
+    return WriteBinary(setting::LogPlaySpeed.name, bytes);
 }
 
 bool GetNavigation(CCoordinate& point, std::u16string& name, std::uint32_t& status) {
-    if (!ReadCoordinate(kLastNavigationPoint, point)) return false;
-    name = ReadText(kLastNavigationName);
-    status = ReadInteger(kLastNavigationStatus, 0);
+    if (!ReadCoordinate(setting::LastNavigationPoint.name, point)) return false;
+    name = ReadText(setting::LastNavigationName.name);
+    status = ReadInteger(setting::LastNavigationStatus.name,
+                         setting::LastNavigationStatus.integerDefault);
     return true;
 }
 
 bool SetNavigation(const CCoordinate& point, std::u16string_view name, std::uint32_t status) {
     // All three are attempted even when one fails, so the store keeps as much as it can.
-    const bool pointWritten = WriteCoordinate(kLastNavigationPoint, point);
-    const bool nameWritten = WriteText(kLastNavigationName, name);
-    const bool statusWritten = WriteInteger(kLastNavigationStatus, status);
+    const bool pointWritten = WriteCoordinate(setting::LastNavigationPoint.name, point);
+    const bool nameWritten = WriteText(setting::LastNavigationName.name, name);
+    const bool statusWritten = WriteInteger(setting::LastNavigationStatus.name, status);
     return pointWritten && nameWritten && statusWritten;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "geo/Coordinate.h"
+#include "resources/CommandIds.h"
 
 namespace rq {
 
@@ -99,12 +100,14 @@ bool WriteExitSettings(const ExitSettings& values);
 
 // The play-speed items: command id and factor.
 struct PlaySpeedItem {
-    std::uint32_t command;
+    CommandId command;
     float factor;
 };
 inline constexpr PlaySpeedItem kPlaySpeedItems[] = {
-    {32776, 1.0f},  {32777, 2.0f},  {32778, 4.0f},   {32779, 8.0f},
-    {32780, 16.0f}, {32781, 32.0f}, {32782, 100.0f},
+    {CommandId::PlaySpeed1, 1.0f},     {CommandId::PlaySpeed2, 2.0f},
+    {CommandId::PlaySpeed4, 4.0f},     {CommandId::PlaySpeed8, 8.0f},
+    {CommandId::PlaySpeed16, 16.0f},   {CommandId::PlaySpeed32, 32.0f},
+    {CommandId::PlaySpeed100, 100.0f},
 };
 // Whether the speed item of `factor` carries a check mark; none when "Log Play Speed" is
 // absent, in which case the item's check state is left as it is.

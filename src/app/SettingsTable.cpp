@@ -17,34 +17,9 @@ using K = SettingKind;
 }  // namespace
 
 const std::vector<SettingDefinition>& SettingDefinitions() {
-    static const std::vector<SettingDefinition> table = {
-        {u"Port", K::Integer, 1, 0},
-        {u"Boudrate", K::Integer, 4800, 0},
-        {u"Track Position", K::Integer, 1, 0},
-        {u"Last Map Position", K::Binary, 0, 16},
-        {u"Last Navigation Point", K::Binary, 0, 16},
-        {u"Last Navigation Name", K::Text, 0, 0},
-        {u"Last Navigation Status", K::Integer, 0, 0},
-        {u"Last Map Scale", K::Binary, 0, 8},
-        {u"Log Play Speed", K::Binary, 0, 4},
-        {u"Last View", K::Integer, 0, 0},
-        {u"Last Connection Status", K::Integer, 0, 0},
-        {u"TA Threshold", K::Integer, 10, 0},
-        {u"TS Threshold", K::Integer, 6, 0},
-        {u"Maximum Track Segments", K::Integer, 5000, 0},
-        {u"Last Loaded Route", K::Text, 0, 0},
-        {u"Last Loaded Poi", K::Text, 0, 0},
-        {u"Repeat Gps Log", K::Integer, 0, 0},
-        {u"Auto Record", K::Integer, 0, 0},
-        {u"Show Poi", K::Integer, 1, 0},
-        {u"Show Position Message", K::Integer, 1, 0},
-        {u"Show Track Info", K::Integer, 1, 0},
-        {u"Vibrate On Message", K::Integer, 1, 0},
-        {u"Last Gps Info Page", K::Integer, 0, 0},
-        {u"App Path", K::Text, 0, 0},
-        {u"Unit Mode", K::Integer, 0, 0},
-        {u"Language Id", K::Integer, 0, 0},
-    };
+#define RQ_SETTING_ROW(Name, ...) setting::Name,
+    static const std::vector<SettingDefinition> table = {RQ_SETTINGS(RQ_SETTING_ROW)};
+#undef RQ_SETTING_ROW
     return table;
 }
 

@@ -3,7 +3,7 @@
 
 namespace rq {
 
-platform::MessageAnswer ShowStringMessage(std::uint32_t id, platform::MessageIcon icon,
+platform::MessageAnswer ShowStringMessage(StringId id, platform::MessageIcon icon,
                                           std::initializer_list<std::u16string_view> args) {
     return platform::ShowMessage(platform::FormatText(LoadResourceString(id), args), icon);
 }

@@ -22,15 +22,17 @@ platform::LibraryHandle CurrentResourceModule() {
     return g_module;
 }
 
-std::u16string BuiltInString(std::uint32_t id) {
-    const char16_t* text = resources::FindStringEntry(resources::EnglishStrings(),
-                                                      resources::EnglishStringCount(), id);
+std::u16string BuiltInString(StringId id) {
+    const char16_t* text =
+        resources::FindStringEntry(resources::EnglishStrings(), resources::EnglishStringCount(),
+                                   static_cast<std::uint32_t>(id));
     return text != nullptr ? std::u16string(text) : std::u16string();
 }
 
-std::u16string LoadResourceString(std::uint32_t id) {
+std::u16string LoadResourceString(StringId id) {
     if (g_lookup != nullptr) {
-        if (const char16_t* text = g_lookup(id)) return std::u16string(text);
+        if (const char16_t* text = g_lookup(static_cast<std::uint32_t>(id)))
+            return std::u16string(text);
     }
     return BuiltInString(id);
 }

@@ -9,16 +9,17 @@
 #include <string_view>
 
 #include "platform/MessageBox.h"
+#include "resources/StringIds.h"
 
 namespace rq {
 
 // Empty text for an id that no table has.
-std::u16string LoadResourceString(std::uint32_t id);
+std::u16string LoadResourceString(StringId id);
 // The built-in English text only.
-std::u16string BuiltInString(std::uint32_t id);
+std::u16string BuiltInString(StringId id);
 
 // Shows the string `id` (its "%s" filled from `args`) with the icon.
-platform::MessageAnswer ShowStringMessage(std::uint32_t id, platform::MessageIcon icon,
+platform::MessageAnswer ShowStringMessage(StringId id, platform::MessageIcon icon,
                                           std::initializer_list<std::u16string_view> args = {});
 
 }  // namespace rq

@@ -7,6 +7,7 @@
 #include "app/Screen.h"
 #include "geo/Rounding.h"
 #include "keepers/PositionMessage.h"
+#include "resources/MessageIds.h"
 
 namespace rq {
 
@@ -25,7 +26,7 @@ void CGpsControl::OnSize(int width, int height) {
 }
 
 std::intptr_t CGpsControl::OnMessage(platform::WindowMessage& message) {
-    if (message.id == platform::kMsgPosition && message.wParam == kPositionNewFix) {
+    if (message.id == kMsgPosition && message.wParam == kPositionNewFix) {
         OnDataObject(message.payload.get());
         message.payload.reset();
     }

@@ -50,9 +50,6 @@ private:
     std::vector<std::unique_ptr<CPositionText>> texts_;
 };
 
-inline constexpr std::uint32_t kMsgLoadPositionTextsFailed = 194;
-inline constexpr std::uint32_t kMsgSavePositionTextsFailed = 195;
-
 // Start of a run: "default.pxt" is loaded when it exists, with the wait cursor; a file
 // that does not load shows message 194 and leaves the list empty.
 void LoadDefaultPositionTexts(CPositionTextList& texts);

@@ -31,7 +31,7 @@ void LoadDefaultPositionTexts(CPositionTextList& texts) {
     if (!texts.LoadFile(path)) {
         texts.Clear();
         texts.SetModified(false);
-        ShowStringMessage(kMsgLoadPositionTextsFailed, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::FailedToLoadDefaultPositionText, platform::MessageIcon::Error);
     }
 }
 
@@ -39,7 +39,7 @@ bool SaveDefaultPositionTexts(CPositionTextList& texts) {
     if (!texts.IsModified()) return true;
     // The saving failure has its own text; the load failure's text would mislead here.
     if (texts.SaveFile(CPositionTextList::DefaultPath())) return true;
-    ShowStringMessage(kMsgSavePositionTextsFailed, platform::MessageIcon::Error);
+    ShowStringMessage(StringId::FailedToSaveDefaultPositionText, platform::MessageIcon::Error);
     return false;
 }
 

@@ -32,7 +32,7 @@ bool SendSms(std::u16string_view number, const std::uint8_t* message, std::size_
 }
 
 std::size_t SendToFriends(const std::vector<CFriendInfo*>& friends,
-                          const std::vector<std::uint8_t>& message, std::uint32_t failureMessage) {
+                          const std::vector<std::uint8_t>& message, StringId failureMessage) {
     WaitCursor wait;
     std::size_t sent = 0;
     for (const CFriendInfo* f : friends) {

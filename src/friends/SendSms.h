@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "resources/StringIds.h"
+
 namespace rq {
 
 inline constexpr std::uint32_t kSmsSendPort = 2000;
@@ -18,14 +20,10 @@ bool SendSms(std::u16string_view number, const std::uint8_t* message, std::size_
 
 class CFriendInfo;
 
-inline constexpr std::uint32_t kMsgSendingPositionFailed = 149;  // "... to '%s %s' failed."
-inline constexpr std::uint32_t kMsgSendingTextFailed = 193;
-inline constexpr std::uint32_t kMsgSendingPoiFailed = 199;
-
 // Sends `message` to each friend in order, with the wait cursor shown; after each failure
 // shows `failureMessage` (its "%s %s" filled with the friend's number and name) and goes
 // on with the next friend. Returns how many datagrams went out.
 std::size_t SendToFriends(const std::vector<CFriendInfo*>& friends,
-                          const std::vector<std::uint8_t>& message, std::uint32_t failureMessage);
+                          const std::vector<std::uint8_t>& message, StringId failureMessage);
 
 }  // namespace rq

@@ -33,7 +33,7 @@ CoordinateEntryResult ReadCoordinateEntry(std::u16string_view latitudeText, int 
     double lon = 0;
     if (!ReadMagnitude(latitudeText, latitudeIndex, lat) ||
         !ReadMagnitude(longitudeText, longitudeIndex, lon)) {
-        result.messageId = kInvalidCoordinateStringId;
+        result.message = StringId::YouHaveEnteredAnInvalidCoordinate;
         return result;
     }
     result.ok = true;

@@ -4,15 +4,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "geo/Coordinate.h"
+#include "resources/StringIds.h"
 
 namespace rq {
-
-// String 166, "You have entered an invalid coordinate!", shown with the error icon.
-inline constexpr std::uint32_t kInvalidCoordinateStringId = 166;
 
 // "%.8f" of the magnitude.
 std::u16string EntryMagnitudeText(double value);
@@ -22,8 +21,8 @@ int EntryHemisphereIndex(double value);
 struct CoordinateEntryResult {
     bool ok = false;
     CCoordinate coordinate;
-    // The message to show when !ok (kInvalidCoordinateStringId), else 0.
-    std::uint32_t messageId = 0;
+    // The message to show, with the error icon, when !ok.
+    std::optional<StringId> message;
 };
 
 // Reads the two texts as numbers, takes their magnitudes and negates those whose

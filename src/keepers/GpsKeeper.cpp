@@ -1,5 +1,7 @@
 #include "keepers/GpsKeeper.h"
 
+#include "resources/MessageIds.h"
+
 namespace rq {
 
 std::unique_ptr<platform::MessagePayload> CGpsKeeper::MakePositionPayload() const {
@@ -10,7 +12,7 @@ void CGpsKeeper::PostPosition() {
     for (platform::WindowHandle window : Windows()) {
         if (!platform::IsWindow(window)) continue;
         platform::WindowMessage message;
-        message.id = platform::kMsgPosition;
+        message.id = kMsgPosition;
         message.wParam = kPositionNewFix;
         message.payload = MakePositionPayload();
         // lParam names the copy for receivers that read it the device's way; the
@@ -26,7 +28,7 @@ void CGpsKeeper::PostCode(std::uintptr_t code) {
     for (platform::WindowHandle window : Windows()) {
         if (!platform::IsWindow(window)) continue;
         platform::WindowMessage message;
-        message.id = platform::kMsgPosition;
+        message.id = kMsgPosition;
         message.wParam = code;
         platform::PostMessage(window, std::move(message));
     }

@@ -5,6 +5,7 @@
 
 #include "keepers/GpsPosition.h"
 #include "platform/Window.h"
+#include "resources/MessageIds.h"
 
 namespace rq {
 
@@ -20,7 +21,7 @@ public:
 
 // The fix of a code-1 message, or null for anything else.
 inline const CGpsPosition* PositionOf(const platform::WindowMessage& message) {
-    if (message.id != platform::kMsgPosition || message.wParam != kPositionNewFix) return nullptr;
+    if (message.id != kMsgPosition || message.wParam != kPositionNewFix) return nullptr;
     auto* payload = dynamic_cast<const CPositionMessage*>(message.payload.get());
     return payload ? &payload->position : nullptr;
 }

@@ -5,6 +5,7 @@
 
 #include "platform/Wdp.h"
 #include "platform/Window.h"
+#include "resources/MessageIds.h"
 
 namespace rq {
 

@@ -12,10 +12,9 @@ namespace rq::platform {
 using WindowHandle = std::uint32_t;
 inline constexpr WindowHandle kNoWindow = 0;
 
+// A program numbers its own messages from here up.
 inline constexpr std::uint32_t kPrivateMessageBase = 1024;
-inline constexpr std::uint32_t kMsgPosition = kPrivateMessageBase + 1000;     // 2024
-inline constexpr std::uint32_t kMsgSmsReceived = kPrivateMessageBase + 1001;  // 2025
-inline constexpr std::uint32_t kMsgCommand = 0x0111;                          // WM_COMMAND
+inline constexpr std::uint32_t kMsgCommand = 0x0111;  // WM_COMMAND
 
 // What a posted message owns; the receiver takes it over.
 class MessagePayload {

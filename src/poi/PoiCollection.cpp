@@ -11,9 +11,7 @@
 
 namespace rq {
 
-namespace {
-constexpr std::uint32_t kDefaultCategoryStringId = 210;
-}
+namespace {}
 
 CPoiCollection::CPoiCollection() {
     Clear();
@@ -50,7 +48,7 @@ bool CPoiCollection::DeleteCategory(const std::u16string& categoryName) {
 
 void CPoiCollection::Clear() {
     categories_.clear();
-    AddCategory(LoadResourceString(kDefaultCategoryStringId));
+    AddCategory(LoadResourceString(StringId::General));
     modified = true;
 }
 

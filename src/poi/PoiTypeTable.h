@@ -4,6 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+
+#include "resources/StringIds.h"
 
 namespace rq {
 
@@ -12,7 +15,7 @@ struct PoiTypeRow {
     std::uint32_t iconId;  // resource id of the icon (0 for none)
     int iconWidth;         // the map centres the icon on the POI
     int iconHeight;
-    std::uint32_t labelId;  // string id of the label
+    StringId labelId;
 };
 
 inline constexpr std::size_t kPoiTypeCount = 34;
@@ -21,7 +24,7 @@ inline constexpr std::size_t kPoiTypeCount = 34;
 const PoiTypeRow* PoiTypeRows();
 // None for type values of 34 or more.
 const PoiTypeRow* FindPoiType(std::uint32_t type);
-// 0 for type values of 34 or more.
-std::uint32_t PoiTypeLabelId(std::uint32_t type);
+// None for type values of 34 or more.
+std::optional<StringId> PoiTypeLabelId(std::uint32_t type);
 
 }  // namespace rq

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "resources/CommandIds.h"
+#include "resources/StringIds.h"
+
 namespace rq::resources {
 
 struct MenuItem {
@@ -11,7 +14,7 @@ struct MenuItem {
     Kind kind = Kind::Command;
     // The caption as the menu shows it ("&&" shows one ampersand).
     const char16_t* text = u"";
-    std::uint16_t command = 0;
+    CommandId command{};
     std::vector<MenuItem> items;  // of a popup
 };
 
@@ -19,15 +22,15 @@ struct MenuItem {
 const std::vector<MenuItem>& MainMenuPopups();
 
 struct MenuBarButton {
-    std::uint32_t captionString;
+    StringId caption;
     int popup;  // position in MainMenuPopups()
 };
 
 // Menu-bar buttons of view 0 to 3.
 const std::vector<MenuBarButton>& MenuBarButtons(int view);
 // Button-strip commands of view 0 to 3, left to right, for the 16- or 31-pixel set.
-const std::vector<std::uint16_t>& ButtonStrip(int view, bool largeButtons);
+const std::vector<CommandId>& ButtonStrip(int view, bool largeButtons);
 // The caption of a command (the text of its first menu item), empty when none has it.
-const char16_t* CommandCaption(std::uint16_t command);
+const char16_t* CommandCaption(CommandId command);
 
 }  // namespace rq::resources

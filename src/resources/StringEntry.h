@@ -5,10 +5,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "resources/StringIds.h"
+
 namespace rq::resources {
 
 struct StringEntry {
-    std::uint32_t id;
+    StringId id;
     const char16_t* text;
 };
 
@@ -19,8 +21,9 @@ inline const char16_t* FindStringEntry(const StringEntry* table, std::size_t cou
     std::size_t high = count;
     while (low < high) {
         const std::size_t mid = low + (high - low) / 2;
-        if (table[mid].id == id) return table[mid].text;
-        if (table[mid].id < id) {
+        const auto at = static_cast<std::uint32_t>(table[mid].id);
+        if (at == id) return table[mid].text;
+        if (at < id) {
             low = mid + 1;
         } else {
             high = mid;

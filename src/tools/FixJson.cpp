@@ -58,7 +58,7 @@ std::string FixToJson(const CGpsPosition& fix) {
 }
 
 std::uintptr_t PrintPositionMessage(const platform::WindowMessage& message) {
-    if (message.id != platform::kMsgPosition) return 0;
+    if (message.id != kMsgPosition) return 0;
     if (const CGpsPosition* fix = PositionOf(message)) {
         std::string text = FixToJson(*fix) + "\n";
         std::fwrite(text.data(), 1, text.size(), stdout);

@@ -5,13 +5,14 @@
 #include "keepers/FileKeeper.h"
 #include "keepers/PositionMessage.h"
 #include "platform/QueueWindow.h"
+#include "resources/MessageIds.h"
 #include "view/GpsViewData.h"
 #include "view/NewFix.h"
 
 namespace rq::tool {
 
 bool ReplayLogFast(const char* command, const std::string& log, CGpsViewData& data,
-                   const CRecordingSettings& settings, CFixDisplay* display) {
+                   const CRecordingSettings& settings, CViewDisplay* display) {
     platform::QueueWindow window;
     CFileKeeper player;
     if (!player.Open(log)) {
@@ -30,8 +31,7 @@ bool ReplayLogFast(const char* command, const std::string& log, CGpsViewData& da
             [&](platform::WindowMessage& message) {
                 if (const CGpsPosition* fix = PositionOf(message))
                     OnNewFix(data, *fix, settings, display);
-                else if (message.id == platform::kMsgPosition &&
-                         message.wParam == kPositionSourceEnded)
+                else if (message.id == kMsgPosition && message.wParam == kPositionSourceEnded)
                     ended = true;
             },
             60000);

@@ -8,7 +8,7 @@
 
 namespace rq {
 class CGpsViewData;
-class CFixDisplay;
+class CViewDisplay;
 }  // namespace rq
 
 namespace rq::tool {
@@ -16,6 +16,6 @@ namespace rq::tool {
 // False, with "roamquill-tool COMMAND: ..." on standard error, when the log cannot be
 // opened or the player stops answering.
 bool ReplayLogFast(const char* command, const std::string& log, CGpsViewData& data,
-                   const CRecordingSettings& settings, CFixDisplay* display);
+                   const CRecordingSettings& settings, CViewDisplay* display);
 
 }  // namespace rq::tool

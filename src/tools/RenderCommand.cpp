@@ -27,7 +27,7 @@
 #include "ui/QtDC.h"
 #include "view/ControlModelOf.h"
 #include "view/GpsViewData.h"
-#include "view/NewFix.h"
+#include "view/ViewDisplay.h"
 
 namespace rq::tool {
 
@@ -152,15 +152,23 @@ struct Controls {
     CInfoPanelItems items{};
 };
 
-// What each fix refreshes, as the main view does it.
-class RenderDisplay : public CFixDisplay {
+// What the model's procedures ask of the view, done on the controls as the main view
+// does it; nothing is on screen, so nothing repaints.
+class RenderDisplay : public CViewDisplay {
 public:
     RenderDisplay(CGpsViewData& data, Controls& controls) : data_(data), controls_(controls) {}
     void RefreshInfoValues() override {
         RefreshInfoPanel(controls_.items, data_.track, data_.navigating != 0, data_.unitMode);
     }
     void CenterMap(const CCoordinate& at) override { controls_.map.SetCenter(at); }
-    void RefreshDisplay() override { controls_.satellite.AdvanceBlink(); }
+    // Once at the end of every fix: the view's fix handler advances the sky plot's
+    // indicator there.
+    void RefreshVisibleControl() override { controls_.satellite.AdvanceBlink(); }
+    void SetShowPoi(bool show) override { controls_.map.SetShowPoi(show); }
+    void SetShowPositionMessage(bool show) override { controls_.map.SetShowPositionMessage(show); }
+    void SetShowTrackInfo(bool show) override { controls_.map.SetShowTrackInfo(show); }
+    void SetRecordingIcon(bool shown) override { controls_.map.m_recordIcon.shown = shown; }
+    void SetPlaybackIcon(bool shown) override { controls_.map.m_playIcon.shown = shown; }
 
 private:
     CGpsViewData& data_;

@@ -11,7 +11,6 @@
 
 #include "app/Settings.h"
 #include "friends/PositionMessage.h"
-#include "friends/ReceivedMessages.h"
 #include "friends/SendSms.h"
 #include "platform/Files.h"
 #include "platform/Owner.h"
@@ -22,6 +21,7 @@
 #include "tools/ToolCommand.h"
 #include "view/GpsViewData.h"
 #include "view/ModelFiles.h"
+#include "view/ReceivedMessages.h"
 
 namespace rq::tool {
 namespace {
@@ -143,14 +143,6 @@ int SmsSend(const std::vector<std::string>& args) {
     return 0;
 }
 
-class NoDisplay : public CMessageDisplay {
-public:
-    void SetShowPositionMessage(bool) override {}
-    void SetShowPoi(bool) override {}
-    void SetCenter(const CCoordinate&) override {}
-    void RefreshView() override {}
-};
-
 // The model of a data folder: friend tracks, position texts and the local POI file (the
 // "Last Loaded Poi" setting, else "received.poi"), saved where changed at the end.
 struct ListenModel {
@@ -213,7 +205,7 @@ int SmsListen(const std::vector<std::string>& args) {
         model = std::make_unique<ListenModel>();
         if (!model->Open(opt["--data-dir"])) return 1;
     }
-    NoDisplay display;
+    CNoDisplay display;
 
     UseBindAddress(opt["--bind"]);
     WapHandle handle = nullptr;

@@ -35,10 +35,6 @@ enum Entry {
     kDuration
 };
 
-constexpr std::uint32_t kClockFormatId = 234;
-constexpr std::uint32_t kDateFormatId = 201;
-constexpr std::uint32_t kSpanFormatId = 203;
-
 const char16_t* const kNA = u"NA";
 
 std::u16string OneDecimal(double value) {
@@ -72,8 +68,8 @@ void SetAltitude(CInfoPanelText& t, double metres, int mode) {
 // Only a known time replaces the texts; before the first one they stay as they were.
 void SetClock(CInfoPanelText& t, platform::TimeValue time, platform::TimeValue shown) {
     if (time <= 0) return;
-    t.value = FormatClock(shown, LoadResourceString(kClockFormatId));
-    t.unit = FormatClock(shown, LoadResourceString(kDateFormatId));
+    t.value = FormatClock(shown, LoadResourceString(StringId::ClockFormat));
+    t.unit = FormatClock(shown, LoadResourceString(StringId::DateFormat));
 }
 
 }  // namespace
@@ -131,8 +127,8 @@ void RefreshInfoPanelTexts(CInfoPanelTexts& texts, CGpsTrackInfo& track, bool na
     SetClock(texts[kLocalTime], fix.time, fix.time - biasSeconds);
     SetClock(texts[kUtc], fix.time, fix.time);
     if (track.startTime > 0)
-        texts[kDuration].value =
-            FormatDuration(fix.time - track.startTime, LoadResourceString(kSpanFormatId));
+        texts[kDuration].value = FormatDuration(fix.time - track.startTime,
+                                                LoadResourceString(StringId::TimeSpanFormat));
     else
         texts[kDuration].value = kNA;
 }

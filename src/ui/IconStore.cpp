@@ -28,15 +28,16 @@ constexpr std::array<const char*, kPoiTypeCount> kPoiFiles = {
 };
 
 struct ButtonPicture {
-    std::uint16_t command;
+    CommandId command;
     const char* file;
 };
-// Every command of the button strips. Keyed by the numeric command ids until the
-// command id header names them.
+// Every command of the button strips.
 constexpr ButtonPicture kButtons[] = {
-    {32845, "zoom-in"},       {32823, "zoom-out"},  {32820, "center-gps"},
-    {32812, "add-milestone"}, {32786, "add-poi"},   {32798, "map"},
-    {32801, "info-panel"},    {32835, "next-page"}, {32836, "prev-page"},
+    {CommandId::ZoomIn, "zoom-in"},           {CommandId::ZoomOut, "zoom-out"},
+    {CommandId::CenterGps, "center-gps"},     {CommandId::AddMilestone, "add-milestone"},
+    {CommandId::AddPoi, "add-poi"},           {CommandId::ViewMap, "map"},
+    {CommandId::ViewInfoPanel, "info-panel"}, {CommandId::NextPage, "next-page"},
+    {CommandId::PrevPage, "prev-page"},
 };
 
 QPixmap Render(const QString& path, QSize size) {
@@ -96,11 +97,11 @@ const QPixmap& IconStore::Icon(IconId id) {
     return *it;
 }
 
-const QPixmap& IconStore::Button(std::uint16_t command, int size) {
+const QPixmap& IconStore::Button(CommandId command, int size) {
     static QHash<int, QPixmap> cache;
     static const QPixmap none;
     if (size != 16 && size != 31) return none;
-    const int key = command * 64 + size;
+    const int key = static_cast<int>(command) * 64 + size;
     auto it = cache.find(key);
     if (it == cache.end()) {
         QString path;

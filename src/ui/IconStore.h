@@ -8,6 +8,7 @@
 #include <QSize>
 #include <cstdint>
 
+#include "resources/CommandIds.h"
 #include "resources/IconIds.h"
 #include "ui/IconSource.h"
 
@@ -21,7 +22,7 @@ public:
     static const QPixmap& Icon(IconId id);
     // The button-strip image of a command at 16 or 31 pixels; null when the command
     // has no button image or the size is another one.
-    static const QPixmap& Button(std::uint16_t command, int size);
+    static const QPixmap& Button(CommandId command, int size);
     static QIcon ApplicationIcon();
 };
 

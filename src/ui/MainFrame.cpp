@@ -14,17 +14,8 @@
 
 namespace rq::ui {
 
-namespace {
-
-constexpr std::uint16_t kCloseCommand = 1;
-constexpr std::uint16_t kExitCommand = 32772;
-constexpr std::uint16_t kFirstViewCommand = 32798;  // Map, Satellite, Compass, Info Panel
-constexpr std::uint32_t kApplicationTitle = 57344;
-
-}  // namespace
-
 CMainFrame::CMainFrame(int screenWidth, int screenHeight, bool largeButtons) {
-    setWindowTitle(ToQString(LoadResourceString(kApplicationTitle)));
+    setWindowTitle(ToQString(LoadResourceString(StringId::Roamquill)));
     setFixedSize(screenWidth, screenHeight);
     views_ = new QStackedWidget(this);
     for (const char16_t* name : {u"Map", u"Satellite", u"Compass", u"Info Panel"}) {
@@ -38,7 +29,7 @@ CMainFrame::CMainFrame(int screenWidth, int screenHeight, bool largeButtons) {
     }
     target_ = QtWindowTarget::Create([this](platform::WindowMessage& message) {
         if (message.id == platform::kMsgCommand) {
-            OnCommand(static_cast<std::uint16_t>(message.wParam & 0xFFFF));
+            OnCommand(static_cast<CommandId>(message.wParam & 0xFFFF));
         }
     });
 }
@@ -62,7 +53,7 @@ QToolBar* CMainFrame::CreateBar(int view, bool largeButtons) {
     const std::vector<resources::MenuItem>& popups = resources::MainMenuPopups();
     for (const resources::MenuBarButton& button : resources::MenuBarButtons(view)) {
         auto* menuButton = new QToolButton(bar);
-        menuButton->setText(ToQString(LoadResourceString(button.captionString)));
+        menuButton->setText(ToQString(LoadResourceString(button.caption)));
         menuButton->setPopupMode(QToolButton::InstantPopup);
         auto* menu = new QMenu(menuButton);
         FillMenu(menu, popups[static_cast<std::size_t>(button.popup)]);
@@ -70,10 +61,10 @@ QToolBar* CMainFrame::CreateBar(int view, bool largeButtons) {
         bar->addWidget(menuButton);
     }
     bar->addSeparator();
-    for (std::uint16_t command : resources::ButtonStrip(view, largeButtons)) {
+    for (CommandId command : resources::ButtonStrip(view, largeButtons)) {
         QAction* action = bar->addAction(ToQString(resources::CommandCaption(command)));
         action->setIcon(QIcon(IconStore::Button(command, buttonSize)));
-        action->setData(command);
+        action->setData(static_cast<int>(command));
         connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
     }
     addToolBar(Qt::BottomToolBarArea, bar);
@@ -91,9 +82,9 @@ void CMainFrame::FillMenu(QMenu* menu, const resources::MenuItem& popup) {
                 FillMenu(menu->addMenu(ToQString(item.text)), item);
                 break;
             case resources::MenuItem::Kind::Command: {
-                const std::uint16_t command = item.command;
+                const CommandId command = item.command;
                 QAction* action = menu->addAction(ToQString(item.text));
-                action->setData(command);
+                action->setData(static_cast<int>(command));
                 connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
                 break;
             }
@@ -114,12 +105,12 @@ void CMainFrame::SelectView(int index) {
     if (index >= 0 && index < kCommandBarCount) views_->setCurrentIndex(index);
 }
 
-void CMainFrame::OnCommand(std::uint16_t command) {
-    if (command >= kFirstViewCommand && command < kFirstViewCommand + kCommandBarCount) {
-        SelectView(command - kFirstViewCommand);
-    } else if (command == kCloseCommand || command == kExitCommand) {
+void CMainFrame::OnCommand(CommandId command) {
+    if (command >= CommandId::ViewMap && command <= CommandId::ViewInfoPanel) {
+        SelectView(static_cast<int>(command) - static_cast<int>(CommandId::ViewMap));
+    } else if (command == CommandId::Ok || command == CommandId::Exit) {
         // "Exit" asks and saves in the main view once there is one; until then it closes.
-        if (command == kExitCommand && commandHandler_) {
+        if (command == CommandId::Exit && commandHandler_) {
             commandHandler_(command);
         } else {
             close();

@@ -12,6 +12,7 @@
 
 #include "app/CommandBarSwitch.h"
 #include "platform/Window.h"
+#include "resources/CommandIds.h"
 
 class QMenu;
 class QStackedWidget;
@@ -36,12 +37,12 @@ public:
     QToolBar* CommandBar(int index) const { return bars_[static_cast<std::size_t>(index)]; }
     platform::WindowHandle Handle() const;
     // Commands the frame does not serve itself.
-    void SetCommandHandler(std::function<void(std::uint16_t)> handler) {
+    void SetCommandHandler(std::function<void(CommandId)> handler) {
         commandHandler_ = std::move(handler);
     }
     // Puts the view of `index` (0 to 3) in the client area and shows its bar.
     void SelectView(int index);
-    void OnCommand(std::uint16_t command);
+    void OnCommand(CommandId command);
 
 protected:
     void SetBarShown(int index, bool shown) override;
@@ -54,7 +55,7 @@ private:
     std::array<QToolBar*, kCommandBarCount> bars_{};
     QStackedWidget* views_ = nullptr;
     std::shared_ptr<QtWindowTarget> target_;
-    std::function<void(std::uint16_t)> commandHandler_;
+    std::function<void(CommandId)> commandHandler_;
 };
 
 }  // namespace rq::ui

@@ -8,16 +8,10 @@
 
 namespace rq::ui {
 
-namespace {
-
-constexpr std::uint32_t kApplicationTitle = 57344;
-
-}  // namespace
-
 platform::MessageAnswer QtUserInterface::ShowMessage(std::u16string_view text,
                                                      platform::MessageIcon icon) {
     QMessageBox box(parent_);
-    box.setWindowTitle(ToQString(LoadResourceString(kApplicationTitle)));
+    box.setWindowTitle(ToQString(LoadResourceString(StringId::Roamquill)));
     box.setText(ToQString(text));
     switch (icon) {
         case platform::MessageIcon::Error:

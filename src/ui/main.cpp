@@ -13,10 +13,10 @@
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
 #include "ui/IconStore.h"
-#include "ui/LanguageDialog.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserInterface.h"
 #include "ui/SingleInstance.h"
+#include "ui/dialogs/LanguageDialog.h"
 
 int main(int argc, char** argv) {
     // --help answers without a display; other arguments are read once Qt has taken its

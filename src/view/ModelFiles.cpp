@@ -16,13 +16,10 @@ using platform::MessageIcon;
 
 namespace {
 
-constexpr std::uint32_t kLoadTrackFailed = 155;
-constexpr std::uint32_t kSaveTrackFailed = 162;
-constexpr std::uint32_t kLoadRouteFailed = 163;
 constexpr const char* kTracks = "tracks";
 constexpr const char* kCurrentTrack = "my.tk";
 
-void Report(std::uint32_t id, const std::string& fileName) {
+void Report(StringId id, const std::string& fileName) {
     ShowStringMessage(id, MessageIcon::Error, {platform::FromUtf8(fileName)});
 }
 
@@ -32,7 +29,7 @@ void LoadSavedTracks(CGpsViewData& data) {
     if (platform::PathExists(TrackPath(kTracks, kCurrentTrack))) {
         if (!LoadTrack(kTracks, kCurrentTrack, data.track)) {
             data.track.Clear();
-            Report(kLoadTrackFailed, kCurrentTrack);
+            Report(StringId::LoadingTrackFailed, kCurrentTrack);
         }
     }
     const std::string folder = platform::JoinPath(platform::ProgramFolder(), kFriendTrackFolder);
@@ -42,7 +39,7 @@ void LoadSavedTracks(CGpsViewData& data) {
         if (!track) track = data.friendTracks.AddOwner(owner, u"", kFriendTrackColour);
         if (!LoadTrack(kFriendTrackFolder, fileName, *track)) {
             data.friendTracks.RemoveTrack(track);
-            Report(kLoadTrackFailed, fileName);
+            Report(StringId::LoadingTrackFailed, fileName);
         }
     }
 }
@@ -50,7 +47,7 @@ void LoadSavedTracks(CGpsViewData& data) {
 bool SaveModifiedTracks(CGpsViewData& data) {
     bool ok = true;
     if (data.track.IsModified() && !SaveTrack(kTracks, kCurrentTrack, data.track)) {
-        Report(kSaveTrackFailed, kCurrentTrack);
+        Report(StringId::SavingTrackFailed, kCurrentTrack);
         ok = false;
     }
     for (const auto& track : data.friendTracks.Tracks()) {
@@ -59,7 +56,7 @@ bool SaveModifiedTracks(CGpsViewData& data) {
         // file inside the folder.
         const std::string fileName = FriendTrackFileName(track->ownerId);
         if (!SaveTrack(kFriendTrackFolder, fileName, *track)) {
-            Report(kSaveTrackFailed, fileName);
+            Report(StringId::SavingTrackFailed, fileName);
             ok = false;
         }
     }
@@ -74,7 +71,7 @@ void RestoreRouteAndNavigation(CGpsViewData& data) {
             !LoadRoute(kTracks, fileName, data.route)) {
             SetLastLoadedRoute(u"");
             ClearRoute(data.route);
-            Report(kLoadRouteFailed, fileName);
+            Report(StringId::LoadingRouteFailed, fileName);
         }
     }
     CCoordinate point;

@@ -7,7 +7,7 @@
 namespace rq {
 
 void OnNewFix(CGpsViewData& data, const CGpsPosition& fix, const CRecordingSettings& settings,
-              CFixDisplay* display) {
+              CViewDisplay* display) {
     CGpsTrackInfo& track = data.track;
     // The assignment keeps the current fix's longitude scale: the scale of the first
     // course taken from it stays in use for the whole run.
@@ -30,7 +30,7 @@ void OnNewFix(CGpsViewData& data, const CGpsPosition& fix, const CRecordingSetti
     if (!display) return;
     display->RefreshInfoValues();
     if (track.followFix && track.fix.IsValid()) display->CenterMap(track.fix);
-    display->RefreshDisplay();
+    display->RefreshVisibleControl();
 }
 
 }  // namespace rq

@@ -3,24 +3,15 @@
 
 #include "keepers/GpsPosition.h"
 #include "track/RecordingSettings.h"
+#include "view/ViewDisplay.h"
 
 namespace rq {
 
 class CGpsViewData;
-class CCoordinate;
-
-// What a fix refreshes on screen; the main view implements it over its controls.
-class CFixDisplay {
-public:
-    virtual ~CFixDisplay() = default;
-    virtual void RefreshInfoValues() = 0;
-    virtual void CenterMap(const CCoordinate& at) = 0;
-    virtual void RefreshDisplay() = 0;
-};
 
 // Makes `fix` the current fix, records a track point, updates the statistics and the
 // navigation figures, then refreshes `display` (when given).
 void OnNewFix(CGpsViewData& data, const CGpsPosition& fix, const CRecordingSettings& settings,
-              CFixDisplay* display);
+              CViewDisplay* display);
 
 }  // namespace rq

@@ -77,7 +77,7 @@ TEST_F(LanguageTest, LanguageCommandStoresForTheNextStart) {
     RunLanguageCommand(chooser);
     EXPECT_EQ(GetLanguageId(), 2u);
     ASSERT_EQ(ui_.Messages().size(), 1u);
-    EXPECT_EQ(ui_.Messages()[0].text, BuiltInString(237));
+    EXPECT_EQ(ui_.Messages()[0].text, BuiltInString(StringId::YouHaveToRestartRoamquill));
     EXPECT_EQ(ui_.Messages()[0].icon, platform::MessageIcon::Information);
     // Nothing was loaded for the running program.
     EXPECT_EQ(CurrentResourceModule(), nullptr);
@@ -88,22 +88,22 @@ TEST_F(LanguageTest, ModuleServesItsTextsAndEnglishTheRest) {
     platform::LibraryHandle module = LoadLanguageModule(2);
     ASSERT_NE(module, nullptr);
     EXPECT_EQ(CurrentResourceModule(), module);
-    EXPECT_EQ(LoadResourceString(210), u"[test] General");
-    EXPECT_EQ(LoadResourceString(302), u"[test] Menu");
-    EXPECT_EQ(LoadResourceString(243), u"Views");
-    EXPECT_EQ(BuiltInString(210), u"General");
-    EXPECT_TRUE(LoadResourceString(235).empty());
-    ShowStringMessage(237, platform::MessageIcon::Information);
+    EXPECT_EQ(LoadResourceString(StringId::General), u"[test] General");
+    EXPECT_EQ(LoadResourceString(StringId::Menu), u"[test] Menu");
+    EXPECT_EQ(LoadResourceString(StringId::Views), u"Views");
+    EXPECT_EQ(BuiltInString(StringId::General), u"General");
+    EXPECT_TRUE(LoadResourceString(static_cast<StringId>(235)).empty());
+    ShowStringMessage(StringId::YouHaveToRestartRoamquill, platform::MessageIcon::Information);
     ASSERT_EQ(ui_.Messages().size(), 1u);
     EXPECT_EQ(ui_.Messages()[0].text, u"[test] restart");
     FreeLanguageModule(module);
     EXPECT_EQ(CurrentResourceModule(), nullptr);
-    EXPECT_EQ(LoadResourceString(210), u"General");
+    EXPECT_EQ(LoadResourceString(StringId::General), u"General");
 
     // Absent module, built-in language, unknown id: no module, English texts.
     for (std::uint32_t id : {3u, 1u, 0u, 9u}) {
         EXPECT_EQ(LoadLanguageModule(id), nullptr) << id;
-        EXPECT_EQ(LoadResourceString(302), u"Menu") << id;
+        EXPECT_EQ(LoadResourceString(StringId::Menu), u"Menu") << id;
     }
     EXPECT_TRUE(ui_.Messages().size() == 1);
 }

@@ -38,10 +38,12 @@ protected:
         module_ = app.LanguageModule();
         return started;
     }
-    std::vector<std::uint32_t> ShownIds() const {
-        std::vector<std::uint32_t> ids;
+    std::vector<StringId> ShownIds() const {
+        std::vector<StringId> ids;
         for (const auto& shown : ui_.Messages()) {
-            for (std::uint32_t id : {225u, 230u, 233u, 241u}) {
+            for (StringId id :
+                 {StringId::CanNotGetVersionOfOs, StringId::CanNotAccessRoamquillDirectory,
+                  StringId::OwnerInformationIsNotSet, StringId::DesignedForWindowsMobile5}) {
                 if (shown.text == BuiltInString(id)) ids.push_back(id);
             }
         }
@@ -67,7 +69,7 @@ TEST_F(StartupTest, FirstAndSecondStart) {
         EXPECT_TRUE(std::filesystem::is_directory(folder_.Path() + folder)) << folder;
     }
     EXPECT_EQ(GetAppPath(), platform::FromUtf8(folder_.Path()));
-    EXPECT_EQ(ShownIds(), std::vector<std::uint32_t>{233});
+    EXPECT_EQ(ShownIds(), std::vector<StringId>{StringId::OwnerInformationIsNotSet});
     EXPECT_EQ(ui_.Messages()[0].icon, platform::MessageIcon::Information);
 
     ui_.ClearMessages();
@@ -93,10 +95,10 @@ TEST_F(StartupTest, ChosenModuleIsLoadedAndFreedAtExit) {
         CRoamquillPPCApp app(chooser_);
         ASSERT_TRUE(app.InitInstance());
         EXPECT_NE(app.LanguageModule(), nullptr);
-        EXPECT_EQ(LoadResourceString(210), u"[test] General");
+        EXPECT_EQ(LoadResourceString(StringId::General), u"[test] General");
         app.ExitInstance();
         EXPECT_EQ(app.LanguageModule(), nullptr);
-        EXPECT_EQ(LoadResourceString(210), u"General");
+        EXPECT_EQ(LoadResourceString(StringId::General), u"General");
     }
     EXPECT_EQ(GetLanguageId(), 3u);
     // Later starts load it without asking; a module that is gone is not reported.
@@ -115,7 +117,8 @@ TEST_F(StartupTest, OsVersionChecks) {
     EXPECT_FALSE(Start());
     platform::InjectOsVersion(platform::OsVersion{4, 20});
     EXPECT_FALSE(Start());
-    EXPECT_EQ(ShownIds(), (std::vector<std::uint32_t>{225, 241}));
+    EXPECT_EQ(ShownIds(), (std::vector<StringId>{StringId::CanNotGetVersionOfOs,
+                                                 StringId::DesignedForWindowsMobile5}));
     for (const auto& shown : ui_.Messages()) EXPECT_EQ(shown.icon, platform::MessageIcon::Error);
     EXPECT_FALSE(Exists("tracks"));
     EXPECT_EQ(GetAppPath(), u"");
@@ -135,7 +138,7 @@ TEST_F(StartupTest, ExistingPathsAreLeftAloneAndAFailureStopsTheFolders) {
     platform::SetProgramFolder(folder_.Path() + "plain/app/");
     ui_.ClearMessages();
     EXPECT_FALSE(Start());
-    EXPECT_EQ(ShownIds(), std::vector<std::uint32_t>{230});
+    EXPECT_EQ(ShownIds(), std::vector<StringId>{StringId::CanNotAccessRoamquillDirectory});
     EXPECT_EQ(ui_.Messages()[0].icon, platform::MessageIcon::Error);
     EXPECT_EQ(GetAppPath(), platform::FromUtf8(folder_.Path()));
 }

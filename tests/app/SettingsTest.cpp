@@ -223,19 +223,21 @@ TEST_F(SettingsTest, ExitBatchStoresEveryValue) {
 
 TEST_F(SettingsTest, PlaySpeedChecks) {
     for (const PlaySpeedItem& item : kPlaySpeedItems) {
-        EXPECT_FALSE(PlaySpeedItemChecked(item.factor)) << item.command;
+        EXPECT_FALSE(PlaySpeedItemChecked(item.factor)) << item.factor;
     }
     const struct {
         float stored;
-        std::uint32_t checked;  // 0: none
-    } cases[] = {{4.0f, 32778},   {4.0009f, 32778}, {3.998f, 0}, {1.0f, 32776},
-                 {100.0f, 32782}, {2.5f, 0},        {-4.0f, 0}};
+        std::optional<CommandId> checked;
+    } cases[] = {
+        {4.0f, CommandId::PlaySpeed4}, {4.0009f, CommandId::PlaySpeed4},  {3.998f, std::nullopt},
+        {1.0f, CommandId::PlaySpeed1}, {100.0f, CommandId::PlaySpeed100}, {2.5f, std::nullopt},
+        {-4.0f, std::nullopt}};
     for (const auto& c : cases) {
         SetLogPlaySpeed(c.stored);
         for (const PlaySpeedItem& item : kPlaySpeedItems) {
             const std::optional<bool> checked = PlaySpeedItemChecked(item.factor);
             ASSERT_TRUE(checked.has_value());
-            EXPECT_EQ(*checked, item.command == c.checked) << c.stored << " " << item.command;
+            EXPECT_EQ(*checked, item.command == c.checked) << c.stored << " " << item.factor;
         }
     }
 }

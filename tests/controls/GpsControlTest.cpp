@@ -5,6 +5,7 @@
 #include "app/Screen.h"
 #include "controls/GpsControl.h"
 #include "keepers/PositionMessage.h"
+#include "resources/MessageIds.h"
 #include "support/RecordingDC.h"
 #include "view/ControlModelOf.h"
 
@@ -123,7 +124,7 @@ TEST(GpsControl, NewFixMessageDestroysItsObject) {
     Fixture f;
     for (std::uintptr_t code : {kPositionNewFix, kPositionConnectionLost}) {
         bool gone = false;
-        platform::WindowMessage m{platform::kMsgPosition, code, 0, std::make_unique<Watched>(gone)};
+        platform::WindowMessage m{kMsgPosition, code, 0, std::make_unique<Watched>(gone)};
         EXPECT_EQ(f.control.OnMessage(m), 0);
         EXPECT_EQ(gone, code == kPositionNewFix) << code;
     }

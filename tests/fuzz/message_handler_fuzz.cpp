@@ -7,18 +7,15 @@
 #include <vector>
 
 #include "friends/PositionMessage.h"
-#include "friends/ReceivedMessages.h"
 #include "view/GpsViewData.h"
+#include "view/ReceivedMessages.h"
 
 namespace {
-class NoDisplay : public rq::CMessageDisplay {
+class NoDisplay : public rq::CNoDisplay {
 public:
-    void SetShowPositionMessage(bool) override {}
-    void SetShowPoi(bool) override {}
-    void SetCenter(const rq::CCoordinate& c) override {
+    void CenterMap(const rq::CCoordinate& c) override {
         if (!c.IsValid()) __builtin_trap();
     }
-    void RefreshView() override {}
 };
 }  // namespace
 

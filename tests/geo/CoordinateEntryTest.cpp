@@ -45,9 +45,9 @@ TEST(CoordinateEntry, ReadingBack) {
         if (r.ok) {
             EXPECT_DOUBLE_EQ(r.coordinate.m_lat.value, c.expectedLat) << label;
             EXPECT_DOUBLE_EQ(r.coordinate.m_lon.value, c.expectedLon) << label;
-            EXPECT_EQ(r.messageId, 0u) << label;
+            EXPECT_FALSE(r.message) << label;
         } else {
-            EXPECT_EQ(r.messageId, kInvalidCoordinateStringId) << label;
+            EXPECT_EQ(r.message, StringId::YouHaveEnteredAnInvalidCoordinate) << label;
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "keepers/GpsKeeper.h"
 #include "keepers/Keeper.h"
 #include "platform/QueueWindow.h"
+#include "resources/MessageIds.h"
 
 namespace rq {
 namespace {
@@ -120,7 +121,7 @@ TEST(KeeperTest, WindowsEachGetTheirOwnCopy) {
         EXPECT_EQ(window->Pending(), 3u);
         while (window->PumpOne(
             [&](platform::WindowMessage& m) {
-                EXPECT_EQ(m.id, platform::kMsgPosition);
+                EXPECT_EQ(m.id, kMsgPosition);
                 codes.push_back(m.wParam);
                 if (const CGpsPosition* fix = PositionOf(m)) {
                     EXPECT_EQ(fix->altitude, 12.5);

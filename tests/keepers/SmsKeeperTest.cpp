@@ -14,6 +14,7 @@
 #include "platform/QueueWindow.h"
 #include "platform/Text.h"
 #include "platform/Wdp.h"
+#include "resources/MessageIds.h"
 
 namespace rq {
 namespace {

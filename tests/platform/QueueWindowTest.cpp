@@ -6,8 +6,11 @@
 #include "platform/CountedPayload.h"
 #include "platform/Kernel.h"
 #include "platform/QueueWindow.h"
+#include "resources/MessageIds.h"
 
 using namespace rq::platform;
+using rq::kMsgPosition;
+using rq::kMsgSmsReceived;
 using rq::testing::CountedMessage;
 
 TEST(QueueWindow, PostedMessagesArriveInOrderAndAreFreedAfterHandling) {

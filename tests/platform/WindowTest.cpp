@@ -2,8 +2,11 @@
 
 #include "platform/CountedPayload.h"
 #include "platform/Window.h"
+#include "resources/MessageIds.h"
 
 using namespace rq::platform;
+using rq::kMsgPosition;
+using rq::kMsgSmsReceived;
 using rq::testing::CountedMessage;
 
 namespace {

@@ -105,13 +105,13 @@ TEST(PoiTypeTable, RowsIconsAndLabels) {
     struct Expected {
         std::uint32_t type, icon;
         int width, height;
-        std::uint32_t label;
+        StringId label;
     };
     const Expected spots[] = {
-        {0, 149, 6, 6, 315},
-        {13, 178, 16, 8, 336},  // label ids are not in row order
-        {23, 171, 17, 9, 325},
-        {33, 149, 6, 6, 335},  // shares the icon of row 0
+        {0, 149, 6, 6, StringId::Unknown},
+        {13, 178, 16, 8, StringId::Zoo},  // label ids are not in row order
+        {23, 171, 17, 9, StringId::Atm},
+        {33, 149, 6, 6, StringId::Others},  // shares the icon of row 0
     };
     for (const Expected& e : spots) {
         const PoiTypeRow* row = FindPoiType(e.type);
@@ -124,6 +124,6 @@ TEST(PoiTypeTable, RowsIconsAndLabels) {
     }
     EXPECT_EQ(FindPoiType(34), nullptr);
     EXPECT_EQ(FindPoiType(40), nullptr);
-    EXPECT_EQ(PoiTypeLabelId(40), 0u);
-    EXPECT_EQ(PoiTypeLabelId(0xFFFFFFFFu), 0u);
+    EXPECT_FALSE(PoiTypeLabelId(40));
+    EXPECT_FALSE(PoiTypeLabelId(0xFFFFFFFFu));
 }

@@ -120,7 +120,7 @@ TEST(PoiFile, ForeignDefaultCategoryLoadsBesideGeneral) {
     TempFolder dir;
     int fakeModule = 0;
     SetResourceModule(&fakeModule, [](std::uint32_t id) -> const char16_t* {
-        return id == 210 ? u"\u5e38\u89c4" : nullptr;
+        return id == static_cast<std::uint32_t>(StringId::General) ? u"\u5e38\u89c4" : nullptr;
     });
     {
         CPoiCollection c;

@@ -20,21 +20,22 @@ TEST(Menus, BarsAndStrips) {
         const std::vector<MenuBarButton>& buttons = MenuBarButtons(view);
         ASSERT_EQ(buttons.size(), captions[view][2] ? 3u : 2u) << view;
         for (std::size_t i = 0; i < buttons.size(); ++i) {
-            EXPECT_EQ(LoadResourceString(buttons[i].captionString), captions[view][i]) << view;
+            EXPECT_EQ(LoadResourceString(buttons[i].caption), captions[view][i]) << view;
             EXPECT_EQ(buttons[i].popup, i < 2 ? static_cast<int>(i) : thirdPopup[view]);
             EXPECT_EQ(popups[static_cast<std::size_t>(buttons[i].popup)].kind,
                       MenuItem::Kind::Popup);
         }
     }
     EXPECT_TRUE(MenuBarButtons(4).empty());
+    using C = CommandId;
     EXPECT_EQ(ButtonStrip(0, false),
-              (std::vector<std::uint16_t>{32845, 32823, 32820, 32812, 32786}));
+              (std::vector<C>{C::ZoomIn, C::ZoomOut, C::CenterGps, C::AddMilestone, C::AddPoi}));
     EXPECT_EQ(ButtonStrip(0, true), ButtonStrip(0, false));
-    EXPECT_EQ(ButtonStrip(3, false), (std::vector<std::uint16_t>{32836, 32835}));
-    EXPECT_EQ(ButtonStrip(3, true), (std::vector<std::uint16_t>{32835, 32836}));
-    EXPECT_EQ(std::u16string(CommandCaption(32845)), u"Zoom In");
-    EXPECT_EQ(std::u16string(CommandCaption(32801)), u"Info Panel");
-    EXPECT_EQ(std::u16string(CommandCaption(1)), u"");
+    EXPECT_EQ(ButtonStrip(3, false), (std::vector<C>{C::PrevPage, C::NextPage}));
+    EXPECT_EQ(ButtonStrip(3, true), (std::vector<C>{C::NextPage, C::PrevPage}));
+    EXPECT_EQ(std::u16string(CommandCaption(C::ZoomIn)), u"Zoom In");
+    EXPECT_EQ(std::u16string(CommandCaption(C::ViewInfoPanel)), u"Info Panel");
+    EXPECT_EQ(std::u16string(CommandCaption(C::Ok)), u"");
 }
 
 }  // namespace

@@ -10,11 +10,13 @@
 
 #include "app/AppTestSupport.h"
 #include "app/Settings.h"
+#include "resources/CommandIds.h"
+#include "resources/MessageIds.h"
 #include "support/QtTestApp.h"
-#include "ui/LanguageDialog.h"
 #include "ui/MainFrame.h"
 #include "ui/QtWindowTarget.h"
 #include "ui/SingleInstance.h"
+#include "ui/dialogs/LanguageDialog.h"
 
 namespace rq {
 namespace {
@@ -46,7 +48,7 @@ TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
     std::thread worker([&] {
         for (std::uintptr_t code : {1u, 2u, 3u}) {
             platform::WindowMessage message;
-            message.id = platform::kMsgPosition;
+            message.id = kMsgPosition;
             message.wParam = code;
             message.payload = std::make_unique<Counted>(alive);
             EXPECT_TRUE(platform::PostMessage(window, std::move(message)));
@@ -99,7 +101,7 @@ TEST_F(FrontEndTest, FrameHasFourBarsWithOneShown) {
     // A view command posted as WM_COMMAND switches the bar.
     platform::WindowMessage command;
     command.id = platform::kMsgCommand;
-    command.wParam = 32799;
+    command.wParam = static_cast<std::uintptr_t>(CommandId::ViewSatellite);
     ASSERT_TRUE(platform::PostMessage(frame.Handle(), std::move(command)));
     Pump();
     EXPECT_EQ(frame.VisibleCommandBar(), 1);

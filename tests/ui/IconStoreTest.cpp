@@ -22,12 +22,11 @@ std::vector<IconId> AllIcons() {
     return ids;
 }
 
-std::set<std::uint16_t> AllButtons() {
-    std::set<std::uint16_t> commands;
+std::set<CommandId> AllButtons() {
+    std::set<CommandId> commands;
     for (int view = 0; view < 4; ++view) {
         for (bool large : {false, true}) {
-            for (std::uint16_t command : resources::ButtonStrip(view, large))
-                commands.insert(command);
+            for (CommandId command : resources::ButtonStrip(view, large)) commands.insert(command);
         }
     }
     return commands;
@@ -65,17 +64,17 @@ TEST(IconStore, EveryIconAndButtonHasAPictureOfItsSize) {
         EXPECT_EQ(&pixmap, &ui::IconStore::Icon(icons[i]));  // made once
     }
     EXPECT_EQ(AllButtons().size(), 9u);
-    for (std::uint16_t command : AllButtons()) {
+    for (CommandId command : AllButtons()) {
         for (int size : {16, 31}) {
-            SCOPED_TRACE(command * 100 + size);
+            SCOPED_TRACE(static_cast<int>(command) * 100 + size);
             const QPixmap& pixmap = ui::IconStore::Button(command, size);
             EXPECT_EQ(pixmap.size(), QSize(size, size));
             EXPECT_TRUE(HasDrawing(pixmap));
         }
     }
     EXPECT_TRUE(ui::IconStore::Icon(static_cast<IconId>(34)).isNull());
-    EXPECT_TRUE(ui::IconStore::Button(32845, 20).isNull());
-    EXPECT_TRUE(ui::IconStore::Button(32772, 16).isNull());  // "Exit" has no button
+    EXPECT_TRUE(ui::IconStore::Button(CommandId::ZoomIn, 20).isNull());
+    EXPECT_TRUE(ui::IconStore::Button(CommandId::Exit, 16).isNull());  // "Exit" has no button
     EXPECT_FALSE(ui::IconStore::ApplicationIcon().isNull());
 }
 
@@ -87,7 +86,7 @@ TEST(IconStore, ContactSheetOnRequest) {
     std::vector<QPixmap> pictures;
     for (IconId id : AllIcons()) pictures.push_back(ui::IconStore::Icon(id));
     for (int size : {16, 31}) {
-        for (std::uint16_t command : AllButtons())
+        for (CommandId command : AllButtons())
             pictures.push_back(ui::IconStore::Button(command, size));
     }
     pictures.push_back(ui::IconStore::ApplicationIcon().pixmap(32, 32));

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/RecordingDisplay.h"
 #include "track/FixMaker.h"
 #include "track/Milestones.h"
 #include "view/GpsViewData.h"
@@ -15,17 +16,7 @@ namespace {
 using tracktest::kMetresPerDegree;
 using tracktest::MakeFix;
 
-class FakeDisplay : public CFixDisplay {
-public:
-    void RefreshInfoValues() override { calls.push_back("info"); }
-    void CenterMap(const CCoordinate& at) override {
-        calls.push_back("center");
-        centre = CCoordinate(at.m_lat.value, at.m_lon.value);
-    }
-    void RefreshDisplay() override { calls.push_back("display"); }
-    std::vector<std::string> calls;
-    CCoordinate centre;
-};
+using test::RecordingDisplay;
 
 double NorthOf(double metres) {
     return metres / kMetresPerDegree;
@@ -174,18 +165,19 @@ TEST(OnNewFix, CurrentFixKeepsItsLongitudeScaleAcrossFixesAndClear) {
 
 TEST(OnNewFix, DisplayIsRefreshedAndFollowCentresOnlyOnAValidFix) {
     CGpsViewData data;
-    FakeDisplay display;
+    RecordingDisplay display;
     OnNewFix(data, MakeFix(kUnset, kUnset), CRecordingSettings{}, &display);
-    EXPECT_EQ(display.calls, (std::vector<std::string>{"info", "display"}));
+    EXPECT_EQ(display.calls, (std::vector<std::string>{"info", "refresh"}));
     data.track.followFix = 1;
     display.calls.clear();
     OnNewFix(data, MakeFix(kUnset, kUnset), CRecordingSettings{}, &display);
-    EXPECT_EQ(display.calls, (std::vector<std::string>{"info", "display"}));
+    EXPECT_EQ(display.calls, (std::vector<std::string>{"info", "refresh"}));
     display.calls.clear();
     CGpsPosition poor = MakeFix(3, 4);
     poor.gpsQuality = 0;
     OnNewFix(data, poor, CRecordingSettings{}, &display);
-    EXPECT_EQ(display.calls, (std::vector<std::string>{"info", "center", "display"}));
+    EXPECT_EQ(display.calls,
+              (std::vector<std::string>{"info", "centre 3.000000,4.000000", "refresh"}));
     EXPECT_EQ(display.centre.m_lat.value, 3);
 }
 

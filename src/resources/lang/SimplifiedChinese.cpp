@@ -4,11 +4,11 @@
 namespace {
 
 constexpr rq::resources::StringEntry kStrings[] = {
-    {129, u"\u5730\u56fe"},  // Map
-    {130, u"\u536b\u661f"},  // Satellite
-    {131, u"\u4fe1\u606f"},  // Info
-    {243, u"\u89c6\u56fe"},  // Views
-    {302, u"\u83dc\u5355"},  // Menu
+    {rq::StringId::Map, u"\u5730\u56fe"},        // Map
+    {rq::StringId::Satellite, u"\u536b\u661f"},  // Satellite
+    {rq::StringId::Info, u"\u4fe1\u606f"},       // Info
+    {rq::StringId::Views, u"\u89c6\u56fe"},      // Views
+    {rq::StringId::Menu, u"\u83dc\u5355"},       // Menu
 };
 
 }  // namespace

@@ -4,9 +4,9 @@
 namespace {
 
 constexpr rq::resources::StringEntry kStrings[] = {
-    {210, u"[test] General"},
-    {237, u"[test] restart"},
-    {302, u"[test] Menu"},
+    {rq::StringId::General, u"[test] General"},
+    {rq::StringId::YouHaveToRestartRoamquill, u"[test] restart"},
+    {rq::StringId::Menu, u"[test] Menu"},
 };
 
 }  // namespace

@@ -4,11 +4,11 @@
 namespace {
 
 constexpr rq::resources::StringEntry kStrings[] = {
-    {129, u"\u5730\u5716"},  // Map
-    {130, u"\u885b\u661f"},  // Satellite
-    {131, u"\u8cc7\u8a0a"},  // Info
-    {243, u"\u6aa2\u8996"},  // Views
-    {302, u"\u9078\u55ae"},  // Menu
+    {rq::StringId::Map, u"\u5730\u5716"},        // Map
+    {rq::StringId::Satellite, u"\u885b\u661f"},  // Satellite
+    {rq::StringId::Info, u"\u8cc7\u8a0a"},       // Info
+    {rq::StringId::Views, u"\u6aa2\u8996"},      // Views
+    {rq::StringId::Menu, u"\u9078\u55ae"},       // Menu
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "friends/ReceivedMessages.h"
+#include "view/ReceivedMessages.h"
 
 #include <iterator>
 
@@ -6,12 +6,11 @@
 #include "friends/PositionMessage.h"
 #include "keepers/ReceivedMessageRecord.h"
 #include "view/GpsViewData.h"
+#include "view/Navigation.h"
 
 namespace rq {
 
 namespace {
-
-constexpr std::uint32_t kDefaultCategoryString = 210;  // "General"
 
 void SetPosition(CCoordinate& to, const CCoordinate& from) {
     to.m_lat.Set(from.m_lat);
@@ -19,23 +18,23 @@ void SetPosition(CCoordinate& to, const CCoordinate& from) {
 }
 
 void OnPositionText(CGpsViewData& data, std::u16string_view sender, const DecodedMessage& m,
-                    CMessageDisplay& display) {
+                    CViewDisplay& display) {
     CPositionText* text =
         data.positionTexts.AddPositionText(m.latitude, m.longitude, m.text, std::u16string(sender));
     display.SetShowPositionMessage(true);
-    display.SetCenter(*text);
+    display.CenterMap(*text);
     SetPosition(data.lastPosition, *text);
 }
 
-void OnPoi(CGpsViewData& data, const DecodedMessage& m, CMessageDisplay& display) {
-    const std::u16string general = LoadResourceString(kDefaultCategoryString);
+void OnPoi(CGpsViewData& data, const DecodedMessage& m, CViewDisplay& display) {
+    const std::u16string general = LoadResourceString(StringId::General);
     CPoiCategory* category = data.localPois.FindCategory(general);
     if (!category) category = data.localPois.AddCategory(general);
     if (!category) return;
     const CCoordinate at(m.latitude, m.longitude);
     category->AddPoi(m.poiName, at, m.poiType);
     display.SetShowPoi(true);
-    display.SetCenter(at);
+    display.CenterMap(at);
     SetPosition(data.lastPosition, at);
 }
 
@@ -57,20 +56,20 @@ void RecomputeDistances(CGpsTrack& track, std::size_t insertedAt) {
 }
 
 void OnFriendPosition(CGpsViewData& data, std::u16string_view sender, const DecodedMessage& m,
-                      CMessageDisplay& display) {
+                      CViewDisplay& display) {
     CGpsTrackInfo* track = data.friendTracks.FindByOwner(sender);
     if (!track) track = data.friendTracks.AddOwner(sender, u"", kFriendTrackColour);
     if (!track) return;
-
-    // Navigation that was heading for this friend's last fix follows the friend.
-    const bool following =
-        data.navigating != 0 && !track->IsEmpty() && data.target.IsSamePosition(track->fix);
 
     CGpsTrackCoordinate point(m.latitude, m.longitude);
     point.timeKey = m.time;
     point.milestone = 1;
     point.distance = 0;
     point.course = static_cast<double>(m.course);
+    // Only the newest position becomes the friend's fix; navigation that was heading for
+    // the old fix follows it there.
+    const bool newest = track->IsEmpty() || m.time >= track->GetHeadKey();
+    if (newest) FollowFriend(data, *track, point);
     std::size_t insertedAt = 0;
     CGpsTrackCoordinate* inserted = track->InsertByKey(point, &insertedAt);
     if (!inserted) return;
@@ -81,7 +80,7 @@ void OnFriendPosition(CGpsViewData& data, std::u16string_view sender, const Deco
     points.front().milestone = 0;
     if (points.size() > 1) std::next(points.begin())->milestone = 1;
 
-    if (m.time == track->GetHeadKey()) {
+    if (newest) {
         CGpsPosition& fix = track->fix;
         fix.m_lat.Set(m.latitude);
         fix.m_lon.Set(m.longitude);
@@ -97,9 +96,8 @@ void OnFriendPosition(CGpsViewData& data, std::u16string_view sender, const Deco
         fix.fixMode = 3;
         fix.gpsQuality = 1;
         track->shortName = m.senderName.substr(0, kSenderNameUnits);
-        display.SetCenter(point);
+        display.CenterMap(point);
     }
-    if (following) SetPosition(data.target, track->fix);
     track->SetModified(true);
     SetPosition(data.lastPosition, point);
 }
@@ -107,7 +105,7 @@ void OnFriendPosition(CGpsViewData& data, std::u16string_view sender, const Deco
 }  // namespace
 
 bool HandleReceivedMessage(CGpsViewData& data, std::u16string_view sender,
-                           const std::uint8_t* bytes, std::size_t size, CMessageDisplay& display) {
+                           const std::uint8_t* bytes, std::size_t size, CViewDisplay& display) {
     const auto m = DecodeMessage(bytes, size);
     if (!m) return false;
     // A position from the network that is no coordinate (NaN, out of range) would poison
@@ -124,12 +122,12 @@ bool HandleReceivedMessage(CGpsViewData& data, std::u16string_view sender,
             OnPoi(data, *m, display);
             break;
     }
-    display.RefreshView();
+    display.RefreshVisibleControl();
     return true;
 }
 
 bool HandleReceivedMessage(CGpsViewData& data, const ReceivedMessageRecord& record,
-                           CMessageDisplay& display) {
+                           CViewDisplay& display) {
     if (record.userDataSize == 0 || record.userData == nullptr) return false;
     return HandleReceivedMessage(data, record.SenderAddress(), record.userData, record.userDataSize,
                                  display);

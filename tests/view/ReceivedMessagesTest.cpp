@@ -4,26 +4,15 @@
 #include <random>
 
 #include "friends/PositionMessage.h"
-#include "friends/ReceivedMessages.h"
 #include "keepers/ReceivedMessageRecord.h"
+#include "support/RecordingDisplay.h"
 #include "view/GpsViewData.h"
+#include "view/ReceivedMessages.h"
 
 namespace rq {
 namespace {
 
-class RecordingDisplay : public CMessageDisplay {
-public:
-    void SetShowPositionMessage(bool show) override {
-        calls.push_back(show ? "texts on" : "texts off");
-    }
-    void SetShowPoi(bool show) override { calls.push_back(show ? "pois on" : "pois off"); }
-    void SetCenter(const CCoordinate& c) override {
-        calls.push_back("centre " + std::to_string(c.m_lat.value) + "," +
-                        std::to_string(c.m_lon.value));
-    }
-    void RefreshView() override { calls.push_back("refresh"); }
-    std::vector<std::string> calls;
-};
+using test::RecordingDisplay;
 
 ReceivedMessageRecord Record(std::u16string_view sender, const std::vector<std::uint8_t>& bytes) {
     ReceivedMessageRecord r;

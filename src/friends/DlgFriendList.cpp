@@ -1,4 +1,4 @@
-#include "friends/FriendChooser.h"
+#include "friends/DlgFriendList.h"
 
 #include "app/StringTable.h"
 #include "platform/Text.h"
@@ -8,13 +8,13 @@ namespace rq {
 using platform::MessageAnswer;
 using platform::MessageIcon;
 
-CFriendChooser::CFriendChooser(CFriendList& list, Mode mode, Saver save)
+CDlgFriendList::CDlgFriendList(CFriendList& list, Mode mode, Saver save)
     : list_(list), mode_(mode), save_(std::move(save)) {
     if (!save_) save_ = [](const CFriendList& l) { return l.Save(); };
     Refill();
 }
 
-void CFriendChooser::Refill() {
+void CDlgFriendList::Refill() {
     items_.clear();
     for (std::size_t i = 0; i < list_.GetCount(); ++i) {
         CFriendInfo* f = list_.GetAt(i);
@@ -25,17 +25,17 @@ void CFriendChooser::Refill() {
     RebuildChosen();
 }
 
-void CFriendChooser::RebuildChosen() {
+void CDlgFriendList::RebuildChosen() {
     chosen_.clear();
     for (const Item& item : items_)
         if (item.checked) chosen_.push_back(item.friendInfo);
 }
 
-void CFriendChooser::SaveList() {
-    if (!save_(list_)) ShowStringMessage(kMsgErrorSavingFriendList, MessageIcon::Information);
+void CDlgFriendList::SaveList() {
+    if (!save_(list_)) ShowStringMessage(StringId::ErrorSavingFriendList, MessageIcon::Information);
 }
 
-void CFriendChooser::Toggle(std::size_t index) {
+void CDlgFriendList::Toggle(std::size_t index) {
     if (mode_ != Mode::Choose || index >= items_.size()) return;
     Item& item = items_[index];
     item.friendInfo->selected = !item.friendInfo->selected;
@@ -44,21 +44,21 @@ void CFriendChooser::Toggle(std::size_t index) {
     RebuildChosen();
 }
 
-bool CFriendChooser::Confirm() {
+bool CDlgFriendList::Confirm() {
     if (mode_ == Mode::Choose && chosen_.empty()) {
-        ShowStringMessage(kMsgNoFriendSelected, MessageIcon::Information);
+        ShowStringMessage(StringId::NoFriendSelected, MessageIcon::Information);
         return false;
     }
     return true;
 }
 
-void CFriendChooser::AddFriend(std::u16string name, std::u16string number) {
+void CDlgFriendList::AddFriend(std::u16string name, std::u16string number) {
     list_.AddFriend(std::move(number), std::move(name), false);
     Refill();
     SaveList();
 }
 
-void CFriendChooser::EditFriend(std::size_t index, std::u16string name, std::u16string number) {
+void CDlgFriendList::EditFriend(std::size_t index, std::u16string name, std::u16string number) {
     if (index >= items_.size()) return;
     items_[index].friendInfo->name = std::move(name);
     items_[index].friendInfo->number = std::move(number);
@@ -66,11 +66,11 @@ void CFriendChooser::EditFriend(std::size_t index, std::u16string name, std::u16
     Refill();
 }
 
-bool CFriendChooser::DeleteFriend(std::size_t index) {
+bool CDlgFriendList::DeleteFriend(std::size_t index) {
     if (index >= items_.size()) return false;
     CFriendInfo* f = items_[index].friendInfo;
-    if (ShowStringMessage(kMsgConfirmDeleteFriend, MessageIcon::Question, {f->number, f->name}) !=
-        MessageAnswer::Yes)
+    if (ShowStringMessage(StringId::AreYouSureToDeleteFriend, MessageIcon::Question,
+                          {f->number, f->name}) != MessageAnswer::Yes)
         return false;
     // The confirmed friend itself goes, even when another one shares its number.
     list_.DeleteFriend(f);

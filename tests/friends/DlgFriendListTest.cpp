@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "friends/FriendChooser.h"
+#include "friends/DlgFriendList.h"
 #include "platform/MessageBox.h"
 
 namespace rq {
@@ -9,11 +9,11 @@ namespace {
 using platform::MessageAnswer;
 using platform::MessageIcon;
 
-class FriendChooserTest : public ::testing::Test {
+class DlgFriendListTest : public ::testing::Test {
 protected:
     void SetUp() override { platform::SetUserInterface(&ui_); }
     void TearDown() override { platform::SetUserInterface(nullptr); }
-    CFriendChooser::Saver Saver() {
+    CDlgFriendList::Saver Saver() {
         return [this](const CFriendList&) {
             ++saves_;
             return saveWorks_;
@@ -30,12 +30,12 @@ protected:
     bool saveWorks_ = true;
 };
 
-TEST_F(FriendChooserTest, ChoosingMarksSavesAndCollects) {
+TEST_F(DlgFriendListTest, ChoosingMarksSavesAndCollects) {
     CFriendList list;
     list.AddFriend(u"0123", u"Ann");
     list.AddFriend(u"0456", u"Bob", true);  // kept from the last time
     list.AddFriend(u"0789", u"Cid");
-    CFriendChooser c(list, CFriendChooser::Mode::Choose, Saver());
+    CDlgFriendList c(list, CDlgFriendList::Mode::Choose, Saver());
     ASSERT_EQ(c.Items().size(), 3u);
     EXPECT_EQ(c.Items()[0].text, u"0123 Ann");
     EXPECT_EQ(c.InitialSelection(), 0);
@@ -68,14 +68,14 @@ TEST_F(FriendChooserTest, ChoosingMarksSavesAndCollects) {
     EXPECT_EQ(Texts(), std::vector<std::u16string>{u"Error saving friend list"});
 }
 
-TEST_F(FriendChooserTest, EmptyListAndManageMode) {
+TEST_F(DlgFriendListTest, EmptyListAndManageMode) {
     CFriendList list;
-    CFriendChooser choose(list, CFriendChooser::Mode::Choose, Saver());
+    CDlgFriendList choose(list, CDlgFriendList::Mode::Choose, Saver());
     EXPECT_EQ(choose.InitialSelection(), -1);
     EXPECT_FALSE(choose.Confirm());
     EXPECT_EQ(Texts(), std::vector<std::u16string>{u"No friend selected!"});
 
-    CFriendChooser manage(list, CFriendChooser::Mode::Manage, Saver());
+    CDlgFriendList manage(list, CDlgFriendList::Mode::Manage, Saver());
     manage.AddFriend(u"Ann", u"0123");
     manage.AddFriend(u"Ann B", u"0123");
     ASSERT_EQ(manage.Items().size(), 2u);
@@ -112,7 +112,7 @@ TEST_F(FriendChooserTest, EmptyListAndManageMode) {
 namespace rq {
 namespace {
 
-TEST_F(FriendChooserTest, SendingGoesOnAfterAFailedFriend) {
+TEST_F(DlgFriendListTest, SendingGoesOnAfterAFailedFriend) {
     const platform::WdpSettings saved = platform::GetWdpSettings();
     platform::WdpSettings s = saved;
     s.bindAddress = "127.0.0.6";
@@ -126,10 +126,12 @@ TEST_F(FriendChooserTest, SendingGoesOnAfterAFailedFriend) {
     list.AddFriend(u"not a number", u"Bob", true);
     list.AddFriend(u"127.0.0.6", u"Cid", true);
     const std::vector<std::uint8_t> message = {1, 2, 3};
-    EXPECT_EQ(SendToFriends(list.SelectedFriends(), message, kMsgSendingPositionFailed), 2u);
+    EXPECT_EQ(SendToFriends(list.SelectedFriends(), message, StringId::SendingPositionSignalFailed),
+              2u);
     EXPECT_EQ(Texts(), std::vector<std::u16string>{
                            u"Sending position signal to 'not a number Bob' failed."});
-    EXPECT_EQ(SendToFriends(list.SelectedFriends(), message, kMsgSendingTextFailed), 2u);
+    EXPECT_EQ(SendToFriends(list.SelectedFriends(), message, StringId::FailToSendPositionMessage),
+              2u);
     EXPECT_EQ(Texts().back(), u"Fail to send position message.");
 
     int arrived = 0;

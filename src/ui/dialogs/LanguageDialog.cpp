@@ -1,4 +1,4 @@
-#include "ui/LanguageDialog.h"
+#include "ui/dialogs/LanguageDialog.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>

@@ -11,11 +11,7 @@
 
 namespace rq {
 
-inline constexpr std::uint32_t kMsgErrorSavingFriendList = 146;
-inline constexpr std::uint32_t kMsgConfirmDeleteFriend = 147;
-inline constexpr std::uint32_t kMsgNoFriendSelected = 192;
-
-class CFriendChooser {
+class CDlgFriendList {
 public:
     enum class Mode { Manage, Choose };
     struct Item {
@@ -26,7 +22,7 @@ public:
     using Saver = std::function<bool(const CFriendList&)>;
 
     // `save` writes the list after every change; by default to "friends.ini".
-    CFriendChooser(CFriendList& list, Mode mode, Saver save = {});
+    CDlgFriendList(CFriendList& list, Mode mode, Saver save = {});
 
     const std::vector<Item>& Items() const { return items_; }
     // The item selected and focused on opening, or -1 for an empty list.

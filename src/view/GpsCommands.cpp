@@ -1,4 +1,4 @@
-#include "keepers/GpsCommands.h"
+#include "view/GpsCommands.h"
 
 #include <cstdio>
 
@@ -11,10 +11,6 @@
 namespace rq {
 
 namespace {
-constexpr std::uint32_t kMsgCannotOpenPort = 137;
-constexpr std::uint32_t kMsgCannotOpenLog = 140;
-constexpr std::uint32_t kMsgCannotStopRecording = 164;
-constexpr std::uint32_t kMsgCannotStartRecording = 165;
 constexpr std::uint32_t kPortTimeoutMs = 10;
 constexpr float kDefaultPlaySpeed = 2.0f;
 }  // namespace
@@ -31,7 +27,7 @@ bool ConnectGps(CCommKeeper& keeper, bool autoRecord) {
         if (opened) keeper.Stop(kStopTimeoutMs);
         keeper.ClosePort();
         SetLastConnectionStatus(0);
-        ShowStringMessage(kMsgCannotOpenPort, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::CanNotOpenGpsPort, platform::MessageIcon::Error);
         return false;
     }
     SetLastConnectionStatus(1);
@@ -50,14 +46,14 @@ void DisconnectGps(CCommKeeper& keeper) {
 bool PlayGpsLog(CFileKeeper& player, const std::string& path) {
     platform::WaitCursor wait;
     if (!player.Open(path)) {
-        ShowStringMessage(kMsgCannotOpenLog, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::ErrorOpeningGpsLogFile, platform::MessageIcon::Error);
         return false;
     }
     float speed = kDefaultPlaySpeed;
     if (!GetLogPlaySpeed(speed)) speed = kDefaultPlaySpeed;
     player.SetSpeed(speed);
     if (!player.Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal)) {
-        ShowStringMessage(kMsgCannotOpenPort, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::CanNotOpenGpsPort, platform::MessageIcon::Error);
         return false;
     }
     return true;
@@ -66,7 +62,7 @@ bool PlayGpsLog(CFileKeeper& player, const std::string& path) {
 bool StopGpsLog(CFileKeeper& player) {
     platform::WaitCursor wait;
     if (!player.Stop(kStopTimeoutMs)) {
-        ShowStringMessage(kMsgCannotOpenPort, platform::MessageIcon::Information);
+        ShowStringMessage(StringId::CanNotOpenGpsPort, platform::MessageIcon::Information);
         return false;
     }
     player.Close();
@@ -99,7 +95,7 @@ bool StartGpsLogRecording(CCommKeeper& keeper, std::u16string_view name) {
     if (!platform::PathExists(folder)) platform::CreateFolder(folder);
     std::string path = platform::JoinPath(folder, platform::ToUtf8(name) + ".nmea");
     if (!keeper.StartRecording(path)) {
-        ShowStringMessage(kMsgCannotStartRecording, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::FailedToStartRecordingGpsLog, platform::MessageIcon::Error);
         return false;
     }
     return true;
@@ -107,7 +103,7 @@ bool StartGpsLogRecording(CCommKeeper& keeper, std::u16string_view name) {
 
 bool StopGpsLogRecording(CCommKeeper& keeper) {
     if (!keeper.StopRecording()) {
-        ShowStringMessage(kMsgCannotStopRecording, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::FailToStopRecordingGpsLog, platform::MessageIcon::Error);
         return false;
     }
     return true;

@@ -6,8 +6,8 @@
 
 #include "app/AppTestSupport.h"
 #include "app/Settings.h"
-#include "keepers/GpsCommands.h"
 #include "platform/PortMap.h"
+#include "view/GpsCommands.h"
 
 namespace rq {
 namespace {
