@@ -10,7 +10,10 @@
 
 // The resources live in a static library: name them so the linker keeps them.
 static void InitIconResources() {
+    static bool done = false;
+    if (done) return;
     Q_INIT_RESOURCE(icons);
+    done = true;
 }
 
 namespace rq::ui {
