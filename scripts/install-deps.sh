@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs; quiet when they are all present.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core
           googletest libgtest-dev libgmock-dev libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do

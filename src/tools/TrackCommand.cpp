@@ -5,15 +5,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "keepers/FileKeeper.h"
-#include "keepers/PositionMessage.h"
-#include "platform/QueueWindow.h"
 #include "tools/Json.h"
+#include "tools/LogReplay.h"
 #include "tools/ToolCommand.h"
 #include "track/InfoPanelTexts.h"
 #include "track/TrackFile.h"
 #include "view/GpsViewData.h"
-#include "view/NewFix.h"
 
 namespace rq::tool {
 
@@ -82,37 +79,8 @@ int Track(const std::vector<std::string>& args) {
     }
     if (log.empty() || output.empty()) return UsageError("track", "expected LOG -o FILE.trk");
 
-    platform::QueueWindow window;
-    CFileKeeper player;
-    if (!player.Open(log)) {
-        std::fprintf(stderr, "roamquill-tool track: cannot open %s\n", log.c_str());
-        return 1;
-    }
-    player.SetFast(true);
-    player.AttachWindow(window.Handle());
-    if (!player.Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal)) {
-        std::fprintf(stderr, "roamquill-tool track: the player did not start\n");
-        return 1;
-    }
     CGpsViewData data;
-    bool ended = false;
-    while (!ended) {
-        const bool got = window.PumpOne(
-            [&](platform::WindowMessage& message) {
-                if (const CGpsPosition* fix = PositionOf(message))
-                    OnNewFix(data, *fix, settings, nullptr);
-                else if (message.id == kMsgPosition && message.wParam == kPositionSourceEnded)
-                    ended = true;
-            },
-            60000);
-        if (!got) break;
-    }
-    player.Stop(10000);
-    player.Close();
-    if (!ended) {
-        std::fprintf(stderr, "roamquill-tool track: the player stopped answering\n");
-        return 1;
-    }
+    if (!ReplayLogFast("track", log, data, settings, nullptr)) return 1;
     if (!SaveTrackFile(output, data.track)) {
         std::fprintf(stderr, "roamquill-tool track: cannot write %s\n", output.c_str());
         return 1;

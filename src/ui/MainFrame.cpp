@@ -8,6 +8,7 @@
 
 #include "app/StringTable.h"
 #include "resources/Menus.h"
+#include "ui/IconStore.h"
 #include "ui/QtText.h"
 #include "ui/QtWindowTarget.h"
 
@@ -62,6 +63,7 @@ QToolBar* CMainFrame::CreateBar(int view, bool largeButtons) {
     bar->addSeparator();
     for (CommandId command : resources::ButtonStrip(view, largeButtons)) {
         QAction* action = bar->addAction(ToQString(resources::CommandCaption(command)));
+        action->setIcon(QIcon(IconStore::Button(command, buttonSize)));
         action->setData(static_cast<int>(command));
         connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
     }

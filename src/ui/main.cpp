@@ -12,6 +12,7 @@
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
+#include "ui/IconStore.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserInterface.h"
 #include "ui/SingleInstance.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication application(argc, argv);
+    QApplication::setWindowIcon(rq::ui::IconStore::ApplicationIcon());
     commandLine = rq::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!commandLine.error.empty()) {
         std::fprintf(stderr, "roamquill: %s\n%s", commandLine.error.c_str(), rq::kCommandLineUsage);

@@ -13,6 +13,7 @@
 #include "resources/CommandIds.h"
 #include "resources/MessageIds.h"
 #include "support/AppTest.h"
+#include "support/QtTestApp.h"
 #include "ui/MainFrame.h"
 #include "ui/QtWindowTarget.h"
 #include "ui/SingleInstance.h"
@@ -22,12 +23,7 @@ namespace rq {
 namespace {
 
 QApplication& App() {
-    static int argc = 1;
-    static char name[] = "rq_tests";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    return test::TestApp();
 }
 
 void Pump() {

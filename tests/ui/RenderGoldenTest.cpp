@@ -1,0 +1,95 @@
+// Golden images of `roamquill-tool render`: each view of one fixed model (the demo log,
+// the same log's track as the route, the demo POIs) compared pixel for pixel
+// with tests/data/golden/render-VIEW.png. The pictures depend on the fonts of the
+// set-up (fonts-dejavu-core). After a deliberate change of the drawing, make the
+// references again with
+//   RQ_UPDATE_GOLDEN=1 build/rq_tests --gtest_filter='RenderGolden.*'
+// and look at every changed picture before committing it.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "support/QtTestApp.h"
+#include "support/TempFolder.h"
+#include "tools/CommandOutput.h"
+
+namespace rq {
+namespace {
+
+const std::string kTool = RQ_BINARY_DIR "/roamquill-tool";
+const std::string kGolden = RQ_SOURCE_DIR "/tests/data/golden/";
+
+int RunTool(const std::string& args) {
+    int status = -1;
+    tooltest::CommandOutputLines("TZ=UTC '" + kTool + "' " + args + " 2>&1", status);
+    return status;
+}
+
+// The route of the fixed model: the demo log's own track, made in `folder`.
+bool MakeRoute(const test::TempFolder& folder) {
+    return RunTool("track '" RQ_SOURCE_DIR "/samples/demo.nmea' -o '" + (folder / "route.trk") +
+                   "'") == 0;
+}
+
+TEST(RenderGolden, EveryViewMatchesItsReference) {
+    if (!std::filesystem::exists(kTool)) GTEST_SKIP() << "roamquill-tool is not built";
+    test::TestApp();
+    test::TempFolder folder;
+    ASSERT_TRUE(MakeRoute(folder));
+    const bool update = !qEnvironmentVariableIsEmpty("RQ_UPDATE_GOLDEN");
+    const std::string model =
+        "--log '" RQ_SOURCE_DIR "/samples/demo.nmea' --route '" + (folder / "route.trk") +
+        "' --poi '" RQ_SOURCE_DIR
+        "/samples/demo.poi' --size 240x320 --center 51.5031,-0.1528 --scale 1.2";
+    const struct {
+        const char* view;
+        const char* extra;
+    } views[] = {
+        {"map", ""}, {"satellite", ""}, {"compass", ""}, {"info", " --page 2 --units imperial"}};
+    for (const auto& v : views) {
+        SCOPED_TRACE(v.view);
+        const std::string reference = kGolden + "render-" + v.view + ".png";
+        const std::string output = update ? reference : folder / "out.png";
+        ASSERT_EQ(RunTool(std::string("render ") + v.view + " " + model + v.extra + " -o '" +
+                          output + "'"),
+                  0);
+        if (update) continue;
+        const QImage actual =
+            QImage(QString::fromStdString(output)).convertToFormat(QImage::Format_RGB32);
+        const QImage expected =
+            QImage(QString::fromStdString(reference)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(expected.isNull()) << "no reference " << reference;
+        ASSERT_EQ(actual.size(), expected.size());
+        int differing = 0;
+        for (int y = 0; y < actual.height(); ++y) {
+            for (int x = 0; x < actual.width(); ++x)
+                differing += actual.pixel(x, y) != expected.pixel(x, y);
+        }
+        if (differing != 0) {
+            const std::string kept = std::string(RQ_BINARY_DIR "/render-") + v.view + "-actual.png";
+            actual.save(QString::fromStdString(kept));
+            ADD_FAILURE() << differing << " pixels differ; the render is kept as " << kept;
+        }
+    }
+}
+
+// What a user can get wrong is refused with a message and no picture.
+TEST(RenderGolden, BadArgumentsAreRefused) {
+    if (!std::filesystem::exists(kTool)) GTEST_SKIP() << "roamquill-tool is not built";
+    test::TempFolder folder;
+    const std::string out = " -o '" + (folder / "x.png") + "'";
+    for (const std::string& args : std::vector<std::string>{
+             "render", "render radar" + out, "render map", "render map --size 10x10" + out,
+             "render map --size 240" + out, "render map --center 91,0" + out,
+             "render map --scale 0" + out, "render map --units furlongs" + out,
+             "render info --page 9" + out, "render map --log /nonexistent.nmea" + out,
+             "render map --poi /nonexistent.poi" + out, "render map -o /nonexistent/dir/x.png"}) {
+        SCOPED_TRACE(args);
+        EXPECT_NE(RunTool(args), 0);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));
+}
+
+}  // namespace
+}  // namespace rq
