@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs; quiet when they are all present.
 set -euo pipefail
+# tzdata: the zones the time tests run under (see CMakeLists.txt).
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
-          googletest libgtest-dev libgmock-dev libbenchmark-dev)
+          googletest libgtest-dev libgmock-dev libbenchmark-dev tzdata)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,7 @@
 // roamquill-tool track, dump and gpx over a generated log of a straight walk north.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -44,8 +45,10 @@ std::string WalkNorthLog(int seconds, double metresPerSecond) {
     return log;
 }
 
-std::vector<std::string> RunTool(const std::string& args, int& status) {
-    const std::string command = "'" RQ_BINARY_DIR "/roamquill-tool' " + args + " 2>/dev/null";
+std::vector<std::string> RunTool(const std::string& args, int& status,
+                                 const std::string& environment = "") {
+    const std::string command =
+        environment + "'" RQ_BINARY_DIR "/roamquill-tool' " + args + " 2>/dev/null";
     return tooltest::CommandOutputLines(command, status);
 }
 
@@ -127,6 +130,32 @@ TEST_F(TrackCommandTest, GpxAndDumpOfTheGoldenFileAndBadArguments) {
     EXPECT_NE(status, 0);
     RunTool("dump '" + log_ + "'", status);
     EXPECT_NE(status, 0) << "unknown kind";
+}
+
+// The walk's last fix is 12:03:20 UTC on 2008-03-15 whatever the zone it is replayed in:
+// "UTC" shows it, "Local Time" the zone's standard time, replay the same fields.
+TEST_F(TrackCommandTest, PanelClocksAndReplayTimesInZonesEastAndWest) {
+    struct Case {
+        const char* zone;
+        const char* local;
+    } cases[] = {{"Asia/Shanghai", "20:03:20"}, {"America/St_Johns", "08:33:20"}};
+    for (const Case& c : cases) {
+        const std::string zone = std::string("TZ=") + c.zone + " ";
+        int status = -1;
+        const auto lines =
+            RunTool("track '" + log_ + "' -o '" + dir_.Path() + "z.trk'", status, zone);
+        ASSERT_EQ(status, 0) << c.zone;
+        const std::string local = std::string(R"({"label":"Local Time","value":")") + c.local +
+                                  R"(","unit":"2008-03-15"})";
+        EXPECT_NE(std::find(lines.begin(), lines.end(), local), lines.end()) << c.zone;
+        const std::string utc = R"({"label":"UTC","value":"12:03:20","unit":"2008-03-15"})";
+        EXPECT_NE(std::find(lines.begin(), lines.end(), utc), lines.end()) << c.zone;
+        const std::string duration = R"({"label":"Duration","value":"00:03:20","unit":""})";
+        EXPECT_NE(std::find(lines.begin(), lines.end(), duration), lines.end()) << c.zone;
+        const auto replay = RunTool("replay '" + log_ + "' --fast", status, zone);
+        ASSERT_FALSE(replay.empty());
+        EXPECT_EQ(replay[0].rfind(R"({"time":"2008-03-15T12:00:00",)", 0), 0u) << replay[0];
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Text.h"
+#include "support/ScopedTimeZone.h"
 #include "track/FixMaker.h"
 #include "track/InfoPanelTexts.h"
 
@@ -76,10 +77,61 @@ TEST(InfoPanelTexts, RefreshMakesEveryEntryFromTheModel) {
                                                "HDOP|1.2|",
                                                "VDOP|2.0|",
                                                "PDOP|3.0|",
-                                               "Local Time|09:05:02|2008-03-07",
+                                               "Local Time|(each zone's own)|",
                                                "UTC|09:05:02|2008-03-07",
                                                "Duration|03:02:05|"};
-    for (std::size_t i = 0; i < kInfoPanelEntries; ++i) EXPECT_EQ(Row(texts[i]), expected[i]) << i;
+    for (std::size_t i = 0; i < kInfoPanelEntries; ++i) {
+        if (i == 15) continue;  // ClocksInEachZone
+        EXPECT_EQ(Row(texts[i]), expected[i]) << i;
+    }
+}
+
+// The receiver's 14:05:09 UTC (as a log replays it) shown in zones east and west, with
+// half-hour offsets and across a clock change.
+TEST(InfoPanelTexts, ClocksInEachZone) {
+    struct Case {
+        const char* zone;
+        platform::CalendarTime start, fix;
+        const char *local, *utc, *duration;
+    } cases[] = {
+        {"Asia/Shanghai",
+         {2008, 3, 15, 13, 0, 0},
+         {2008, 3, 15, 14, 5, 9},
+         "Local Time|22:05:09|2008-03-15",
+         "UTC|14:05:09|2008-03-15",
+         "Duration|01:05:09|"},
+        {"America/St_Johns",
+         {2008, 3, 15, 13, 0, 0},
+         {2008, 3, 15, 14, 5, 9},
+         "Local Time|10:35:09|2008-03-15",
+         "UTC|14:05:09|2008-03-15",
+         "Duration|01:05:09|"},
+        {"Asia/Kolkata",
+         {2008, 3, 14, 23, 0, 0},
+         {2008, 3, 15, 0, 5, 9},
+         "Local Time|05:35:09|2008-03-15",
+         "UTC|00:05:09|2008-03-15",
+         "Duration|01:05:09|"},
+        // Read as Berlin time the receiver's clock runs through the skipped hour.
+        {"Europe/Berlin",
+         {2008, 3, 30, 0, 30, 0},
+         {2008, 3, 30, 3, 30, 0},
+         "Local Time|04:30:00|2008-03-30",
+         "UTC|03:30:00|2008-03-30",
+         "Duration|03:00:00|"},
+    };
+    for (const Case& c : cases) {
+        test::ScopedTimeZone zone(c.zone);
+        CGpsTrackInfo t;
+        t.fix = MakeFix(0, 0);
+        t.fix.time = *platform::MakeLocalTime(c.fix);
+        t.startTime = *platform::MakeLocalTime(c.start);
+        CInfoPanelTexts texts = InitialInfoPanelTexts();
+        RefreshInfoPanelTexts(texts, t, false, 0);
+        EXPECT_EQ(Row(texts[15]), c.local) << c.zone;
+        EXPECT_EQ(Row(texts[16]), c.utc) << c.zone;
+        EXPECT_EQ(Row(texts[17]), c.duration) << c.zone;
+    }
 }
 
 TEST(InfoPanelTexts, NavigationOffAndUnknownTimes) {
