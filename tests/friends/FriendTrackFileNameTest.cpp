@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "friends/FriendTrackFileName.h"
 #include "platform/Text.h"
@@ -60,6 +62,26 @@ TEST(FriendTrackFileName, LongAddressesAreCutAndHashed) {
     EXPECT_EQ(OwnerIdFromFriendTrackFileName("\xc3\xa9t\xc3\xa9.trk"), u"\u00e9t\u00e9");
     EXPECT_EQ(OwnerIdFromFriendTrackFileName("50%.trk"), u"50%");
     EXPECT_EQ(OwnerIdFromFriendTrackFileName("noext"), u"noext");
+}
+
+// Every order of one listing chooses the same files: the owner's own name over a
+// hand-written twin, and of two twins the first by name.
+TEST(FriendTrackFileName, FilesToLoadDoNotDependOnTheListingOrder) {
+    std::vector<std::string> listing = {"+49 170.trk",   "+49%0020170.trk", "bob.trk",
+                                        "%0062ob.trk",   "ann%0020b.trk",   "ann b.trk",
+                                        "ann%0020b.trk", "x y.trk",         "x%0020y.trk.trk"};
+    const std::vector<std::string> expected = {"+49%0020170.trk", "ann%0020b.trk", "bob.trk",
+                                               "x y.trk", "x%0020y.trk.trk"};
+    std::sort(listing.begin(), listing.end());
+    int orders = 0;
+    do {
+        ASSERT_EQ(FriendTrackFilesToLoad(listing), expected) << ++orders;
+    } while (std::next_permutation(listing.begin(), listing.end()) && ++orders < 5000);
+    std::reverse(listing.begin(), listing.end());
+    EXPECT_EQ(FriendTrackFilesToLoad(listing), expected);
+    EXPECT_EQ(FriendTrackFilesToLoad({"a b.trk", "a%20b.trk"}),
+              (std::vector<std::string>{"a b.trk", "a%20b.trk"}))
+        << "a short escape is no escape: two owners";
 }
 
 }  // namespace
