@@ -112,6 +112,7 @@ TEST_F(TrackCommandTest, GpxAndDumpOfTheGoldenFileAndBadArguments) {
     EXPECT_NE(dump[0].find(R"("short_name":"Walk","owner":"me@example")"), std::string::npos);
     EXPECT_NE(dump[4].find(R"("category":"General","pois":2)"), std::string::npos);
     EXPECT_NE(dump[5].find(R"("poi":"Cafe Kreuz")"), std::string::npos);
+    EXPECT_NE(dump[0].find(R"("load_changes":[])"), std::string::npos);
 
     const std::string gpx = dir_.Path() + "golden.gpx";
     RunTool("gpx '" + golden + "' -o '" + gpx + "'", status);
@@ -156,6 +157,31 @@ TEST_F(TrackCommandTest, PanelClocksAndReplayTimesInZonesEastAndWest) {
         ASSERT_FALSE(replay.empty());
         EXPECT_EQ(replay[0].rfind(R"({"time":"2008-03-15T12:00:00",)", 0), 0u) << replay[0];
     }
+}
+
+// dump shows a file's records in file order; loading would reorder and merge them.
+TEST_F(TrackCommandTest, DumpShowsPoiRecordsAsTheyStandAndWhatLoadingChanges) {
+    int status = -1;
+    const auto dump = RunTool("dump '" RQ_SOURCE_DIR "/tests/data/poi/load_changes.poi'", status);
+    ASSERT_EQ(status, 0);
+    const std::vector<std::string> expected = {
+        R"({"kind":"poi","categories":3,"load_changes":["moves category \"General\" first",)"
+        R"("merges the 2 records of category \"Cafes\" into one",)"
+        R"("ignores the 3 bytes after the last record"]})",
+        R"({"category":"Cafes","pois":1})",
+        R"({"poi":"a","category":"Cafes","type":1,"lat":1,"lon":1})",
+        R"({"category":"General","pois":1})",
+        R"({"poi":"b","category":"General","type":2,"lat":2,"lon":2})",
+        R"({"category":"Cafes","pois":1})",
+        R"({"poi":"c","category":"Cafes","type":3,"lat":3,"lon":3})",
+    };
+    EXPECT_EQ(dump, expected);
+    const auto golden = RunTool("dump '" RQ_SOURCE_DIR "/tests/data/poi/golden.poi'", status);
+    ASSERT_EQ(status, 0);
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(golden[0], R"({"kind":"poi","categories":2,"load_changes":[]})");
+    RunTool("dump '" RQ_SOURCE_DIR "/tests/data/malformed/poi/cut_in_third_poi.poi'", status);
+    EXPECT_NE(status, 0);
 }
 
 }  // namespace
