@@ -7,7 +7,7 @@ namespace {
 constexpr TimeValue kSecondsPerDay = 86400;
 
 // Days from 1970-01-01 of a proleptic Gregorian date, in eras of 400 years.
-TimeValue DaysFromCivil(TimeValue year, int month, int day) {
+TimeValue DaysFromCivil(TimeValue year, TimeValue month, TimeValue day) {
     year -= month <= 2 ? 1 : 0;
     const TimeValue era = (year >= 0 ? year : year - 399) / 400;
     const TimeValue yearOfEra = year - era * 400;
@@ -19,8 +19,8 @@ TimeValue DaysFromCivil(TimeValue year, int month, int day) {
 }  // namespace
 
 TimeValue ZonelessSeconds(const CalendarTime& c) {
-    return DaysFromCivil(c.year, c.month, c.day) * kSecondsPerDay + c.hour * 3600 + c.minute * 60 +
-           c.second;
+    return DaysFromCivil(c.year, c.month, c.day) * kSecondsPerDay +
+           static_cast<TimeValue>(c.hour) * 3600 + static_cast<TimeValue>(c.minute) * 60 + c.second;
 }
 
 CalendarTime ZonelessCalendar(TimeValue seconds) {

@@ -14,7 +14,8 @@ CalendarTime FixUtcFields(TimeValue fixTime);
 // time shown beside them, without daylight saving. The move is calendar arithmetic, so
 // a clock change between the two times does not shift it.
 CalendarTime FixLocalFields(TimeValue fixTime);
-// Seconds since 1970-01-01 00:00 of calendar fields counted without any zone, and back.
+// Seconds since 1970-01-01 00:00 of calendar fields (in their ranges) counted without
+// any zone, and back.
 TimeValue ZonelessSeconds(const CalendarTime& fields);
 CalendarTime ZonelessCalendar(TimeValue seconds);
 

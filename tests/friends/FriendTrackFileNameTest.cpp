@@ -64,24 +64,18 @@ TEST(FriendTrackFileName, LongAddressesAreCutAndHashed) {
     EXPECT_EQ(OwnerIdFromFriendTrackFileName("noext"), u"noext");
 }
 
-// Every order of one listing chooses the same files: the owner's own name over a
-// hand-written twin, and of two twins the first by name.
+// Every order of a listing chooses the same files: the owner's own name over a
+// hand-written twin, of two twins the first by name; "a%20b" is no escape.
 TEST(FriendTrackFileName, FilesToLoadDoNotDependOnTheListingOrder) {
-    std::vector<std::string> listing = {"+49 170.trk",   "+49%0020170.trk", "bob.trk",
-                                        "%0062ob.trk",   "ann%0020b.trk",   "ann b.trk",
-                                        "ann%0020b.trk", "x y.trk",         "x%0020y.trk.trk"};
-    const std::vector<std::string> expected = {"+49%0020170.trk", "ann%0020b.trk", "bob.trk",
-                                               "x y.trk", "x%0020y.trk.trk"};
+    std::vector<std::string> listing = {"+49 170.trk", "+49%0020170.trk", "bob.trk",
+                                        "%0062ob.trk", "%0061%0020b.trk", "a b.trk",
+                                        "a%20b.trk"};
+    const std::vector<std::string> expected = {"%0061%0020b.trk", "+49%0020170.trk", "a%20b.trk",
+                                               "bob.trk"};
     std::sort(listing.begin(), listing.end());
-    int orders = 0;
     do {
-        ASSERT_EQ(FriendTrackFilesToLoad(listing), expected) << ++orders;
-    } while (std::next_permutation(listing.begin(), listing.end()) && ++orders < 5000);
-    std::reverse(listing.begin(), listing.end());
-    EXPECT_EQ(FriendTrackFilesToLoad(listing), expected);
-    EXPECT_EQ(FriendTrackFilesToLoad({"a b.trk", "a%20b.trk"}),
-              (std::vector<std::string>{"a b.trk", "a%20b.trk"}))
-        << "a short escape is no escape: two owners";
+        ASSERT_EQ(FriendTrackFilesToLoad(listing), expected);
+    } while (std::next_permutation(listing.begin(), listing.end()));
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-// Fix times are built from the receiver's UTC fields as local time; these suites also
-// run under zones with half-hour offsets and daylight saving (see CMakeLists.txt).
+// Fix times are built from the receiver's UTC fields as local time; this suite also runs
+// under zones with half-hour offsets and daylight saving (see CMakeLists.txt). Fixed
+// zones are tried in InfoPanelTextsTest.
 #include <gtest/gtest.h>
 
 #include "platform/FixTime.h"
-#include "support/ScopedTimeZone.h"
 
 namespace rq::platform {
 namespace {
@@ -33,33 +33,6 @@ TEST(FixTime, ReceiverFieldsComeBackInTheCurrentZone) {
     EXPECT_EQ(ZonelessSeconds({1969, 12, 31, 23, 59, 59}), -1);
     EXPECT_EQ(Text(ZonelessCalendar(-86401)), "1969-12-30 23:59:59");
     EXPECT_EQ(Text(ZonelessCalendar(951782400)), "2000-02-29 00:00:00");
-}
-
-TEST(FixTime, LocalTimeIsTheStandardOffsetOfEachZone) {
-    struct Case {
-        const char* zone;
-        CalendarTime utc;
-        const char* local;
-    } cases[] = {
-        {"UTC", {2008, 3, 15, 14, 5, 9}, "2008-03-15 14:05:09"},
-        {"Asia/Shanghai", {2008, 3, 15, 14, 5, 9}, "2008-03-15 22:05:09"},
-        {"Asia/Shanghai", {2008, 12, 31, 20, 0, 0}, "2009-01-01 04:00:00"},
-        {"Asia/Kolkata", {2008, 3, 15, 14, 5, 9}, "2008-03-15 19:35:09"},
-        {"America/St_Johns", {2008, 1, 15, 14, 5, 9}, "2008-01-15 10:35:09"},
-        // Daylight saving is not applied to the shown local time.
-        {"America/St_Johns", {2008, 7, 15, 1, 5, 9}, "2008-07-14 21:35:09"},
-        {"Europe/Berlin", {2008, 7, 15, 14, 5, 9}, "2008-07-15 15:05:09"},
-        // Between the two times the clocks change: the offset stays one hour.
-        {"Europe/Berlin", {2008, 3, 30, 1, 30, 0}, "2008-03-30 02:30:00"},
-        {"America/Los_Angeles", {2008, 3, 1, 3, 0, 0}, "2008-02-29 19:00:00"},
-    };
-    for (const Case& c : cases) {
-        test::ScopedTimeZone zone(c.zone);
-        const std::optional<TimeValue> time = MakeLocalTime(c.utc);
-        ASSERT_TRUE(time) << c.zone;
-        EXPECT_EQ(Text(FixUtcFields(*time)), Text(c.utc)) << c.zone;
-        EXPECT_EQ(Text(FixLocalFields(*time)), c.local) << c.zone;
-    }
 }
 
 }  // namespace

@@ -91,46 +91,34 @@ TEST(InfoPanelTexts, RefreshMakesEveryEntryFromTheModel) {
 TEST(InfoPanelTexts, ClocksInEachZone) {
     struct Case {
         const char* zone;
-        platform::CalendarTime start, fix;
-        const char *local, *utc, *duration;
+        platform::CalendarTime fix;
+        int startHour;  // of the start time, else as the fix
+        const char *local, *duration;
     } cases[] = {
-        {"Asia/Shanghai",
-         {2008, 3, 15, 13, 0, 0},
-         {2008, 3, 15, 14, 5, 9},
-         "Local Time|22:05:09|2008-03-15",
-         "UTC|14:05:09|2008-03-15",
-         "Duration|01:05:09|"},
-        {"America/St_Johns",
-         {2008, 3, 15, 13, 0, 0},
-         {2008, 3, 15, 14, 5, 9},
-         "Local Time|10:35:09|2008-03-15",
-         "UTC|14:05:09|2008-03-15",
-         "Duration|01:05:09|"},
-        {"Asia/Kolkata",
-         {2008, 3, 14, 23, 0, 0},
-         {2008, 3, 15, 0, 5, 9},
-         "Local Time|05:35:09|2008-03-15",
-         "UTC|00:05:09|2008-03-15",
-         "Duration|01:05:09|"},
+        {"Asia/Shanghai", {2008, 3, 15, 14, 5, 9}, 13, "2008-03-15 22:05:09", "01:00:00"},
+        {"America/St_Johns", {2008, 3, 15, 14, 5, 9}, 13, "2008-03-15 10:35:09", "01:00:00"},
+        // Standard time all year, also when that changes the day.
+        {"America/St_Johns", {2008, 7, 15, 1, 5, 9}, 0, "2008-07-14 21:35:09", "01:00:00"},
+        {"Asia/Kolkata", {2008, 3, 15, 0, 5, 9}, 0, "2008-03-15 05:35:09", "00:00:00"},
         // Read as Berlin time the receiver's clock runs through the skipped hour.
-        {"Europe/Berlin",
-         {2008, 3, 30, 0, 30, 0},
-         {2008, 3, 30, 3, 30, 0},
-         "Local Time|04:30:00|2008-03-30",
-         "UTC|03:30:00|2008-03-30",
-         "Duration|03:00:00|"},
+        {"Europe/Berlin", {2008, 3, 30, 3, 30, 0}, 0, "2008-03-30 04:30:00", "03:00:00"},
     };
     for (const Case& c : cases) {
         test::ScopedTimeZone zone(c.zone);
         CGpsTrackInfo t;
         t.fix = MakeFix(0, 0);
         t.fix.time = *platform::MakeLocalTime(c.fix);
-        t.startTime = *platform::MakeLocalTime(c.start);
+        platform::CalendarTime start = c.fix;
+        start.hour = c.startHour;
+        t.startTime = *platform::MakeLocalTime(start);
         CInfoPanelTexts texts = InitialInfoPanelTexts();
         RefreshInfoPanelTexts(texts, t, false, 0);
-        EXPECT_EQ(Row(texts[15]), c.local) << c.zone;
-        EXPECT_EQ(Row(texts[16]), c.utc) << c.zone;
-        EXPECT_EQ(Row(texts[17]), c.duration) << c.zone;
+        const std::string local(c.local);
+        EXPECT_EQ(Row(texts[15]), "Local Time|" + local.substr(11) + "|" + local.substr(0, 10))
+            << c.zone;
+        EXPECT_EQ(Row(texts[16]), "UTC|" + platform::FormatCalendar("%H:%M:%S|%Y-%m-%d", c.fix))
+            << c.zone;
+        EXPECT_EQ(Row(texts[17]), std::string("Duration|") + c.duration + "|") << c.zone;
     }
 }
 
