@@ -97,4 +97,26 @@ std::u16string OwnerIdFromFriendTrackFileName(std::string_view fileName) {
     return id + platform::FromUtf8(literal);
 }
 
+std::vector<std::string> FriendTrackFilesToLoad(std::vector<std::string> fileNames) {
+    std::sort(fileNames.begin(), fileNames.end());
+    fileNames.erase(std::unique(fileNames.begin(), fileNames.end()), fileNames.end());
+    auto isOwnName = [](const std::string& name) {
+        return FriendTrackFileName(OwnerIdFromFriendTrackFileName(name)) == name;
+    };
+    std::vector<std::string> chosen;
+    std::vector<std::u16string> owners;
+    // Own names first, so a twin is only taken for an owner none of them stands for.
+    for (const bool ownNames : {true, false}) {
+        for (const std::string& name : fileNames) {
+            if (isOwnName(name) != ownNames) continue;
+            std::u16string owner = OwnerIdFromFriendTrackFileName(name);
+            if (std::find(owners.begin(), owners.end(), owner) != owners.end()) continue;
+            owners.push_back(std::move(owner));
+            chosen.push_back(name);
+        }
+    }
+    std::sort(chosen.begin(), chosen.end());
+    return chosen;
+}
+
 }  // namespace rq

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rq {
 
@@ -17,5 +18,12 @@ std::string FriendTrackFileName(std::u16string_view ownerId);
 // The address a file name stands for: ".trk" removed and escapes undone. For the hashed
 // form of a long address only the kept prefix comes back.
 std::u16string OwnerIdFromFriendTrackFileName(std::string_view fileName);
+
+// The files of a listing of "ftracks" that start-up loads, one per owner, in name order:
+// the owner's own name (FriendTrackFileName) when the folder holds it, else the first by
+// name of the others that stand for that owner (a hand-written "+49 170.trk" beside
+// "+49%0020170.trk"). Saves only ever write the owner's own name, so a file left out
+// here is never overwritten, and the choice does not depend on the listing's order.
+std::vector<std::string> FriendTrackFilesToLoad(std::vector<std::string> fileNames);
 
 }  // namespace rq

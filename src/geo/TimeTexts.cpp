@@ -13,10 +13,9 @@ std::u16string FormatEta(long long seconds) {
     return platform::Widen(buffer);
 }
 
-std::u16string FormatClock(platform::TimeValue time, std::u16string_view pattern) {
+std::u16string FormatClock(const platform::CalendarTime& fields, std::u16string_view pattern) {
     const std::string format = platform::ToUtf8(pattern);
-    return platform::FromUtf8(
-        platform::FormatCalendar(format.c_str(), platform::ToUtcCalendar(time)));
+    return platform::FromUtf8(platform::FormatCalendar(format.c_str(), fields));
 }
 
 std::u16string FormatDuration(long long seconds, std::u16string_view pattern) {

@@ -1,5 +1,5 @@
-// Time texts shown beside distances and speeds. Times are 64-bit seconds; calendar
-// forms are taken without time zone (callers subtract the bias for local time).
+// Time texts shown beside distances and speeds. Clocks are drawn from calendar fields
+// the caller breaks down (platform/FixTime for fix times); spans are 64-bit seconds.
 #pragma once
 
 #include <string>
@@ -16,8 +16,9 @@ inline constexpr std::u16string_view kDurationPattern = u"%H:%M:%S";
 
 // "%02d:%02d:%02d" of whole hours (not wrapped at a day), minutes and seconds.
 std::u16string FormatEta(long long seconds);
-// strftime of the calendar form of `time` with the pattern.
-std::u16string FormatClock(platform::TimeValue time, std::u16string_view pattern = kClockPattern);
+// strftime of the calendar fields with the pattern.
+std::u16string FormatClock(const platform::CalendarTime& fields,
+                           std::u16string_view pattern = kClockPattern);
 // A time span: %D whole days, %H the hour of the day (25 hours show 01), %M and %S the
 // minute and second, each two digits; %% a percent sign. A negative span shows a
 // minus sign before the text of its magnitude.

@@ -94,7 +94,10 @@ void CFileKeeper::Play() {
             std::u16string timeText = platform::Trim(response->utcTime);
             if (!timeText.empty()) {
                 double time = ScanTime(timeText);
-                if (std::fabs(time - previousTime) >= 0.9) {
+                // The first time opens the first second whatever its value: measured
+                // from a start of 0, a log beginning below 0.9 would merge its first
+                // two seconds.
+                if (!secondPending || std::fabs(time - previousTime) >= 0.9) {
                     if (secondPending) {
                         PostPosition();
                         if (fast_.load() ? StopRequested()

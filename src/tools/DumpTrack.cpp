@@ -1,11 +1,12 @@
 // The ".trk" and ".tk" kinds of roamquill-tool dump: the header's every field, then one
-// line per point, per category and per POI.
+// line per point, then the category and POI records as they stand in the file.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "platform/Files.h"
 #include "platform/LittleEndian.h"
+#include "poi/ByteStream.h"
 #include "tools/FileDump.h"
 #include "tools/Json.h"
 #include "tools/PoiJson.h"
@@ -34,10 +35,19 @@ int DumpTrack(const std::string& path) {
         return 1;
     }
     CGpsTrackInfo track;
-    if (!LoadTrackBytes(bytes.data(), bytes.size(), track)) {
+    std::vector<PoiBlock> blocks;
+    const bool whole = LoadTrackBytes(bytes.data(), bytes.size(), track);
+    // The category blocks again, as they stand after the points of a whole file.
+    const std::size_t blocksAt = whole ? kTrackHeaderSize + track.GetCount() * kTrackPointSize : 0;
+    CMemorySource source(bytes.data() + blocksAt, bytes.size() - blocksAt);
+    if (!whole || !ReadPoiBlocks(source, platform::GetU32(bytes.data() + 824), blocks)) {
         std::fprintf(stderr, "roamquill-tool dump: %s is not a whole track file\n", path.c_str());
         return 1;
     }
+    std::vector<std::string> changes = PoiLoadChanges(blocks);
+    if (source.Remaining() > 0)
+        changes.push_back("ignores the " + std::to_string(source.Remaining()) +
+                          " bytes after the last record");
     const CGpsPosition& f = track.fix;
     JsonLine header;
     header.Field("kind", "trk")
@@ -53,6 +63,7 @@ int DumpTrack(const std::string& path) {
     header.Raw("satellites", SatellitesJson(f));
     header.Field("points", static_cast<std::int64_t>(platform::GetU32(bytes.data() + 820)));
     header.Field("categories", static_cast<std::int64_t>(platform::GetU32(bytes.data() + 824)));
+    header.Raw("load_changes", JsonTextArray(changes));
     header.Print();
     std::int64_t index = 0;
     for (const CGpsTrackCoordinate& p : track.Points()) {
@@ -62,7 +73,7 @@ int DumpTrack(const std::string& path) {
         line.Field("course", p.course).Field("time_key", p.timeKey);
         line.Print();
     }
-    PrintPoiCollection(track.pois);
+    PrintPoiBlocks(blocks);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "geo/Unset.h"
 #include "keepers/PositionMessage.h"
+#include "platform/FixTime.h"
 #include "tools/Json.h"
 
 namespace rq::tool {
@@ -22,8 +23,8 @@ std::string FixToJson(const CGpsPosition& fix) {
     if (fix.time == 0)
         line.Null("time");
     else
-        line.Field("time", platform::FormatCalendar("%Y-%m-%dT%H:%M:%S",
-                                                    platform::ToLocalCalendar(fix.time)));
+        line.Field("time",
+                   platform::FormatCalendar("%Y-%m-%dT%H:%M:%S", platform::FixUtcFields(fix.time)));
     Number(line, "lat", fix.m_lat.value);
     Number(line, "lon", fix.m_lon.value);
     Number(line, "alt", fix.altitude);

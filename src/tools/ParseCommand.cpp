@@ -10,8 +10,8 @@
 #include "nmea/decoders/GSV.h"
 #include "nmea/decoders/RMC.h"
 #include "nmea/decoders/VTG.h"
+#include "platform/FixTime.h"
 #include "platform/Text.h"
-#include "platform/Time.h"
 #include "tools/Json.h"
 #include "tools/ToolCommand.h"
 
@@ -37,9 +37,9 @@ void Position(JsonLine& j, const LATLONG& p) {
 // Time as seconds and as local calendar text (the receiver's UTC read as local time).
 void Time(JsonLine& j, const RESPONSE& r) {
     j.Field("utc_time", r.utcTime).Field("time", static_cast<std::int64_t>(r.time));
-    j.Field("time_text", r.time ? platform::FormatCalendar("%Y-%m-%d %H:%M:%S",
-                                                           platform::ToLocalCalendar(r.time))
-                                : std::string());
+    j.Field("time_text",
+            r.time ? platform::FormatCalendar("%Y-%m-%d %H:%M:%S", platform::FixUtcFields(r.time))
+                   : std::string());
 }
 
 void Decoded(JsonLine& j, const RESPONSE& r) {

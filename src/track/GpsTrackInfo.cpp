@@ -1,5 +1,7 @@
 #include "track/GpsTrackInfo.h"
 
+#include "platform/FixTime.h"
+
 namespace rq {
 
 CGpsTrackInfo::CGpsTrackInfo() {
@@ -63,7 +65,7 @@ void CGpsTrackInfo::UpdateStatistics(CLastFixValues& last) {
 
 void CGpsTrackInfo::UpdateStartTime() {
     if (startTime != 0) return;
-    if (platform::ToLocalCalendar(fix.time).year > 1980) startTime = fix.time;
+    if (platform::FixUtcFields(fix.time).year > 1980) startTime = fix.time;
 }
 
 }  // namespace rq

@@ -5,8 +5,8 @@
 #include "app/StringTable.h"
 #include "geo/TimeTexts.h"
 #include "geo/Units.h"
+#include "platform/FixTime.h"
 #include "platform/Text.h"
-#include "platform/Time.h"
 
 namespace rq {
 
@@ -65,9 +65,7 @@ void SetAltitude(CInfoPanelText& t, double metres, int mode) {
     }
 }
 
-// Only a known time replaces the texts; before the first one they stay as they were.
-void SetClock(CInfoPanelText& t, platform::TimeValue time, platform::TimeValue shown) {
-    if (time <= 0) return;
+void SetClock(CInfoPanelText& t, const platform::CalendarTime& shown) {
     t.value = FormatClock(shown, LoadResourceString(StringId::ClockFormat));
     t.unit = FormatClock(shown, LoadResourceString(StringId::DateFormat));
 }
@@ -122,13 +120,18 @@ void RefreshInfoPanelTexts(CInfoPanelTexts& texts, CGpsTrackInfo& track, bool na
     texts[kHdop].value = OneDecimal(fix.hdop);
     texts[kVdop].value = OneDecimal(fix.vdop);
     texts[kPdop].value = OneDecimal(fix.pdop);
-    const platform::TimeValue biasSeconds =
-        static_cast<platform::TimeValue>(platform::TimeZoneBiasMinutes()) * 60;
-    SetClock(texts[kLocalTime], fix.time, fix.time - biasSeconds);
-    SetClock(texts[kUtc], fix.time, fix.time);
+    // Only a known time replaces the texts; before the first one they stay as they were.
+    if (fix.time > 0) {
+        SetClock(texts[kLocalTime], platform::FixLocalFields(fix.time));
+        SetClock(texts[kUtc], platform::FixUtcFields(fix.time));
+    }
+    // Measured on the receiver's clock: a clock change of the zone between the two fix
+    // times is no part of the trip.
     if (track.startTime > 0)
-        texts[kDuration].value = FormatDuration(fix.time - track.startTime,
-                                                LoadResourceString(StringId::TimeSpanFormat));
+        texts[kDuration].value =
+            FormatDuration(platform::ZonelessSeconds(platform::FixUtcFields(fix.time)) -
+                               platform::ZonelessSeconds(platform::FixUtcFields(track.startTime)),
+                           LoadResourceString(StringId::TimeSpanFormat));
     else
         texts[kDuration].value = kNA;
 }

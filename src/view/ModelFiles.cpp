@@ -1,5 +1,6 @@
 #include "view/ModelFiles.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/Settings.h"
@@ -33,14 +34,28 @@ void LoadSavedTracks(CGpsViewData& data) {
         }
     }
     const std::string folder = platform::JoinPath(platform::ProgramFolder(), kFriendTrackFolder);
-    for (const std::string& fileName : platform::FindFiles(folder, "*.trk")) {
+    LoadFriendTracks(data, platform::FindFiles(folder, "*.trk"));
+}
+
+void LoadFriendTracks(CGpsViewData& data, const std::vector<std::string>& fileNames) {
+    for (const std::string& fileName : FriendTrackFilesToLoad(fileNames)) {
         const std::u16string owner = OwnerIdFromFriendTrackFileName(fileName);
-        CGpsTrackInfo* track = data.friendTracks.FindByOwner(owner);
-        if (!track) track = data.friendTracks.AddOwner(owner, u"", kFriendTrackColour);
+        if (data.friendTracks.FindByOwner(owner)) continue;
+        CGpsTrackInfo* track = data.friendTracks.AddOwner(owner, u"", kFriendTrackColour);
         if (!LoadTrack(kFriendTrackFolder, fileName, *track)) {
             data.friendTracks.RemoveTrack(track);
             Report(StringId::LoadingTrackFailed, fileName);
+            continue;
         }
+        // The file names its owner again inside, and the track is saved under that
+        // owner's own name at exit: it must not take the place of the file an earlier
+        // track or the owner's own file holds, or that history would be saved over.
+        const std::string ownName = FriendTrackFileName(track->ownerId);
+        const bool ownFileListed =
+            ownName != fileName &&
+            std::find(fileNames.begin(), fileNames.end(), ownName) != fileNames.end();
+        if (data.friendTracks.FindByOwner(track->ownerId) != track || ownFileListed)
+            data.friendTracks.RemoveTrack(track);
     }
 }
 

@@ -2,6 +2,9 @@
 // the friend tracks in "ftracks", the last route and the navigation target.
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace rq {
 
 class CGpsViewData;
@@ -10,6 +13,10 @@ class CGpsViewData;
 // each failure shows message 155 with the file name. A friend track that fails is
 // removed again; an own track that fails is cleared.
 void LoadSavedTracks(CGpsViewData& data);
+// The friend tracks part of it, over a listing of "ftracks" in any order: one track per
+// owner (FriendTrackFilesToLoad); a file whose stored owner already has a track is left
+// unread, so two files never fill one track.
+void LoadFriendTracks(CGpsViewData& data, const std::vector<std::string>& fileNames);
 // Saves the own track as "my.tk" when it or its POIs are modified, then every modified
 // friend track under its owner identifier (FriendTrackFileName); each failure shows message 162.
 // Returns whether every save that was due succeeded.

@@ -19,7 +19,9 @@ void OnNewFix(CGpsViewData& data, const CGpsPosition& fix, const CRecordingSetti
     }
     track.SetModified(true);
 
-    if (track.fix.HasFix() && track.fix.changedMask != 0) {
+    // The gate looks at the fix as it came: the current fix may hold the last known
+    // position in place of a missing one, which is no position of this fix.
+    if (fix.HasFix() && fix.changedMask != 0) {
         track.UpdateStartTime();
         RecordTrackPoint(track, track.fix, track.fix.course, settings);
         track.UpdateStatistics(data.lastFix);

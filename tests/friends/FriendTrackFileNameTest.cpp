@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 #include "friends/FriendTrackFileName.h"
 #include "platform/Text.h"
@@ -60,6 +62,20 @@ TEST(FriendTrackFileName, LongAddressesAreCutAndHashed) {
     EXPECT_EQ(OwnerIdFromFriendTrackFileName("\xc3\xa9t\xc3\xa9.trk"), u"\u00e9t\u00e9");
     EXPECT_EQ(OwnerIdFromFriendTrackFileName("50%.trk"), u"50%");
     EXPECT_EQ(OwnerIdFromFriendTrackFileName("noext"), u"noext");
+}
+
+// Every order of a listing chooses the same files: the owner's own name over a
+// hand-written twin, of two twins the first by name; "a%20b" is no escape.
+TEST(FriendTrackFileName, FilesToLoadDoNotDependOnTheListingOrder) {
+    std::vector<std::string> listing = {"+49 170.trk", "+49%0020170.trk", "bob.trk",
+                                        "%0062ob.trk", "%0061%0020b.trk", "a b.trk",
+                                        "a%20b.trk"};
+    const std::vector<std::string> expected = {"%0061%0020b.trk", "+49%0020170.trk", "a%20b.trk",
+                                               "bob.trk"};
+    std::sort(listing.begin(), listing.end());
+    do {
+        ASSERT_EQ(FriendTrackFilesToLoad(listing), expected);
+    } while (std::next_permutation(listing.begin(), listing.end()));
 }
 
 }  // namespace

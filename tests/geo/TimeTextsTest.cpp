@@ -9,8 +9,7 @@ TEST(TimeTexts, EtaClockAndDuration) {
     EXPECT_EQ(FormatEta(0), u"00:00:00");
     EXPECT_EQ(FormatEta(100 * 3600 + 59), u"100:00:59");  // hours are not wrapped
 
-    // 2008-06-01 12:34:56 UTC
-    const platform::TimeValue t = 1212323696;
+    const platform::CalendarTime t{2008, 6, 1, 12, 34, 56};
     EXPECT_EQ(FormatClock(t), u"12:34:56");
     EXPECT_EQ(FormatClock(t, kDatePattern), u"2008-06-01");
 

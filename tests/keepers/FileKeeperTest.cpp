@@ -90,6 +90,18 @@ TEST(FileKeeperTest, PostsOneFixPerSecondOfTheLog) {
         std::remove(path.c_str());
     }
 
+    // Logs starting near time 0: one post per distinct second all the same.
+    const std::vector<std::string> nearZero[] = {
+        {Gga("000000.00", "1"), Gga("000000.00", "2"), Gga("000001.00", "3"), Gga("000002", "4")},
+        {Gga("000000.50", "2"), Gga("000001.50", "3"), Gga("000002.50", "4")},
+        {Gga("000000.89", "2"), Gga("000001.89", "3"), Gga("000002.89", "4")},
+    };
+    for (const auto& bodies : nearZero) {
+        std::string path = WriteLog("zero", bodies);
+        EXPECT_EQ(Play(path).altitudes, (std::vector<double>{2, 3, 4})) << bodies[0];
+        std::remove(path.c_str());
+    }
+
     std::string path = WriteLog("nofix", {"GPGSA,A,3,03,12,,,,,,,,,,,1.7,0.9,1.4",
                                           "GPGSV,1,1,01,03,62,110,44", "GPVTG,71.0,T,,M,,N,,K"});
     Played none = Play(path);

@@ -1,6 +1,7 @@
 // roamquill-tool track, dump and gpx over a generated log of a straight walk north.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -37,8 +38,10 @@ std::string WalkNorthLog(int seconds, double metresPerSecond) {
     return log;
 }
 
-std::vector<std::string> RunTool(const std::string& args, int& status) {
-    const std::string command = "'" RQ_BINARY_DIR "/roamquill-tool' " + args + " 2>/dev/null";
+std::vector<std::string> RunTool(const std::string& args, int& status,
+                                 const std::string& environment = "") {
+    const std::string command =
+        environment + "'" RQ_BINARY_DIR "/roamquill-tool' " + args + " 2>/dev/null";
     return tooltest::CommandOutputLines(command, status);
 }
 
@@ -102,6 +105,7 @@ TEST_F(TrackCommandTest, GpxAndDumpOfTheGoldenFileAndBadArguments) {
     EXPECT_NE(dump[0].find(R"("short_name":"Walk","owner":"me@example")"), std::string::npos);
     EXPECT_NE(dump[4].find(R"("category":"General","pois":2)"), std::string::npos);
     EXPECT_NE(dump[5].find(R"("poi":"Cafe Kreuz")"), std::string::npos);
+    EXPECT_NE(dump[0].find(R"("load_changes":[])"), std::string::npos);
 
     const std::string gpx = dir_.Path() + "golden.gpx";
     RunTool("gpx '" + golden + "' -o '" + gpx + "'", status);
@@ -120,6 +124,55 @@ TEST_F(TrackCommandTest, GpxAndDumpOfTheGoldenFileAndBadArguments) {
     EXPECT_NE(status, 0);
     RunTool("dump '" + log_ + "'", status);
     EXPECT_NE(status, 0) << "unknown kind";
+}
+
+// The walk's last fix is 12:03:20 UTC on 2008-03-15 whatever the zone it is replayed in:
+// "UTC" shows it, "Local Time" the zone's standard time, replay the same fields.
+TEST_F(TrackCommandTest, PanelClocksAndReplayTimesInZonesEastAndWest) {
+    struct Case {
+        const char* zone;
+        const char* local;
+    } cases[] = {{"Asia/Shanghai", "20:03:20"}, {"America/St_Johns", "08:33:20"}};
+    for (const Case& c : cases) {
+        const std::string zone = std::string("TZ=") + c.zone + " ";
+        int status = -1;
+        const auto lines =
+            RunTool("track '" + log_ + "' -o '" + dir_.Path() + "z.trk'", status, zone);
+        ASSERT_EQ(status, 0) << c.zone;
+        const std::string local = std::string(R"({"label":"Local Time","value":")") + c.local +
+                                  R"(","unit":"2008-03-15"})";
+        EXPECT_NE(std::find(lines.begin(), lines.end(), local), lines.end()) << c.zone;
+        const std::string utc = R"({"label":"UTC","value":"12:03:20","unit":"2008-03-15"})";
+        EXPECT_NE(std::find(lines.begin(), lines.end(), utc), lines.end()) << c.zone;
+        const auto replay = RunTool("replay '" + log_ + "' --fast", status, zone);
+        ASSERT_FALSE(replay.empty());
+        EXPECT_EQ(replay[0].rfind(R"({"time":"2008-03-15T12:00:00",)", 0), 0u) << replay[0];
+    }
+}
+
+// dump shows a file's records in file order; loading would reorder and merge them.
+TEST_F(TrackCommandTest, DumpShowsPoiRecordsAsTheyStandAndWhatLoadingChanges) {
+    int status = -1;
+    const auto dump = RunTool("dump '" RQ_SOURCE_DIR "/tests/data/poi/load_changes.poi'", status);
+    ASSERT_EQ(status, 0);
+    const std::vector<std::string> expected = {
+        R"({"kind":"poi","categories":3,"load_changes":["moves category \"General\" first",)"
+        R"("merges the 2 records of category \"Cafes\" into one",)"
+        R"("ignores the 3 bytes after the last record"]})",
+        R"({"category":"Cafes","pois":1})",
+        R"({"poi":"a","category":"Cafes","type":1,"lat":1,"lon":1})",
+        R"({"category":"General","pois":1})",
+        R"({"poi":"b","category":"General","type":2,"lat":2,"lon":2})",
+        R"({"category":"Cafes","pois":1})",
+        R"({"poi":"c","category":"Cafes","type":3,"lat":3,"lon":3})",
+    };
+    EXPECT_EQ(dump, expected);
+    const auto golden = RunTool("dump '" RQ_SOURCE_DIR "/tests/data/poi/golden.poi'", status);
+    ASSERT_EQ(status, 0);
+    ASSERT_FALSE(golden.empty());
+    EXPECT_EQ(golden[0], R"({"kind":"poi","categories":2,"load_changes":[]})");
+    RunTool("dump '" RQ_SOURCE_DIR "/tests/data/malformed/poi/cut_in_third_poi.poi'", status);
+    EXPECT_NE(status, 0);
 }
 
 }  // namespace

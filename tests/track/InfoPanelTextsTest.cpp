@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "support/FixMaker.h"
+#include "support/ScopedTimeZone.h"
 #include "track/InfoPanelTexts.h"
 
 namespace rq {
@@ -76,10 +77,49 @@ TEST(InfoPanelTexts, RefreshMakesEveryEntryFromTheModel) {
                                                "HDOP|1.2|",
                                                "VDOP|2.0|",
                                                "PDOP|3.0|",
-                                               "Local Time|09:05:02|2008-03-07",
+                                               "Local Time|(each zone's own)|",
                                                "UTC|09:05:02|2008-03-07",
                                                "Duration|03:02:05|"};
-    for (std::size_t i = 0; i < kInfoPanelEntries; ++i) EXPECT_EQ(Row(texts[i]), expected[i]) << i;
+    for (std::size_t i = 0; i < kInfoPanelEntries; ++i) {
+        if (i == 15) continue;  // ClocksInEachZone
+        EXPECT_EQ(Row(texts[i]), expected[i]) << i;
+    }
+}
+
+// The receiver's 14:05:09 UTC (as a log replays it) shown in zones east and west, with
+// half-hour offsets and across a clock change.
+TEST(InfoPanelTexts, ClocksInEachZone) {
+    struct Case {
+        const char* zone;
+        platform::CalendarTime fix;
+        int startHour;  // of the start time, else as the fix
+        const char *local, *duration;
+    } cases[] = {
+        {"Asia/Shanghai", {2008, 3, 15, 14, 5, 9}, 13, "2008-03-15 22:05:09", "01:00:00"},
+        {"America/St_Johns", {2008, 3, 15, 14, 5, 9}, 13, "2008-03-15 10:35:09", "01:00:00"},
+        // Standard time all year, also when that changes the day.
+        {"America/St_Johns", {2008, 7, 15, 1, 5, 9}, 0, "2008-07-14 21:35:09", "01:00:00"},
+        {"Asia/Kolkata", {2008, 3, 15, 0, 5, 9}, 0, "2008-03-15 05:35:09", "00:00:00"},
+        // Read as Berlin time the receiver's clock runs through the skipped hour.
+        {"Europe/Berlin", {2008, 3, 30, 3, 30, 0}, 0, "2008-03-30 04:30:00", "03:00:00"},
+    };
+    for (const Case& c : cases) {
+        test::ScopedTimeZone zone(c.zone);
+        CGpsTrackInfo t;
+        t.fix = MakeFix(0, 0);
+        t.fix.time = *platform::MakeLocalTime(c.fix);
+        platform::CalendarTime start = c.fix;
+        start.hour = c.startHour;
+        t.startTime = *platform::MakeLocalTime(start);
+        CInfoPanelTexts texts = InitialInfoPanelTexts();
+        RefreshInfoPanelTexts(texts, t, false, 0);
+        const std::string local(c.local);
+        EXPECT_EQ(Row(texts[15]), "Local Time|" + local.substr(11) + "|" + local.substr(0, 10))
+            << c.zone;
+        EXPECT_EQ(Row(texts[16]), "UTC|" + platform::FormatCalendar("%H:%M:%S|%Y-%m-%d", c.fix))
+            << c.zone;
+        EXPECT_EQ(Row(texts[17]), std::string("Duration|") + c.duration + "|") << c.zone;
+    }
 }
 
 TEST(InfoPanelTexts, NavigationOffAndUnknownTimes) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "app/Settings.h"
 #include "platform/Text.h"
@@ -84,6 +85,54 @@ TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersEscaped) 
     LoadSavedTracks(back);
     EXPECT_NE(back.friendTracks.FindByOwner(u"../escape"), nullptr);
     EXPECT_NE(back.friendTracks.FindByOwner(u"ok"), nullptr);
+}
+
+// A hand-written "+49 170.trk" beside the escaped "+49%0020170.trk" of the same owner,
+// listed in either order: the escaped file is loaded, and neither file's history is
+// saved over by the other's.
+TEST_F(ModelFilesTest, TwinFriendTrackFilesNeverMergeOrOverwrite) {
+    const std::string legacy = "+49 170.trk", own = "+49%0020170.trk";
+    auto write = [&](const std::string& name, int points, const char16_t* owner) {
+        CGpsTrackInfo t;
+        t.ownerId = owner;
+        for (int i = 0; i < points; ++i) t.AddHead(CGpsTrackCoordinate(i, i));
+        ASSERT_TRUE(SaveTrack("ftracks", name, t));
+    };
+    auto bytes = [&](const std::string& name) {
+        std::ifstream in(Path("ftracks/" + name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    for (const bool legacyFirst : {true, false}) {
+        write(legacy, 1, u"+49 170");
+        write(own, 3, u"+49 170");
+        write("carol.trk", 2, u"+49 170");  // names another owner inside
+        const std::string legacyBytes = bytes(legacy), carolBytes = bytes("carol.trk");
+        CGpsViewData data;
+        LoadFriendTracks(data, legacyFirst ? std::vector<std::string>{legacy, "carol.trk", own}
+                                           : std::vector<std::string>{own, "carol.trk", legacy});
+        ASSERT_EQ(data.friendTracks.GetCount(), 1u) << legacyFirst;
+        CGpsTrackInfo* track = data.friendTracks.FindByOwner(u"+49 170");
+        ASSERT_NE(track, nullptr);
+        EXPECT_EQ(track->GetCount(), 3u) << legacyFirst;
+        track->AddHead(CGpsTrackCoordinate(9, 9));
+        EXPECT_TRUE(SaveModifiedTracks(data));
+        EXPECT_EQ(bytes(legacy), legacyBytes) << legacyFirst;
+        EXPECT_EQ(bytes("carol.trk"), carolBytes) << legacyFirst;
+        CGpsViewData next;
+        LoadSavedTracks(next);
+        ASSERT_EQ(next.friendTracks.GetCount(), 1u);
+        EXPECT_EQ(next.friendTracks.FindByOwner(u"+49 170")->GetCount(), 4u);
+    }
+    // Alone, the twin is read, and saved under the escaped name.
+    std::filesystem::remove(Path("ftracks/" + own));
+    std::filesystem::remove(Path("ftracks/carol.trk"));
+    CGpsViewData data;
+    LoadSavedTracks(data);
+    ASSERT_EQ(data.friendTracks.GetCount(), 1u);
+    data.friendTracks.FindByOwner(u"+49 170")->SetModified(true);
+    const std::string legacyBytes = bytes(legacy);
+    EXPECT_TRUE(SaveModifiedTracks(data) && bytes(legacy) == legacyBytes && !bytes(own).empty());
+    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(ModelFilesTest, RouteAndNavigationAreRestored) {

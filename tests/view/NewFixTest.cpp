@@ -138,14 +138,31 @@ TEST(OnNewFix, FixWithoutUsableFixChangesOnlyTheFixAndTheModifiedFlag) {
     EXPECT_EQ(data.track.GetCount(), 1u) << "15 is within the limit";
 }
 
-TEST(OnNewFix, FixWithoutCoordinateKeepsTheLastPosition) {
-    CGpsViewData data;
-    OnNewFix(data, MakeFix(5, 6, 3), CRecordingSettings{}, nullptr);
-    OnNewFix(data, MakeFix(kUnset, kUnset, 7), CRecordingSettings{}, nullptr);
-    EXPECT_EQ(data.track.fix.m_lat.value, 5);
-    EXPECT_EQ(data.track.fix.m_lon.value, 6);
-    EXPECT_EQ(data.track.fix.speed, 7) << "the other fields are the new fix's";
-    EXPECT_EQ(data.track.GetCount(), 1u);
+// Good quality but no usable coordinate: the fix is shown at the last known position
+// and counted nowhere (no point, no statistics, no navigation, no fix count).
+TEST(OnNewFix, FixWithoutCoordinateKeepsTheLastPositionAndIsNotCounted) {
+    const double badPlaces[][2] = {{kUnset, kUnset}, {91, 6}, {5, -180.5}, {kUnset, 6}};
+    for (const auto& place : badPlaces) {
+        CGpsViewData data;
+        data.navigating = 1;
+        data.target.m_lat.Set(5.001);
+        data.target.m_lon.Set(6);
+        const CRecordingSettings s{10, 0, 5000};
+        OnNewFix(data, MakeFix(5, 6, 3, 100), s, nullptr);
+        const std::int32_t eta = data.track.etaSeconds;
+        data.track.SetModified(false);
+        OnNewFix(data, MakeFix(place[0], place[1], 70, 900), s, nullptr);
+        const CGpsTrackInfo& t = data.track;
+        EXPECT_EQ(t.fix.m_lat.value, 5) << place[0];
+        EXPECT_EQ(t.fix.m_lon.value, 6) << place[1];
+        EXPECT_EQ(t.fix.speed, 70) << "the other fields are the new fix's";
+        EXPECT_TRUE(t.IsModified());
+        EXPECT_EQ(t.GetCount(), 1u) << "no second point at the kept position";
+        EXPECT_EQ(t.fixCount, 1u);
+        EXPECT_EQ(t.maxAltitude, 100);
+        EXPECT_NEAR(t.maxSpeed, 3 * 1.85318, 1e-9);
+        EXPECT_EQ(t.etaSeconds, eta) << "navigation saw no new speed";
+    }
 }
 
 TEST(OnNewFix, CurrentFixKeepsItsLongitudeScaleAcrossFixesAndClear) {

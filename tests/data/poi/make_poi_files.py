@@ -3,6 +3,7 @@
 (struct.pack, little-endian, no padding), independently of the C++ writer:
 
   poi/golden.poi            the collection built by PoiFile.GoldenFile
+  poi/load_changes.poi      records that loading reorders and merges, and bytes after them
   malformed/poi/*.poi       damaged files every loader must refuse
 
 Run from tests/data:  python3 poi/make_poi_files.py
@@ -40,6 +41,20 @@ golden = (
 )
 with open("poi/golden.poi", "wb") as f:
     f.write(golden)
+
+# A "Cafes" record before and after "General", and three bytes no record announces.
+load_changes = (
+    header(3)
+    + category("Cafes", 1)
+    + poi("a", 1, 1, 1)
+    + category("General", 1)
+    + poi("b", 2, 2, 2)
+    + category("Cafes", 1)
+    + poi("c", 3, 3, 3)
+    + b"xyz"
+)
+with open("poi/load_changes.poi", "wb") as f:
+    f.write(load_changes)
 
 three = category("Cafes", 5) + poi("a", 1, 1, 1) + poi("b", 2, 2, 2)
 third = poi("c", 3, 3, 3)
