@@ -1,5 +1,7 @@
 #include "track/TrackFile.h"
 
+#include <algorithm>
+
 #include "platform/Files.h"
 #include "platform/LittleEndian.h"
 #include "platform/MessageBox.h"
@@ -37,6 +39,8 @@ constexpr std::size_t kSatellites = 340;
 constexpr std::size_t kSatelliteSize = 20;
 constexpr std::size_t kPointCount = 820;
 constexpr std::size_t kCategoryCount = 824;
+
+constexpr std::size_t kChunkRecords = 256;  // point records read at once
 
 void EncodeHeader(const CGpsTrackInfo& track, std::uint8_t* h) {
     const CGpsPosition& fix = track.fix;
@@ -118,18 +122,24 @@ CGpsTrackCoordinate DecodePoint(const std::uint8_t* r) {
 }
 
 // Reads the header, the points and the category blocks into `track` and `pois`;
-// `info` receives the header's fix and names when given. Records are read one at a
-// time, so counts that promise more than the file holds cost nothing up front.
+// `info` receives the header's fix and names when given. Room is made only for the
+// points the source holds, so counts that promise more cost nothing up front.
 bool ReadTrack(CByteSource& source, CGpsTrack& track, CPoiCollection& pois, CGpsTrackInfo* info) {
     std::uint8_t header[kTrackHeaderSize];
     if (!source.Read(header, sizeof header) || GetU32(header) != kTrackFileMagic) return false;
     if (info) DecodeHeaderInto(header, *info);
     const std::uint32_t points = GetU32(header + kPointCount);
     const std::uint32_t categories = GetU32(header + kCategoryCount);
-    std::uint8_t record[kTrackPointSize];
-    for (std::uint32_t i = 0; i < points; ++i) {
-        if (!source.Read(record, sizeof record)) return false;
-        track.AddTail(DecodePoint(record));
+    // As many records at a time as the source still holds, so a short file fails at
+    // the same record as one read at a time would, with the records before it loaded.
+    track.ReserveTail(std::min<std::size_t>(points, source.Remaining() / kTrackPointSize));
+    std::uint8_t chunk[kChunkRecords * kTrackPointSize];
+    for (std::size_t left = points; left > 0;) {
+        const std::size_t n = std::max<std::size_t>(
+            1, std::min({left, kChunkRecords, source.Remaining() / kTrackPointSize}));
+        if (!source.Read(chunk, n * kTrackPointSize)) return false;
+        for (std::size_t i = 0; i < n; ++i) track.AddTail(DecodePoint(chunk + i * kTrackPointSize));
+        left -= n;
     }
     for (std::uint32_t i = 0; i < categories; ++i)
         if (!ReadCategoryBlock(source, pois)) return false;
