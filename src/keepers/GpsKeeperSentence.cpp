@@ -9,6 +9,7 @@
 #include "nmea/decoders/GSV.h"
 #include "nmea/decoders/RMC.h"
 #include "nmea/decoders/VTG.h"
+#include "platform/CachedLocalTime.h"
 
 namespace rq {
 
@@ -94,8 +95,8 @@ public:
     // never sets a time without one. A GGA without a time field leaves it alone.
     void GgaTime(platform::TimeValue sentenceTime) {
         if (sentenceTime == 0) return;
-        platform::CalendarTime stored = platform::ToLocalCalendar(fix_.time);
-        platform::CalendarTime incoming = platform::ToLocalCalendar(sentenceTime);
+        platform::CalendarTime stored = platform::ToLocalCalendarCached(fix_.time);
+        platform::CalendarTime incoming = platform::ToLocalCalendarCached(sentenceTime);
         if (stored.year <= 1980) return;
         if (stored.hour == incoming.hour && stored.minute == incoming.minute &&
             stored.second == incoming.second)
@@ -104,7 +105,7 @@ public:
         moved.hour = incoming.hour;
         moved.minute = incoming.minute;
         moved.second = incoming.second;
-        if (std::optional<platform::TimeValue> value = platform::MakeLocalTime(moved)) {
+        if (std::optional<platform::TimeValue> value = platform::MakeLocalTimeCached(moved)) {
             fix_.time = *value;
             fix_.changedMask |= kChangedTime;
         }

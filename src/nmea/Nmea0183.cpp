@@ -74,9 +74,17 @@ RESPONSE* NMEA0183::Parse() {
         talkerId.assign(talker);
         expandedTalkerId = ExpandTalkerId(talkerId);
     }
-    plainEnglish.clear();
-    decoder->AppendPlainEnglish(plainEnglish);
+    plainPending_ = decoder;
     return decoder;
+}
+
+const std::u16string& NMEA0183::PlainEnglish() const {
+    if (plainPending_) {
+        plainEnglish_.clear();
+        plainPending_->AppendPlainEnglish(plainEnglish_);
+        plainPending_ = nullptr;
+    }
+    return plainEnglish_;
 }
 
 }  // namespace rq

@@ -23,6 +23,10 @@ public:
 
     // The keepers pass each line with "\r\n" appended.
     void SetSentence(std::u16string_view text);
+    // The same for a line cut without its line end: "\r\n" is appended in place.
+    void SetSentenceLine(std::u16string_view withoutLineEnd) {
+        sentence_.AssignLine(withoutLineEnd);
+    }
     const SENTENCE& Sentence() const { return sentence_; }
     // Starts with '$' and ends with CR LF.
     bool IsGood() const;
@@ -38,11 +42,17 @@ public:
     std::u16string errorMessage;
     std::u16string lastSentenceIdParsed;
     std::u16string lastSentenceIdReceived;
-    std::u16string plainEnglish;
     std::u16string talkerId;
     std::u16string expandedTalkerId;
+    // The plain-English text of the last parsed sentence, made when first asked for:
+    // a receiver's stream is parsed many times more often than anyone reads it.
+    const std::u16string& PlainEnglish() const;
 
 private:
+    // A failed parse leaves a decoder's fields alone, so the last successful decoder
+    // still holds what the text is made from.
+    mutable const RESPONSE* plainPending_ = nullptr;
+    mutable std::u16string plainEnglish_;
     SENTENCE sentence_;
     std::unique_ptr<DecoderSet> decoders_;
     std::vector<RESPONSE*> table_;                // sorted by mnemonic

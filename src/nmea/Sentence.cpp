@@ -17,6 +17,15 @@ void SENTENCE::Assign(std::u16string_view text) {
     Index();
 }
 
+void SENTENCE::AssignLine(std::u16string_view withoutLineEnd) {
+    const std::size_t size = withoutLineEnd.size();
+    text_.resize(size + 2);
+    withoutLineEnd.copy(text_.data(), size);
+    text_[size] = u'\r';
+    text_[size + 1] = u'\n';
+    Index();
+}
+
 // One pass finds the line end, the field bounds, the checksum and the checksum field.
 void SENTENCE::Index() {
     const std::uint32_t size = static_cast<std::uint32_t>(text_.size());
