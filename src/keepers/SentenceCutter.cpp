@@ -4,7 +4,31 @@
 
 #include "platform/Text.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace rq {
+
+namespace {
+
+// The first CR or LF at or after `from`, or `size`; eight characters at a time.
+std::size_t FindLineEnd(const char16_t* text, std::size_t from, std::size_t size) {
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    for (; from + 8 <= size; from += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + from));
+        const unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(v, cr), _mm_cmpeq_epi16(v, lf))));
+        if (mask) return from + static_cast<std::size_t>(__builtin_ctz(mask)) / 2;
+    }
+#endif
+    while (from < size && text[from] != u'\r' && text[from] != u'\n') ++from;
+    return from;
+}
+
+}  // namespace
 
 void CSentenceCutter::Append(const char* bytes, std::size_t count) {
     const void* zero = std::memchr(bytes, 0, count);
@@ -26,8 +50,7 @@ bool CSentenceCutter::Cut(std::u16string_view& sentence) {
         Clear();
         return false;
     }
-    std::size_t end = dollar + 1;
-    while (end < size && text[end] != u'\r' && text[end] != u'\n') ++end;
+    const std::size_t end = FindLineEnd(text, dollar + 1, size);
     if (end == size) {
         // Only the text from the last "$" can still become a sentence.
         std::size_t last = buffer_.rfind(u'$');

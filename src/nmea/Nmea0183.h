@@ -2,6 +2,8 @@
 // it parse. One object per worker thread.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -57,6 +59,12 @@ private:
     std::unique_ptr<DecoderSet> decoders_;
     std::vector<RESPONSE*> table_;                // sorted by mnemonic
     std::vector<std::u16string_view> mnemonics_;  // the table's mnemonics, for the search
+    struct FoundDecoder {
+        std::uint64_t key = ~std::uint64_t{0};  // no mnemonic packs to this
+        RESPONSE* decoder = nullptr;
+    };
+    static constexpr std::size_t kFoundSlots = 16;
+    mutable FoundDecoder found_[kFoundSlots];
 };
 
 }  // namespace rq

@@ -71,6 +71,21 @@ CGpsTrackCoordinate* CGpsTrack::AddTail(CGpsTrackCoordinate point) {
     return &store_.emplace_back(point);  // a copy starts without a scale
 }
 
+CGpsTrackCoordinate& CGpsTrack::EmplaceTail(double latitude, double longitude) {
+    modified = 1;
+    if (IsEmpty()) {
+        bounds.left = bounds.right = longitude;
+        bounds.top = bounds.bottom = latitude;
+    } else {
+        bounds.top = std::max(bounds.top, latitude);
+        bounds.bottom = std::min(bounds.bottom, latitude);
+        bounds.left = std::min(bounds.left, longitude);
+        bounds.right = std::max(bounds.right, longitude);
+    }
+    MakeTailRoom();
+    return store_.emplace_back(latitude, longitude);
+}
+
 CGpsTrackCoordinate* CGpsTrack::InsertByKey(CGpsTrackCoordinate point, std::size_t* position) {
     GrowBounds(point);
     const std::size_t count = GetCount();
@@ -97,7 +112,9 @@ CGpsTrackCoordinate* CGpsTrack::InsertByKey(CGpsTrackCoordinate point, std::size
 
 void CGpsTrack::RemoveAll() {
     modified = 1;
-    std::vector<CGpsTrackCoordinate>().swap(store_);
+    // The block stays for the points that follow: a track cleared or reloaded is
+    // usually filled again to about its old length.
+    store_.clear();
     head_ = 0;
 }
 

@@ -24,6 +24,9 @@ public:
     // making room moves.
     CGpsTrackCoordinate* AddHead(CGpsTrackCoordinate point);
     CGpsTrackCoordinate* AddTail(CGpsTrackCoordinate point);
+    // AddTail of a point made in place from its coordinate, for the loaders, which
+    // then set its other fields.
+    CGpsTrackCoordinate& EmplaceTail(double latitude, double longitude);
     // Inserts before the first point (from the head) whose timeKey is <= the new one,
     // at the tail when there is none. `position`, when given, receives the index of the
     // new point (0 = head). Leaves the modified flag alone.

@@ -112,13 +112,12 @@ void EncodePoint(const CGpsTrackCoordinate& p, std::uint8_t* r) {
     PutU32(r + 36, p.timeKey);
 }
 
-CGpsTrackCoordinate DecodePoint(const std::uint8_t* r) {
-    CGpsTrackCoordinate p(GetF64(r), GetF64(r + 8));
+// The fields after the coordinate.
+void DecodePointInto(const std::uint8_t* r, CGpsTrackCoordinate& p) {
     p.milestone = GetU32(r + 16);
     p.distance = GetF64(r + 20);
     p.course = GetF64(r + 28);
     p.timeKey = GetU32(r + 36);
-    return p;
 }
 
 // Reads the header, the points and the category blocks into `track` and `pois`;
@@ -138,7 +137,8 @@ bool ReadTrack(CByteSource& source, CGpsTrack& track, CPoiCollection& pois, CGps
         const std::size_t n = std::max<std::size_t>(
             1, std::min({left, kChunkRecords, source.Remaining() / kTrackPointSize}));
         if (!source.Read(chunk, n * kTrackPointSize)) return false;
-        for (std::size_t i = 0; i < n; ++i) track.AddTail(DecodePoint(chunk + i * kTrackPointSize));
+        for (const std::uint8_t* r = chunk; r < chunk + n * kTrackPointSize; r += kTrackPointSize)
+            DecodePointInto(r, track.EmplaceTail(GetF64(r), GetF64(r + 8)));
         left -= n;
     }
     for (std::uint32_t i = 0; i < categories; ++i)
