@@ -37,12 +37,14 @@ void CGpsTrack::GrowBounds(const CCoordinate& point) {
 }
 
 void CGpsTrack::Regrow(std::size_t front, std::size_t back) {
+    const std::size_t count = GetCount();
     std::vector<CGpsTrackCoordinate> fresh;
-    fresh.reserve(front + GetCount() + back);
+    fresh.reserve(front + count + back);
     fresh.resize(front);
     for (const CGpsTrackCoordinate& p : Points()) Move(fresh.emplace_back(), p);
     store_.swap(fresh);
     head_ = front;
+    tail_ = front + count;
 }
 
 CGpsTrackCoordinate& CGpsTrack::NewHeadSlot() {
@@ -50,12 +52,16 @@ CGpsTrackCoordinate& CGpsTrack::NewHeadSlot() {
     return store_[--head_];
 }
 
-void CGpsTrack::MakeTailRoom() {
+CGpsTrackCoordinate& CGpsTrack::NewTailSlot() {
+    if (tail_ < store_.size()) return store_[tail_++];
     if (store_.size() == store_.capacity()) Regrow(head_, std::max(GetCount(), kMinimumRoom));
+    ++tail_;
+    return store_.emplace_back();
 }
 
 void CGpsTrack::ReserveTail(std::size_t count) {
-    if (store_.capacity() - store_.size() < count) Regrow(head_, count);
+    if (IsEmpty()) head_ = tail_ = 0;
+    if (store_.capacity() - tail_ < count) Regrow(head_, count);
 }
 
 CGpsTrackCoordinate* CGpsTrack::AddHead(CGpsTrackCoordinate point) {
@@ -67,8 +73,7 @@ CGpsTrackCoordinate* CGpsTrack::AddHead(CGpsTrackCoordinate point) {
 CGpsTrackCoordinate* CGpsTrack::AddTail(CGpsTrackCoordinate point) {
     modified = 1;
     GrowBounds(point);
-    MakeTailRoom();
-    return &store_.emplace_back(point);  // a copy starts without a scale
+    return Fill(NewTailSlot(), point);
 }
 
 CGpsTrackCoordinate& CGpsTrack::EmplaceTail(double latitude, double longitude) {
@@ -82,8 +87,17 @@ CGpsTrackCoordinate& CGpsTrack::EmplaceTail(double latitude, double longitude) {
         bounds.left = std::min(bounds.left, longitude);
         bounds.right = std::max(bounds.right, longitude);
     }
-    MakeTailRoom();
-    return store_.emplace_back(latitude, longitude);
+    // Every field as CGpsTrackCoordinate(latitude, longitude) sets it, written into
+    // the slot rather than copied from a temporary: a loader does this per point.
+    CGpsTrackCoordinate& p = NewTailSlot();
+    p.m_lat.value = latitude;
+    p.m_lon.value = longitude;
+    p.lonScale = 0;
+    p.timeKey = 0;
+    p.milestone = 0;
+    p.distance = 0;
+    p.course = 0;
+    return p;
 }
 
 CGpsTrackCoordinate* CGpsTrack::InsertByKey(CGpsTrackCoordinate point, std::size_t* position) {
@@ -95,31 +109,27 @@ CGpsTrackCoordinate* CGpsTrack::InsertByKey(CGpsTrackCoordinate point, std::size
     // Friend positions mostly arrive newest last, so the free slots before the head
     // usually take the shift.
     if (index == 0) return Fill(NewHeadSlot(), point);
-    if (index == count) {
-        MakeTailRoom();
-        return &store_.emplace_back(point);
-    }
+    if (index == count) return Fill(NewTailSlot(), point);
     if (head_ > 0) {
         --head_;
         for (std::size_t i = 0; i < index; ++i) Move(store_[head_ + i], store_[head_ + i + 1]);
     } else {
-        MakeTailRoom();
-        store_.emplace_back();
-        for (std::size_t i = head_ + count; i > head_ + index; --i) Move(store_[i], store_[i - 1]);
+        NewTailSlot();
+        for (std::size_t i = tail_ - 1; i > head_ + index; --i) Move(store_[i], store_[i - 1]);
     }
     return Fill(store_[head_ + index], point);
 }
 
 void CGpsTrack::RemoveAll() {
     modified = 1;
-    // The block stays for the points that follow: a track cleared or reloaded is
+    // The block and its slots stay for the points that follow, from the middle so
+    // that new heads and new tails both find room: a track cleared or reloaded is
     // usually filled again to about its old length.
-    store_.clear();
-    head_ = 0;
+    head_ = tail_ = store_.size() / 2;
 }
 
 void CGpsTrack::RemoveTail() {
-    if (!IsEmpty()) store_.pop_back();
+    if (!IsEmpty()) --tail_;
 }
 
 void CGpsTrack::RemoveSecond() {
@@ -135,10 +145,10 @@ const CGpsTrackCoordinate* CGpsTrack::GetHead() const {
     return IsEmpty() ? nullptr : &store_[head_];
 }
 CGpsTrackCoordinate* CGpsTrack::GetTail() {
-    return IsEmpty() ? nullptr : &store_.back();
+    return IsEmpty() ? nullptr : &store_[tail_ - 1];
 }
 const CGpsTrackCoordinate* CGpsTrack::GetTail() const {
-    return IsEmpty() ? nullptr : &store_.back();
+    return IsEmpty() ? nullptr : &store_[tail_ - 1];
 }
 
 std::uint32_t CGpsTrack::GetHeadKey() const {

@@ -45,8 +45,8 @@ public:
     CGpsTrackCoordinate* GetTail();
     const CGpsTrackCoordinate* GetTail() const;
     std::uint32_t GetHeadKey() const;
-    std::size_t GetCount() const { return store_.size() - head_; }
-    bool IsEmpty() const { return store_.size() == head_; }
+    std::size_t GetCount() const { return tail_ - head_; }
+    bool IsEmpty() const { return tail_ == head_; }
     // Newest first, in one block. Pointers and references to points, and these views,
     // last until the next insertion or removal.
     std::span<const CGpsTrackCoordinate> Points() const {
@@ -66,18 +66,20 @@ private:
     // Moves the points into a new block with `front` free slots before the head and
     // room for `back` more after the tail.
     void Regrow(std::size_t front, std::size_t back);
-    // The slot before the head, made free when there is none.
+    // The slot before the head, and the slot after the tail, made free when there is
+    // none.
     CGpsTrackCoordinate& NewHeadSlot();
-    // Room for one more point after the tail.
-    void MakeTailRoom();
+    CGpsTrackCoordinate& NewTailSlot();
 
-    // store_[head_] is the newest point and store_.back() the oldest; the slots before
-    // head_ are free. A new head fills the free slot before it and RemoveSecond moves
-    // the head one slot on, so the recording filter never shifts the track. The vector
-    // never grows by itself: every move goes through Regrow, which carries each
-    // point's longitude scale along as the nodes of a list would have kept it.
+    // store_[head_] is the newest point and store_[tail_ - 1] the oldest; the slots
+    // outside stay made and are reused. A new head fills the slot before the head,
+    // RemoveSecond moves the head one slot on and RemoveTail gives up the last slot,
+    // so the recording filter never shifts the track. The vector never grows by
+    // itself: every move goes through Regrow, which carries each point's longitude
+    // scale along as the nodes of a list would have kept it.
     std::vector<CGpsTrackCoordinate> store_;
     std::size_t head_ = 0;
+    std::size_t tail_ = 0;
 };
 
 }  // namespace rq

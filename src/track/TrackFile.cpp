@@ -129,14 +129,17 @@ bool ReadTrack(CByteSource& source, CGpsTrack& track, CPoiCollection& pois, CGps
     if (info) DecodeHeaderInto(header, *info);
     const std::uint32_t points = GetU32(header + kPointCount);
     const std::uint32_t categories = GetU32(header + kCategoryCount);
-    // As many records at a time as the source still holds, so a short file fails at
-    // the same record as one read at a time would, with the records before it loaded.
-    track.ReserveTail(std::min<std::size_t>(points, source.Remaining() / kTrackPointSize));
+    // As many records at a time as the source still holds (asked once), so a short
+    // file fails at the same record as one read at a time would, with the records
+    // before it loaded.
+    std::size_t available = source.Remaining();
+    track.ReserveTail(std::min<std::size_t>(points, available / kTrackPointSize));
     std::uint8_t chunk[kChunkRecords * kTrackPointSize];
     for (std::size_t left = points; left > 0;) {
-        const std::size_t n = std::max<std::size_t>(
-            1, std::min({left, kChunkRecords, source.Remaining() / kTrackPointSize}));
+        const std::size_t n =
+            std::max<std::size_t>(1, std::min({left, kChunkRecords, available / kTrackPointSize}));
         if (!source.Read(chunk, n * kTrackPointSize)) return false;
+        available -= std::min(available, n * kTrackPointSize);
         for (const std::uint8_t* r = chunk; r < chunk + n * kTrackPointSize; r += kTrackPointSize)
             DecodePointInto(r, track.EmplaceTail(GetF64(r), GetF64(r + 8)));
         left -= n;
