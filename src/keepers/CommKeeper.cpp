@@ -3,7 +3,6 @@
 #include <memory>
 #include <vector>
 
-#include "keepers/SentenceCutter.h"
 #include "nmea/Nmea0183.h"
 #include "nmea/Response.h"
 
@@ -36,18 +35,39 @@ void CCommKeeper::Work(CKeeper& keeper) {
     static_cast<CCommKeeper&>(keeper).Run();
 }
 
+bool CCommKeeper::TakeBytes(const char* bytes, std::size_t count) {
+    if (!parser_) parser_ = std::make_unique<NMEA0183>();
+    cutter_.Append(bytes, count);
+    std::u16string_view sentence;
+    while (cutter_.Cut(sentence)) {
+        if (StopRequested()) return false;
+        parser_->SetSentenceLine(sentence);
+        RESPONSE* response = parser_->Parse();
+        if (!response) continue;
+        std::uint32_t now = ticks_();
+        lastSentence_ = now;
+        HandleSentence(*response);
+        if (now - lastPost_ > kPostIntervalMs - 1) {
+            PostPosition();
+            lastPost_ = now;
+        }
+    }
+    return true;
+}
+
 void CCommKeeper::Run() {
-    CSentenceCutter cutter;
-    auto parser = std::make_unique<NMEA0183>();
-    std::uint32_t lastSentence = ticks_();
-    std::uint32_t lastPost = 0;
     std::vector<char> buffer;
-    std::u16string sentence;
     bool owns = AcquireRunning();
     bool lost = false;
-    // Reset only once the record is ours: a worker that outlived its Stop may still
-    // be writing it.
-    if (owns) Position().Reset();
+    // Reset only once the record and the line state are ours: a worker that outlived
+    // its Stop may still be using them.
+    if (owns) {
+        Position().Reset();
+        cutter_.Clear();
+        parser_ = std::make_unique<NMEA0183>();
+        lastSentence_ = ticks_();
+        lastPost_ = 0;
+    }
     while (owns) {
         if (StopRequested()) break;
         std::uint32_t errors = 0;
@@ -58,36 +78,22 @@ void CCommKeeper::Run() {
         }
         if (got == 0) {
             // Only a silent port counts: bytes that never parse keep the line up.
-            if (ticks_() - lastSentence > kSilenceLimitMs) {
+            if (ticks_() - lastSentence_ > kSilenceLimitMs) {
                 lost = true;
                 break;
             }
         } else {
             recorder_.Write(buffer.data(), got);
-            cutter.Append(buffer.data(), got);
-            bool stop = false;
-            while (cutter.Cut(sentence)) {
-                if (StopRequested()) {
-                    stop = true;
-                    break;
-                }
-                sentence += u"\r\n";
-                parser->SetSentence(sentence);
-                RESPONSE* response = parser->Parse();
-                if (!response) continue;
-                std::uint32_t now = ticks_();
-                lastSentence = now;
-                HandleSentence(*response);
-                if (now - lastPost > kPostIntervalMs - 1) {
-                    PostPosition();
-                    lastPost = now;
-                }
-            }
-            if (stop) break;
+            if (!TakeBytes(buffer.data(), got)) break;
         }
         if (WaitForStop(pollIntervalMs_)) break;
     }
     recorder_.StopRecording();
+    if (owns) {
+        // Freed before the worker is unrecorded: the next one may start at once.
+        parser_.reset();
+        cutter_.Clear();
+    }
     MarkEnded();
     port_.Close();
     // Told only now: a view that reconnects at once finds the port free and the

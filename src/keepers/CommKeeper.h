@@ -3,16 +3,21 @@
 // records the raw bytes when asked, and reports a lost connection.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "keepers/GpsKeeper.h"
 #include "keepers/LogRecorder.h"
+#include "keepers/SentenceCutter.h"
 #include "keepers/SerialCom.h"
 
 namespace rq {
+
+class NMEA0183;
 
 class CCommKeeper : public CGpsKeeper {
 public:
@@ -41,6 +46,12 @@ public:
     void SetTickSource(std::function<std::uint32_t()> ticks);
     void SetPollInterval(std::uint32_t ms) { pollIntervalMs_ = ms; }
 
+    // The worker's handling of one read: every complete sentence is cut, parsed and
+    // merged into the fix record, which is posted at most once a second. False when a
+    // stop was requested between two sentences. Public so that the whole road from
+    // bytes to the fix can be measured without a port.
+    bool TakeBytes(const char* bytes, std::size_t count);
+
 private:
     static void Work(CKeeper& keeper);
     void Run();
@@ -50,6 +61,11 @@ private:
     std::uint32_t pollIntervalMs_ = kPollIntervalMs;
     std::function<std::uint32_t()> ticks_;
     CLogRecorder recorder_;
+    // The worker's line state, kept from one read to the next.
+    CSentenceCutter cutter_;
+    std::unique_ptr<NMEA0183> parser_;
+    std::uint32_t lastSentence_ = 0;
+    std::uint32_t lastPost_ = 0;
 };
 
 // The program's one serial keeper, created on first use; the main view deletes it

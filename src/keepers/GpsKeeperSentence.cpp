@@ -9,6 +9,7 @@
 #include "nmea/decoders/GSV.h"
 #include "nmea/decoders/RMC.h"
 #include "nmea/decoders/VTG.h"
+#include "platform/CachedLocalTime.h"
 
 namespace rq {
 
@@ -17,6 +18,12 @@ namespace {
 // "Differs" for doubles is more than a ten-thousandth apart.
 bool Differs(double stored, double incoming) {
     return std::fabs(stored - incoming) > 0.0001;
+}
+
+// A mnemonic compared character by character: this runs for every sentence.
+bool Is(const std::u16string& mnemonic, const char16_t (&name)[4]) {
+    return mnemonic.size() == 3 && mnemonic[0] == name[0] && mnemonic[1] == name[1] &&
+           mnemonic[2] == name[2];
 }
 
 double UnsetAsZero(double value) {
@@ -94,9 +101,9 @@ public:
     // never sets a time without one. A GGA without a time field leaves it alone.
     void GgaTime(platform::TimeValue sentenceTime) {
         if (sentenceTime == 0) return;
-        platform::CalendarTime stored = platform::ToLocalCalendar(fix_.time);
-        platform::CalendarTime incoming = platform::ToLocalCalendar(sentenceTime);
+        platform::CalendarTime stored = platform::ToLocalCalendarCached(fix_.time);
         if (stored.year <= 1980) return;
+        platform::CalendarTime incoming = platform::ToLocalCalendarCached(sentenceTime);
         if (stored.hour == incoming.hour && stored.minute == incoming.minute &&
             stored.second == incoming.second)
             return;
@@ -104,7 +111,7 @@ public:
         moved.hour = incoming.hour;
         moved.minute = incoming.minute;
         moved.second = incoming.second;
-        if (std::optional<platform::TimeValue> value = platform::MakeLocalTime(moved)) {
+        if (std::optional<platform::TimeValue> value = platform::MakeLocalTimeCached(moved)) {
             fix_.time = *value;
             fix_.changedMask |= kChangedTime;
         }
@@ -165,17 +172,17 @@ private:
 void CGpsKeeper::HandleSentence(const RESPONSE& response) {
     Merger merger(Position());
     const std::u16string& m = response.mnemonic;
-    if (m == u"RMC")
+    if (Is(m, u"RMC"))
         merger.Rmc(static_cast<const RMC&>(response));
-    else if (m == u"GGA")
+    else if (Is(m, u"GGA"))
         merger.Gga(static_cast<const GGA&>(response));
-    else if (m == u"GSA")
+    else if (Is(m, u"GSA"))
         merger.Gsa(static_cast<const GSA&>(response));
-    else if (m == u"GSV")
+    else if (Is(m, u"GSV"))
         merger.Gsv(static_cast<const GSV&>(response));
-    else if (m == u"GLL")
+    else if (Is(m, u"GLL"))
         return;  // its time only paces playback
-    else if (m == u"VTG")
+    else if (Is(m, u"VTG"))
         merger.Vtg(static_cast<const VTG&>(response));
 }
 

@@ -18,6 +18,7 @@ void CKeeper::StopAndJoin() {
         thread_.reset();  // detaches: this is the worker itself
         return;
     }
+    stopAsked_ = true;
     stopEvent_.Set();
     thread_->Join();
     thread_.reset();
@@ -32,6 +33,7 @@ bool CKeeper::Start(platform::WindowHandle window, platform::ThreadPriority prio
         thread_.reset();
     }
     AttachWindow(window);
+    stopAsked_ = false;
     stopEvent_.Reset();
     finishedEvent_.Reset();
     workerRecorded_ = true;
@@ -54,6 +56,7 @@ bool CKeeper::Stop(std::uint32_t timeoutMs) {
     }
     // The finished event is not reset here: a worker that ends between the test above
     // and this point has already set it, and the wait must see that.
+    stopAsked_ = true;
     stopEvent_.Set();
     if (!finishedEvent_.Wait(timeoutMs)) return false;
     thread_->Join();

@@ -37,7 +37,8 @@ public:
 protected:
     // For the worker functions.
     bool AcquireRunning() { return running_.Lock(0); }
-    bool StopRequested() { return stopEvent_.Wait(0); }
+    // The flag spares the event's system call on every check of a busy worker.
+    bool StopRequested() { return stopAsked_.load() && stopEvent_.Wait(0); }
     // True when a stop request ended the wait.
     bool WaitForStop(std::uint32_t timeoutMs) { return stopEvent_.Wait(timeoutMs); }
     // Ending steps: the worker is no longer recorded (a later Start may begin a new
@@ -55,6 +56,7 @@ protected:
 
 private:
     platform::Event stopEvent_;
+    std::atomic<bool> stopAsked_{false};  // set before stopEvent_ is
     platform::Event finishedEvent_;
     // Owned by the owner thread; the worker only clears workerRecorded_.
     std::unique_ptr<platform::Thread> thread_;

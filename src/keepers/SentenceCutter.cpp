@@ -4,31 +4,70 @@
 
 #include "platform/Text.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace rq {
+
+namespace {
+
+// The first CR or LF at or after `from`, or `size`; eight characters at a time.
+std::size_t FindLineEnd(const char16_t* text, std::size_t from, std::size_t size) {
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    for (; from + 8 <= size; from += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + from));
+        const unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(v, cr), _mm_cmpeq_epi16(v, lf))));
+        if (mask) return from + static_cast<std::size_t>(__builtin_ctz(mask)) / 2;
+    }
+#endif
+    while (from < size && text[from] != u'\r' && text[from] != u'\n') ++from;
+    return from;
+}
+
+}  // namespace
 
 void CSentenceCutter::Append(const char* bytes, std::size_t count) {
     const void* zero = std::memchr(bytes, 0, count);
     if (zero) count = static_cast<std::size_t>(static_cast<const char*>(zero) - bytes);
+    if (start_ > 0) {
+        buffer_.erase(0, start_);
+        start_ = 0;
+    }
     platform::AppendAnsi(buffer_, bytes, count);
 }
 
-bool CSentenceCutter::Cut(std::u16string& sentence) {
-    std::size_t dollar = buffer_.find(u'$');
-    if (dollar == std::u16string::npos) {
+bool CSentenceCutter::Cut(std::u16string_view& sentence) {
+    const char16_t* const text = buffer_.data();
+    const std::size_t size = buffer_.size();
+    std::size_t dollar = start_;
+    while (dollar < size && text[dollar] != u'$') ++dollar;
+    if (dollar == size) {
         // Nothing here can start a sentence.
-        buffer_.clear();
+        Clear();
         return false;
     }
-    std::size_t end = buffer_.find_first_of(u"\r\n", dollar);
-    if (end == std::u16string::npos) {
+    const std::size_t end = FindLineEnd(text, dollar + 1, size);
+    if (end == size) {
         // Only the text from the last "$" can still become a sentence.
         std::size_t last = buffer_.rfind(u'$');
         buffer_.erase(0, last);
+        start_ = 0;
         if (buffer_.size() > kMaxPending) buffer_.clear();
         return false;
     }
-    sentence.assign(buffer_, dollar, end - dollar);
-    buffer_.erase(0, end);
+    sentence = std::u16string_view(text + dollar, end - dollar);
+    start_ = end;
+    return true;
+}
+
+bool CSentenceCutter::Cut(std::u16string& sentence) {
+    std::u16string_view view;
+    if (!Cut(view)) return false;
+    sentence.assign(view);
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace rq {
 
@@ -16,13 +17,21 @@ public:
     // Appends bytes converted from the ANSI code page, up to the first zero byte.
     void Append(const char* bytes, std::size_t count);
     // The next complete sentence, and removes it with everything before it; the CR
-    // or LF that ended it stays and is passed over by the next search.
+    // or LF that ended it stays and is passed over by the next search. The view stays
+    // valid until the next Append or Clear.
+    bool Cut(std::u16string_view& sentence);
     bool Cut(std::u16string& sentence);
-    void Clear() { buffer_.clear(); }
-    const std::u16string& Pending() const { return buffer_; }
+    void Clear() {
+        buffer_.clear();
+        start_ = 0;
+    }
+    std::u16string_view Pending() const { return std::u16string_view(buffer_).substr(start_); }
 
 private:
+    // The text before start_ has been cut already; it is dropped once per Append
+    // rather than once per sentence.
     std::u16string buffer_;
+    std::size_t start_ = 0;
 };
 
 }  // namespace rq

@@ -38,8 +38,17 @@ bool NMEA0183::IsGood() const {
 }
 
 RESPONSE* NMEA0183::Find(std::u16string_view mnemonic) const {
+    // A receiver repeats a handful of types: their answers are kept by the packed
+    // characters of the mnemonic (at most three, as the dispatcher cuts them).
+    std::uint64_t key = mnemonic.size();
+    if (mnemonic.size() <= 3)
+        for (char16_t c : mnemonic) key = key << 16 | c;
+    FoundDecoder& slot = found_[(key ^ key >> 17 ^ key >> 35) % kFoundSlots];
+    if (mnemonic.size() <= 3 && slot.key == key) return slot.decoder;
     const int i = nmea::BoundedSearch(mnemonic, mnemonics_.data(), static_cast<int>(table_.size()));
-    return i < 0 ? nullptr : table_[i];
+    RESPONSE* decoder = i < 0 ? nullptr : table_[i];
+    if (mnemonic.size() <= 3) slot = FoundDecoder{key, decoder};
+    return decoder;
 }
 
 RESPONSE* NMEA0183::Parse() {
@@ -64,7 +73,8 @@ RESPONSE* NMEA0183::Parse() {
         errorMessage = decoder->errorMessage;
         return nullptr;
     }
-    if (errorMessage != u"No Error") errorMessage.assign(u"No Error");
+    constexpr std::u16string_view kNoError = u"No Error";
+    if (errorMessage != kNoError) errorMessage.assign(kNoError);
     if (lastSentenceIdParsed != decoder->mnemonic) lastSentenceIdParsed.assign(decoder->mnemonic);
     const std::u16string& text = sentence_.Text();
     const std::u16string_view talker =
@@ -74,9 +84,17 @@ RESPONSE* NMEA0183::Parse() {
         talkerId.assign(talker);
         expandedTalkerId = ExpandTalkerId(talkerId);
     }
-    plainEnglish.clear();
-    decoder->AppendPlainEnglish(plainEnglish);
+    plainPending_ = decoder;
     return decoder;
+}
+
+const std::u16string& NMEA0183::PlainEnglish() const {
+    if (plainPending_) {
+        plainEnglish_.clear();
+        plainPending_->AppendPlainEnglish(plainEnglish_);
+        plainPending_ = nullptr;
+    }
+    return plainEnglish_;
 }
 
 }  // namespace rq

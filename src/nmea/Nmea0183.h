@@ -2,6 +2,8 @@
 // it parse. One object per worker thread.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,6 +25,10 @@ public:
 
     // The keepers pass each line with "\r\n" appended.
     void SetSentence(std::u16string_view text);
+    // The same for a line cut without its line end: "\r\n" is appended in place.
+    void SetSentenceLine(std::u16string_view withoutLineEnd) {
+        sentence_.AssignLine(withoutLineEnd);
+    }
     const SENTENCE& Sentence() const { return sentence_; }
     // Starts with '$' and ends with CR LF.
     bool IsGood() const;
@@ -38,15 +44,27 @@ public:
     std::u16string errorMessage;
     std::u16string lastSentenceIdParsed;
     std::u16string lastSentenceIdReceived;
-    std::u16string plainEnglish;
     std::u16string talkerId;
     std::u16string expandedTalkerId;
+    // The plain-English text of the last parsed sentence, made when first asked for:
+    // a receiver's stream is parsed many times more often than anyone reads it.
+    const std::u16string& PlainEnglish() const;
 
 private:
+    // A failed parse leaves a decoder's fields alone, so the last successful decoder
+    // still holds what the text is made from.
+    mutable const RESPONSE* plainPending_ = nullptr;
+    mutable std::u16string plainEnglish_;
     SENTENCE sentence_;
     std::unique_ptr<DecoderSet> decoders_;
     std::vector<RESPONSE*> table_;                // sorted by mnemonic
     std::vector<std::u16string_view> mnemonics_;  // the table's mnemonics, for the search
+    struct FoundDecoder {
+        std::uint64_t key = ~std::uint64_t{0};  // no mnemonic packs to this
+        RESPONSE* decoder = nullptr;
+    };
+    static constexpr std::size_t kFoundSlots = 16;
+    mutable FoundDecoder found_[kFoundSlots];
 };
 
 }  // namespace rq

@@ -28,36 +28,39 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
 // the mantissa and the power of ten are both exact, so one division rounds correctly.
 // Returns false for anything else, which goes the general way.
 bool FastDecimal(std::u16string_view s, std::size_t i, bool negative, double& value) {
+    const char16_t* p = s.data() + i;
+    const char16_t* const end = s.data() + s.size();
     std::uint64_t mantissa = 0;
-    int digits = 0;
-    int fraction = 0;
     bool any = false;
-    for (; i < s.size() && IsDigit(s[i]); ++i) {
-        if (mantissa == 0 && s[i] == u'0') {
-            any = true;
-            continue;
-        }
-        mantissa = mantissa * 10 + (s[i] - u'0');
+    // Leading zeros are neither digits nor fraction places; the limits are tested
+    // after each run of digits, so a longer number overflows only a value that is
+    // then thrown away.
+    while (p < end && *p == u'0') {
+        ++p;
         any = true;
-        if (++digits > 15) return false;
     }
-    if (i < s.size() && s[i] == u'.') {
-        for (++i; i < s.size() && IsDigit(s[i]); ++i) {
-            any = true;
-            if (mantissa == 0 && s[i] == u'0') {
+    const char16_t* run = p;
+    while (p < end && IsDigit(*p)) mantissa = mantissa * 10 + (*p++ - u'0');
+    std::ptrdiff_t digits = p - run;
+    std::ptrdiff_t fraction = 0;
+    if (p < end && *p == u'.') {
+        ++p;
+        if (mantissa == 0) {
+            while (p < end && *p == u'0') {
+                ++p;
                 ++fraction;
-                if (fraction > 22) return false;
-                continue;
+                any = true;
             }
-            mantissa = mantissa * 10 + (s[i] - u'0');
-            ++fraction;
-            if (++digits > 15 || fraction > 22) return false;
         }
+        run = p;
+        while (p < end && IsDigit(*p)) mantissa = mantissa * 10 + (*p++ - u'0');
+        digits += p - run;
+        fraction += p - run;
     }
-    if (!any) return false;
+    if (digits > 15 || fraction > 22) return false;
+    if (!any && digits == 0) return false;
     // An exponent, hexadecimal prefix or the like needs the general reader.
-    if (i < s.size() && (s[i] == u'e' || s[i] == u'E' || s[i] == u'x' || s[i] == u'X'))
-        return false;
+    if (p < end && (*p == u'e' || *p == u'E' || *p == u'x' || *p == u'X')) return false;
     double v = static_cast<double>(mantissa) / kExactPowers[fraction];
     value = negative ? -v : v;
     return true;

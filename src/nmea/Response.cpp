@@ -46,7 +46,8 @@ bool RESPONSE::BeginParse(const SENTENCE& sentence, int checksumField, bool requ
     }
     const std::u16string_view address = sentence.Field(0);
     const std::u16string_view id = address.substr(0, address.size() >= 2 ? 2 : 0);
-    if (mnemonic != u"P" && talker != id) talker.assign(id);
+    const bool proprietary = mnemonic.size() == 1 && mnemonic[0] == u'P';
+    if (!proprietary && talker != id) talker.assign(id);
     return true;
 }
 

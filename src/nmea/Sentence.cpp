@@ -17,6 +17,15 @@ void SENTENCE::Assign(std::u16string_view text) {
     Index();
 }
 
+void SENTENCE::AssignLine(std::u16string_view withoutLineEnd) {
+    const std::size_t size = withoutLineEnd.size();
+    text_.resize(size + 2);
+    withoutLineEnd.copy(text_.data(), size);
+    text_[size] = u'\r';
+    text_[size + 1] = u'\n';
+    Index();
+}
+
 // One pass finds the line end, the field bounds, the checksum and the checksum field.
 void SENTENCE::Index() {
     const std::uint32_t size = static_cast<std::uint32_t>(text_.size());
@@ -28,28 +37,44 @@ void SENTENCE::Index() {
     std::uint8_t sum = 0;
     hasStar_ = false;
 #if defined(__SSE2__)
-    // Eight characters at a time while none of them ends the checksummed part: the
-    // checksum is the low byte of the XOR of all lanes, commas come from a mask.
+    // Sixteen characters at a time: one bit a character for the characters that end
+    // the checksummed part and for the commas; the checksum is the low byte of the
+    // XOR of all lanes. The block that holds the end is finished with its masks.
     {
         const __m128i comma = _mm_set1_epi16(u',');
         const __m128i star = _mm_set1_epi16(u'*');
         const __m128i cr = _mm_set1_epi16(u'\r');
         const __m128i lf = _mm_set1_epi16(u'\n');
         __m128i acc = _mm_setzero_si128();
-        while (i + 8 <= size) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i));
-            const __m128i stop =
-                _mm_or_si128(_mm_cmpeq_epi16(v, star),
-                             _mm_or_si128(_mm_cmpeq_epi16(v, cr), _mm_cmpeq_epi16(v, lf)));
-            if (_mm_movemask_epi8(stop)) break;
-            acc = _mm_xor_si128(acc, v);
-            unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(v, comma)));
-            while (mask) {
-                separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(mask)) / 2;
-                mask &= mask - 1;  // each character sets two mask bits
-                mask &= mask - 1;
+        while (i + 16 <= size) {
+            const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i));
+            const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i + 8));
+            const __m128i s0 =
+                _mm_or_si128(_mm_cmpeq_epi16(v0, star),
+                             _mm_or_si128(_mm_cmpeq_epi16(v0, cr), _mm_cmpeq_epi16(v0, lf)));
+            const __m128i s1 =
+                _mm_or_si128(_mm_cmpeq_epi16(v1, star),
+                             _mm_or_si128(_mm_cmpeq_epi16(v1, cr), _mm_cmpeq_epi16(v1, lf)));
+            const unsigned stop = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(s0, s1)));
+            unsigned commas = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_packs_epi16(_mm_cmpeq_epi16(v0, comma), _mm_cmpeq_epi16(v1, comma))));
+            if (stop) {
+                const unsigned end = static_cast<unsigned>(__builtin_ctz(stop));
+                commas &= (1u << end) - 1;
+                while (commas) {
+                    separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
+                    commas &= commas - 1;
+                }
+                for (unsigned k = 0; k < end; ++k) sum ^= static_cast<std::uint8_t>(t[i + k]);
+                i += end;
+                break;
             }
-            i += 8;
+            acc = _mm_xor_si128(acc, _mm_xor_si128(v0, v1));
+            while (commas) {
+                separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
+                commas &= commas - 1;
+            }
+            i += 16;
         }
         acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 8));
         acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 4));
@@ -246,6 +271,15 @@ platform::TimeValue SENTENCE::Time(int number) const {
     return LocalTimeOf(*this, {1980, 1, 1, hours, minutes, seconds}, ok);
 }
 
+namespace {
+int HexDigit(char16_t c) {
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    return -1;
+}
+}  // namespace
+
 std::u16string_view SENTENCE::ChecksumField() const {
     if (!hasLineEnd_ || !hasStar_) return {};
     return std::u16string_view(text_.data() + checksumStart_, lineEnd_ - checksumStart_);
@@ -262,7 +296,12 @@ ChecksumResult SENTENCE::IsChecksumBad(int) const {
     const std::u16string_view field = ChecksumField();
     if (field.empty()) return ChecksumResult::Unknown;
     std::uint64_t value;
-    if (!nmea::ScanHex(field, value)) value = kUnset32;
+    const int high = field.size() == 2 ? HexDigit(field[0]) : -1;
+    const int low = field.size() == 2 ? HexDigit(field[1]) : -1;
+    if (high >= 0 && low >= 0)
+        value = static_cast<std::uint64_t>(high * 16 + low);  // the usual "*hh"
+    else if (!nmea::ScanHex(field, value))
+        value = kUnset32;
     return value == checksum_ ? ChecksumResult::NotBad : ChecksumResult::Bad;
 }
 

@@ -24,6 +24,8 @@ public:
         return *this;
     }
     void Assign(std::u16string_view text);
+    // The text with CR LF appended, without building the longer text first.
+    void AssignLine(std::u16string_view withoutLineEnd);
     const std::u16string& Text() const { return text_; }
 
     // Empty for a field that does not exist. Fields end at ',', '*', CR or LF.

@@ -30,30 +30,6 @@ void PutF64(std::uint8_t* at, double value) {
     PutU32(at + 4, static_cast<std::uint32_t>(bits >> 32));
 }
 
-std::uint32_t GetU32(const std::uint8_t* at) {
-    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
-           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
-}
-
-std::uint16_t GetU16(const std::uint8_t* at) {
-    return static_cast<std::uint16_t>(at[0] | at[1] << 8);
-}
-
-float GetF32(const std::uint8_t* at) {
-    const std::uint32_t bits = GetU32(at);
-    float value;
-    std::memcpy(&value, &bits, 4);
-    return value;
-}
-
-double GetF64(const std::uint8_t* at) {
-    const std::uint64_t bits =
-        static_cast<std::uint64_t>(GetU32(at)) | static_cast<std::uint64_t>(GetU32(at + 4)) << 32;
-    double value;
-    std::memcpy(&value, &bits, 8);
-    return value;
-}
-
 void PutText(std::uint8_t* at, std::size_t fieldUnits, std::size_t maxUnits,
              std::u16string_view text) {
     std::memset(at, 0, fieldUnits * 2);

@@ -1,5 +1,9 @@
 #include "platform/Text.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace rq::platform {
 
 namespace {
@@ -18,8 +22,23 @@ char16_t AnsiToCodeUnit(unsigned char byte) {
 void AppendAnsi(std::u16string& out, const char* bytes, std::size_t count) {
     const std::size_t start = out.size();
     out.resize(start + count);
-    for (std::size_t i = 0; i < count; ++i)
-        out[start + i] = AnsiToCodeUnit(static_cast<unsigned char>(bytes[i]));
+    char16_t* to = out.data() + start;
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // A receiver sends ASCII: sixteen bytes without a high bit widen unchanged.
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= count; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        if (_mm_movemask_epi8(v)) {
+            for (std::size_t k = i; k < i + 16; ++k)
+                to[k] = AnsiToCodeUnit(static_cast<unsigned char>(bytes[k]));
+            continue;
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i + 8), _mm_unpackhi_epi8(v, zero));
+    }
+#endif
+    for (; i < count; ++i) to[i] = AnsiToCodeUnit(static_cast<unsigned char>(bytes[i]));
 }
 
 std::u16string FromAnsi(std::string_view bytes) {

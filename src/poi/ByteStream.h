@@ -24,6 +24,8 @@ public:
     virtual ~CByteSource();
     // True only when all `size` bytes arrived.
     virtual bool Read(std::uint8_t* data, std::size_t size) = 0;
+    // Bytes left to read, as far as the source knows; SIZE_MAX when it cannot tell.
+    virtual std::size_t Remaining() const;
 };
 
 class CMemorySink : public CByteSink {
@@ -36,7 +38,7 @@ class CMemorySource : public CByteSource {
 public:
     CMemorySource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     bool Read(std::uint8_t* data, std::size_t size) override;
-    std::size_t Remaining() const { return size_ - position_; }
+    std::size_t Remaining() const override { return size_ - position_; }
 
 private:
     const std::uint8_t* data_;
@@ -53,6 +55,7 @@ public:
     CFileSource& operator=(const CFileSource&) = delete;
     bool IsOpen() const { return file_ != nullptr; }
     bool Read(std::uint8_t* data, std::size_t size) override;
+    std::size_t Remaining() const override;
 
 private:
     std::FILE* file_ = nullptr;

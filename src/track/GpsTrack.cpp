@@ -1,13 +1,34 @@
 #include "track/GpsTrack.h"
 
+#include <algorithm>
+
 namespace rq {
+
+namespace {
+
+constexpr std::size_t kMinimumRoom = 16;
+
+// A point moved to another slot is the same point: its longitude scale goes along.
+void Move(CGpsTrackCoordinate& to, const CGpsTrackCoordinate& from) {
+    to = from;
+    to.lonScale = from.lonScale;
+}
+
+// A new point starts without a scale, whatever the slot held before.
+CGpsTrackCoordinate* Fill(CGpsTrackCoordinate& slot, const CGpsTrackCoordinate& point) {
+    slot = point;
+    slot.lonScale = 0;
+    return &slot;
+}
+
+}  // namespace
 
 CGpsTrack::CGpsTrack() : bounds(0, 0, 0, 0) {}
 
 CGpsTrack::~CGpsTrack() = default;
 
 void CGpsTrack::GrowBounds(const CCoordinate& point) {
-    if (points_.empty()) {
+    if (IsEmpty()) {
         bounds.left = bounds.right = point.m_lon.value;
         bounds.top = bounds.bottom = point.m_lat.value;
     } else {
@@ -15,62 +36,123 @@ void CGpsTrack::GrowBounds(const CCoordinate& point) {
     }
 }
 
-CGpsTrackCoordinate* CGpsTrack::AddHead(const CGpsTrackCoordinate& point) {
-    modified = 1;
-    GrowBounds(point);
-    points_.emplace_front(point);
-    return &points_.front();
+void CGpsTrack::Regrow(std::size_t front, std::size_t back) {
+    const std::size_t count = GetCount();
+    std::vector<CGpsTrackCoordinate> fresh;
+    fresh.reserve(front + count + back);
+    fresh.resize(front);
+    for (const CGpsTrackCoordinate& p : Points()) Move(fresh.emplace_back(), p);
+    store_.swap(fresh);
+    head_ = front;
+    tail_ = front + count;
 }
 
-CGpsTrackCoordinate* CGpsTrack::AddTail(const CGpsTrackCoordinate& point) {
-    modified = 1;
-    GrowBounds(point);
-    points_.emplace_back(point);
-    return &points_.back();
+CGpsTrackCoordinate& CGpsTrack::NewHeadSlot() {
+    if (head_ == 0) Regrow(std::max(GetCount(), kMinimumRoom), 0);
+    return store_[--head_];
 }
 
-CGpsTrackCoordinate* CGpsTrack::InsertByKey(const CGpsTrackCoordinate& point,
-                                            std::size_t* position) {
+CGpsTrackCoordinate& CGpsTrack::NewTailSlot() {
+    if (tail_ < store_.size()) return store_[tail_++];
+    if (store_.size() == store_.capacity()) Regrow(head_, std::max(GetCount(), kMinimumRoom));
+    ++tail_;
+    return store_.emplace_back();
+}
+
+void CGpsTrack::ReserveTail(std::size_t count) {
+    if (IsEmpty()) head_ = tail_ = 0;
+    if (store_.capacity() - tail_ < count) Regrow(head_, count);
+}
+
+CGpsTrackCoordinate* CGpsTrack::AddHead(CGpsTrackCoordinate point) {
+    modified = 1;
     GrowBounds(point);
-    std::size_t index = 0;
-    auto it = points_.begin();
-    while (it != points_.end() && it->timeKey > point.timeKey) {
-        ++it;
-        ++index;
+    return Fill(NewHeadSlot(), point);
+}
+
+CGpsTrackCoordinate* CGpsTrack::AddTail(CGpsTrackCoordinate point) {
+    modified = 1;
+    GrowBounds(point);
+    return Fill(NewTailSlot(), point);
+}
+
+CGpsTrackCoordinate& CGpsTrack::EmplaceTail(double latitude, double longitude) {
+    modified = 1;
+    if (IsEmpty()) {
+        bounds.left = bounds.right = longitude;
+        bounds.top = bounds.bottom = latitude;
+    } else {
+        bounds.top = std::max(bounds.top, latitude);
+        bounds.bottom = std::min(bounds.bottom, latitude);
+        bounds.left = std::min(bounds.left, longitude);
+        bounds.right = std::max(bounds.right, longitude);
     }
-    auto inserted = points_.emplace(it, point);
+    // Every field as CGpsTrackCoordinate(latitude, longitude) sets it, written into
+    // the slot rather than copied from a temporary: a loader does this per point.
+    CGpsTrackCoordinate& p = NewTailSlot();
+    p.m_lat.value = latitude;
+    p.m_lon.value = longitude;
+    p.lonScale = 0;
+    p.timeKey = 0;
+    p.milestone = 0;
+    p.distance = 0;
+    p.course = 0;
+    return p;
+}
+
+CGpsTrackCoordinate* CGpsTrack::InsertByKey(CGpsTrackCoordinate point, std::size_t* position) {
+    GrowBounds(point);
+    const std::size_t count = GetCount();
+    std::size_t index = 0;
+    while (index < count && store_[head_ + index].timeKey > point.timeKey) ++index;
     if (position) *position = index;
-    return &*inserted;
+    // Friend positions mostly arrive newest last, so the free slots before the head
+    // usually take the shift.
+    if (index == 0) return Fill(NewHeadSlot(), point);
+    if (index == count) return Fill(NewTailSlot(), point);
+    if (head_ > 0) {
+        --head_;
+        for (std::size_t i = 0; i < index; ++i) Move(store_[head_ + i], store_[head_ + i + 1]);
+    } else {
+        NewTailSlot();
+        for (std::size_t i = tail_ - 1; i > head_ + index; --i) Move(store_[i], store_[i - 1]);
+    }
+    return Fill(store_[head_ + index], point);
 }
 
 void CGpsTrack::RemoveAll() {
     modified = 1;
-    points_.clear();
+    // The block and its slots stay for the points that follow, from the middle so
+    // that new heads and new tails both find room: a track cleared or reloaded is
+    // usually filled again to about its old length.
+    head_ = tail_ = store_.size() / 2;
 }
 
 void CGpsTrack::RemoveTail() {
-    if (!points_.empty()) points_.pop_back();
+    if (!IsEmpty()) --tail_;
 }
 
 void CGpsTrack::RemoveSecond() {
-    if (points_.size() >= 2) points_.erase(std::next(points_.begin()));
+    if (GetCount() < 2) return;
+    Move(store_[head_ + 1], store_[head_]);
+    ++head_;
 }
 
 CGpsTrackCoordinate* CGpsTrack::GetHead() {
-    return points_.empty() ? nullptr : &points_.front();
+    return IsEmpty() ? nullptr : &store_[head_];
 }
 const CGpsTrackCoordinate* CGpsTrack::GetHead() const {
-    return points_.empty() ? nullptr : &points_.front();
+    return IsEmpty() ? nullptr : &store_[head_];
 }
 CGpsTrackCoordinate* CGpsTrack::GetTail() {
-    return points_.empty() ? nullptr : &points_.back();
+    return IsEmpty() ? nullptr : &store_[tail_ - 1];
 }
 const CGpsTrackCoordinate* CGpsTrack::GetTail() const {
-    return points_.empty() ? nullptr : &points_.back();
+    return IsEmpty() ? nullptr : &store_[tail_ - 1];
 }
 
 std::uint32_t CGpsTrack::GetHeadKey() const {
-    return points_.empty() ? 0 : points_.front().timeKey;
+    return IsEmpty() ? 0 : store_[head_].timeKey;
 }
 
 }  // namespace rq

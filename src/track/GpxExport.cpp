@@ -97,8 +97,9 @@ std::string MakeGpx(const CGpsTrackInfo& track, std::string_view name) {
     out += "  </metadata>\n";
 
     // Milestones oldest first, numbered as they were set.
+    const auto points = track.Points();
     int number = 0;
-    for (auto it = track.Points().rbegin(); it != track.Points().rend(); ++it) {
+    for (auto it = points.rbegin(); it != points.rend(); ++it) {
         if (!it->milestone) continue;
         char distance[64];
         std::snprintf(distance, sizeof distance, "%.1f m", it->distance);
@@ -109,7 +110,7 @@ std::string MakeGpx(const CGpsTrackInfo& track, std::string_view name) {
             Waypoint(out, *poi, XmlEscape(poi->name), "", XmlEscape(category->name).c_str());
 
     out += "  <trk>\n    <name>" + trackName + "</name>\n    <trkseg>\n";
-    for (auto it = track.Points().rbegin(); it != track.Points().rend(); ++it) {
+    for (auto it = points.rbegin(); it != points.rend(); ++it) {
         double lat, lon;
         if (GpxPosition(*it, lat, lon)) out += "      <trkpt " + LatLon(lat, lon) + "/>\n";
     }

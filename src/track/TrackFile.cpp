@@ -1,5 +1,7 @@
 #include "track/TrackFile.h"
 
+#include <algorithm>
+
 #include "platform/Files.h"
 #include "platform/LittleEndian.h"
 #include "platform/MessageBox.h"
@@ -37,6 +39,8 @@ constexpr std::size_t kSatellites = 340;
 constexpr std::size_t kSatelliteSize = 20;
 constexpr std::size_t kPointCount = 820;
 constexpr std::size_t kCategoryCount = 824;
+
+constexpr std::size_t kChunkRecords = 256;  // point records read at once
 
 void EncodeHeader(const CGpsTrackInfo& track, std::uint8_t* h) {
     const CGpsPosition& fix = track.fix;
@@ -108,28 +112,37 @@ void EncodePoint(const CGpsTrackCoordinate& p, std::uint8_t* r) {
     PutU32(r + 36, p.timeKey);
 }
 
-CGpsTrackCoordinate DecodePoint(const std::uint8_t* r) {
-    CGpsTrackCoordinate p(GetF64(r), GetF64(r + 8));
+// The fields after the coordinate.
+void DecodePointInto(const std::uint8_t* r, CGpsTrackCoordinate& p) {
     p.milestone = GetU32(r + 16);
     p.distance = GetF64(r + 20);
     p.course = GetF64(r + 28);
     p.timeKey = GetU32(r + 36);
-    return p;
 }
 
 // Reads the header, the points and the category blocks into `track` and `pois`;
-// `info` receives the header's fix and names when given. Records are read one at a
-// time, so counts that promise more than the file holds cost nothing up front.
+// `info` receives the header's fix and names when given. Room is made only for the
+// points the source holds, so counts that promise more cost nothing up front.
 bool ReadTrack(CByteSource& source, CGpsTrack& track, CPoiCollection& pois, CGpsTrackInfo* info) {
     std::uint8_t header[kTrackHeaderSize];
     if (!source.Read(header, sizeof header) || GetU32(header) != kTrackFileMagic) return false;
     if (info) DecodeHeaderInto(header, *info);
     const std::uint32_t points = GetU32(header + kPointCount);
     const std::uint32_t categories = GetU32(header + kCategoryCount);
-    std::uint8_t record[kTrackPointSize];
-    for (std::uint32_t i = 0; i < points; ++i) {
-        if (!source.Read(record, sizeof record)) return false;
-        track.AddTail(DecodePoint(record));
+    // As many records at a time as the source still holds (asked once), so a short
+    // file fails at the same record as one read at a time would, with the records
+    // before it loaded.
+    std::size_t available = source.Remaining();
+    track.ReserveTail(std::min<std::size_t>(points, available / kTrackPointSize));
+    std::uint8_t chunk[kChunkRecords * kTrackPointSize];
+    for (std::size_t left = points; left > 0;) {
+        const std::size_t n =
+            std::max<std::size_t>(1, std::min({left, kChunkRecords, available / kTrackPointSize}));
+        if (!source.Read(chunk, n * kTrackPointSize)) return false;
+        available -= std::min(available, n * kTrackPointSize);
+        for (const std::uint8_t* r = chunk; r < chunk + n * kTrackPointSize; r += kTrackPointSize)
+            DecodePointInto(r, track.EmplaceTail(GetF64(r), GetF64(r + 8)));
+        left -= n;
     }
     for (std::uint32_t i = 0; i < categories; ++i)
         if (!ReadCategoryBlock(source, pois)) return false;

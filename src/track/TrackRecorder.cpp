@@ -1,7 +1,7 @@
 #include "track/TrackRecorder.h"
 
 #include <cmath>
-#include <iterator>
+#include <span>
 
 namespace rq {
 
@@ -18,15 +18,16 @@ CGpsTrackCoordinate PointAt(const CCoordinate& at, double distance, double cours
 // through it. The difference is of plain bearings: 359 and 1 degree count as a turn.
 void FilterTurningAngle(CGpsTrack& track, double taThreshold) {
     if (track.GetCount() < 3) return;
-    auto it = track.Points().begin();
-    CGpsTrackCoordinate& p0 = *it;
-    CGpsTrackCoordinate& p1 = *std::next(it);
-    CGpsTrackCoordinate& p2 = *std::next(it, 2);
-    if (p1.milestone) return;
-    const double a = p0.FlatCourseFrom(p1).value;
-    const double b = p1.FlatCourseFrom(p2).value;
+    std::span<CGpsTrackCoordinate> points = track.Points();
+    if (points[1].milestone) return;
+    const double a = points[0].FlatCourseFrom(points[1]).value;
+    const double b = points[1].FlatCourseFrom(points[2]).value;
     if (std::fabs(a - b) < taThreshold) {
         track.RemoveSecond();
+        // The head has moved into the freed slot: look the two points up again.
+        points = track.Points();
+        CGpsTrackCoordinate& p0 = points[0];
+        CGpsTrackCoordinate& p2 = points[1];
         const CCourseFlat c2 = p0.FlatCourseFrom(p2);
         p0.distance = p2.distance + c2.distance;
         p2.course = c2.value;

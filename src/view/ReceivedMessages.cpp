@@ -41,7 +41,7 @@ void OnPoi(CGpsViewData& data, const DecodedMessage& m, CViewDisplay& display) {
 // Each point's distance is the next older point's plus the way between them; only the
 // inserted point and the newer ones change.
 void RecomputeDistances(CGpsTrack& track, std::size_t insertedAt) {
-    auto& points = track.Points();
+    const auto points = track.Points();
     if (points.empty()) return;
     auto it = std::next(points.begin(), static_cast<std::ptrdiff_t>(insertedAt));
     for (;;) {
@@ -76,7 +76,7 @@ void OnFriendPosition(CGpsViewData& data, std::u16string_view sender, const Deco
     RecomputeDistances(*track, insertedAt);
 
     // Every position but the newest is drawn as a mark.
-    auto& points = track->Points();
+    const auto points = track->Points();
     points.front().milestone = 0;
     if (points.size() > 1) std::next(points.begin())->milestone = 1;
 

@@ -6,6 +6,8 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -255,6 +257,35 @@ TEST_F(Receiver, FullDiskStopsRecordingButNotParsing) {
     EXPECT_LE(recorded.size(), 100u);
     EXPECT_EQ(recorded.substr(0, Gga("140509", "1").size()), Gga("140509", "1"));
     std::remove(path.c_str());
+}
+
+// However the port splits the bytes into reads, every sentence reaches the record:
+// the demo log in reads of 1, 7, 512 and all bytes gives the same fix, and the fix is
+// that of the last sentences.
+TEST(CommKeeperTest, ReadSizesDoNotChangeTheFix) {
+    std::ifstream in(RQ_SOURCE_DIR "/samples/demo.nmea", std::ios::binary);
+    const std::string log((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(log.empty());
+    std::vector<std::string> records;
+    for (std::size_t size : {std::size_t{1}, std::size_t{7}, std::size_t{512}, log.size()}) {
+        CCommKeeper keeper;
+        keeper.SetTickSource([] { return 0u; });
+        keeper.Position().Reset();
+        for (std::size_t at = 0; at < log.size(); at += size)
+            ASSERT_TRUE(keeper.TakeBytes(log.data() + at, std::min(size, log.size() - at)));
+        const CGpsPosition& f = keeper.Position();
+        std::string record = std::to_string(f.m_lat.value) + " " + std::to_string(f.m_lon.value) +
+                             " " + std::to_string(f.time) + " " + std::to_string(f.altitude) + " " +
+                             std::to_string(f.speed) + " " + std::to_string(f.hdop) + " " +
+                             std::to_string(f.satellitesInView) + " " +
+                             std::to_string(f.changedMask);
+        for (const CSatellite& s : f.satellites)
+            record += " " + std::to_string(s.prn) + "/" + std::to_string(s.snr) + "/" +
+                      std::to_string(s.used);
+        records.push_back(record);
+    }
+    for (const std::string& r : records) EXPECT_EQ(r, records[0]);
+    EXPECT_EQ(records[0].substr(0, 20), "51.503202 -0.152797 ");
 }
 
 TEST(CommKeeperTest, OpensThroughThePortMap) {

@@ -264,7 +264,7 @@ TEST(FixDecoders, VtgGllZda) {
     EXPECT_EQ(z->year, 2010);
     EXPECT_EQ(z->month, 10);
     EXPECT_EQ(z->day, 25);
-    EXPECT_EQ(nmea.plainEnglish, u"It is 22:24:49 UTC on 2010-10-25");
+    EXPECT_EQ(nmea.PlainEnglish(), u"It is 22:24:49 UTC on 2010-10-25");
 }
 
 // The day cache behind the time values must not smooth over a clock change.

@@ -52,7 +52,7 @@ TEST(Nmea0183, DispatchAndResultTexts) {
     EXPECT_EQ(nmea.lastSentenceIdReceived, u"GGA");
     EXPECT_EQ(nmea.talkerId, u"GP");
     EXPECT_EQ(nmea.expandedTalkerId, u"Global Positioning System (GPS)");
-    EXPECT_EQ(nmea.plainEnglish,
+    EXPECT_EQ(nmea.PlainEnglish(),
               u"At 12:35:19 UTC, you were at 4807.0380 North, 1131.0000 East, 8 satellites in "
               u"use, altitude 545.4 metres");
 
@@ -122,6 +122,26 @@ TEST(Nmea0183, ChecksumRule) {
     EXPECT_EQ(rmc.utcTime, u"225308");
     EXPECT_EQ(rmc.position.latitude.hemisphere, NorthSouth::South);
     EXPECT_EQ(rmc.date, u"060601");
+}
+
+// The plain text is made only when asked for, and is still that of the last parsed
+// sentence, whatever was refused or parsed unread since.
+TEST(Nmea0183, PlainEnglishIsOfTheLastParsedSentence) {
+    NMEA0183 nmea;
+    ASSERT_NE(ParseLine(nmea, "$GPGSA,A,1,,,,"), nullptr);
+    ASSERT_NE(
+        ParseLine(nmea, "$GPRMC,225308,A,4527.458,S,16709.165,E,000.0,094.5,060601,024.1,E*6D"),
+        nullptr);
+    EXPECT_EQ(ParseLine(nmea, "$GPRMC,000000,V,0000.000,N,00000.000,W,1.0,1.0,010101,,*6D"),
+              nullptr);
+    EXPECT_EQ(ParseLine(nmea, "$GPXYZ,1,2*00"), nullptr);
+    const std::u16string rmcText =
+        u"At 22:53:08 UTC on 060601, you were at 4527.4580 South, 16709.1650 East, making 0.0 "
+        u"knots, track 94.5 degrees true";
+    EXPECT_EQ(nmea.PlainEnglish(), rmcText);
+    EXPECT_EQ(nmea.PlainEnglish(), rmcText);
+    ASSERT_NE(ParseLine(nmea, "$GPGSA,A,1,,,,"), nullptr);
+    EXPECT_EQ(nmea.PlainEnglish(), u"No fix (automatic), PDOP 50.0, HDOP 50.0, VDOP 50.0");
 }
 
 TEST(Nmea0183, TalkerAndManufacturerTables) {

@@ -45,7 +45,7 @@ TEST(OtherDecoders, InstrumentSentencesOfAChartPlotter) {
     EXPECT_DOUBLE_EQ(dbt->depthFathoms, 3.0);
     EXPECT_EQ(dbt->talker, u"SD");
     EXPECT_EQ(nmea.expandedTalkerId, u"Sounder, Depth");
-    EXPECT_EQ(nmea.plainEnglish, u"Depth below the transducer is 5.4 metres");
+    EXPECT_EQ(nmea.PlainEnglish(), u"Depth below the transducer is 5.4 metres");
 
     const DPT* dpt = Parsed<DPT>(nmea, "$SDDPT,5.3,0.4,*79");
     ASSERT_NE(dpt, nullptr);
@@ -63,7 +63,7 @@ TEST(OtherDecoders, InstrumentSentencesOfAChartPlotter) {
     const MTW* mtw = Parsed<MTW>(nmea, "$SDMTW,,C*1A");
     ASSERT_NE(mtw, nullptr);
     EXPECT_TRUE(IsUnset(mtw->temperature));
-    EXPECT_EQ(nmea.plainEnglish, u"Water temperature unknown degrees Celsius");
+    EXPECT_EQ(nmea.PlainEnglish(), u"Water temperature unknown degrees Celsius");
 
     const MWV* mwv = Parsed<MWV>(nmea, "$WIMWV,57.5,R,13.0,N,A*26");
     ASSERT_NE(mwv, nullptr);
@@ -169,5 +169,5 @@ TEST(OtherDecoders, RouteSentencesWithEmptyFields) {
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->manufacturer.mnemonic, u"GRM");
     EXPECT_EQ(p->sentence, u"Z,48,f,3");
-    EXPECT_EQ(nmea.plainEnglish, u"Proprietary sentence of Garmin Corporation");
+    EXPECT_EQ(nmea.PlainEnglish(), u"Proprietary sentence of Garmin Corporation");
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <list>
+#include <random>
 #include <vector>
 
 #include "track/GpsTrack.h"
@@ -90,6 +93,60 @@ TEST(GpsTrack, BoundsStartAtFirstPointGrowAndNeverShrink) {
     EXPECT_EQ(track.GetBounds().right, 30) << "emptying keeps the rectangle";
     track.AddHead(Point(1, 1));
     EXPECT_EQ(track.GetBounds().right, 1) << "the next point starts it again";
+}
+
+// The block store against a plain list through a long run of every operation, so that
+// making room at either end and the moves of RemoveSecond lose no point, order or
+// longitude scale (a point moved to another slot keeps the scale it computed).
+TEST(GpsTrack, AgreesWithAListThroughEveryOperation) {
+    struct Model {
+        std::uint32_t key;
+        double scale;
+    };
+    CGpsTrack track;
+    std::list<Model> model;
+    std::mt19937 random(7);
+    for (int step = 1; step <= 6000; ++step) {
+        const std::uint32_t key = random() % 1000;
+        const unsigned op = random() % 9;
+        if (op < 3) {
+            track.AddHead(Point(0, 0, key));
+            model.push_front({key, 0});
+        } else if (op < 5) {
+            track.AddTail(Point(0, 0, key));
+            model.push_back({key, 0});
+        } else if (op < 6) {
+            std::size_t at = 0;
+            track.InsertByKey(Point(0, 0, key), &at);
+            auto it = model.begin();
+            while (it != model.end() && it->key > key) ++it;
+            ASSERT_EQ(at, static_cast<std::size_t>(std::distance(model.begin(), it)));
+            model.insert(it, {key, 0});
+        } else if (op < 7) {
+            track.RemoveTail();
+            if (!model.empty()) model.pop_back();
+        } else if (op < 8) {
+            track.RemoveSecond();
+            if (model.size() >= 2) model.erase(std::next(model.begin()));
+        } else if (random() % 40 == 0) {
+            track.RemoveAll();
+            model.clear();
+        }
+        if (CGpsTrackCoordinate* head = track.GetHead()) {
+            head->lonScale = step;
+            model.front().scale = step;
+        }
+        ASSERT_EQ(track.GetCount(), model.size()) << step;
+        auto m = model.begin();
+        for (const CGpsTrackCoordinate& p : track.Points()) {
+            ASSERT_EQ(p.timeKey, m->key) << step;
+            ASSERT_EQ(p.lonScale, m->scale) << step;
+            ++m;
+        }
+        if (!model.empty()) {
+            ASSERT_EQ(track.GetTail()->timeKey, model.back().key);
+        }
+    }
 }
 
 }  // namespace

@@ -210,6 +210,32 @@ TEST(TrackFile, EveryCutOfAGoodFileFailsCleanly) {
     EXPECT_TRUE(LoadTrackBytes(golden.data(), golden.size(), whole));
 }
 
+// A long track is read many records at a time; a file cut anywhere in its points
+// still loads every whole record before the cut, in order, and fails.
+TEST(TrackFile, LongTrackCutAnywhereKeepsTheWholeRecords) {
+    CGpsTrackInfo t;
+    for (int i = 0; i < 700; ++i) t.AddTail(Point(i * 1e-4, 0, 0, 700 - i, 0, i));
+    tracktest::TempFolder dir;
+    const std::string path = dir.Path() + "long.trk";
+    ASSERT_TRUE(SaveTrackFile(path, t));
+    const Bytes whole = ReadBytes(path);
+    for (std::size_t points : {0u, 1u, 255u, 256u, 257u, 511u, 699u}) {
+        for (std::size_t extra : {0u, 17u}) {
+            WriteBytes(
+                path, Bytes(whole.begin(), whole.begin() + kTrackHeaderSize + points * 40 + extra));
+            CGpsTrackInfo back;
+            EXPECT_FALSE(LoadTrackFile(path, back)) << points << "+" << extra;
+            ASSERT_EQ(back.GetCount(), points) << points << "+" << extra;
+            std::uint32_t key = 0;
+            for (const CGpsTrackCoordinate& p : back.Points()) ASSERT_EQ(p.timeKey, key++);
+        }
+    }
+    WriteBytes(path, whole);
+    CGpsTrackInfo back;
+    EXPECT_TRUE(LoadTrackFile(path, back));
+    EXPECT_EQ(back.GetCount(), 700u);
+}
+
 TEST(TrackFile, WrongMagicsAndHugeCountsAreRefused) {
     const Bytes golden = ReadBytes(GoldenPath());
     struct Case {
