@@ -134,16 +134,6 @@ TEST_F(Receiver, SilenceIsALostConnection) {
     EXPECT_EQ(Drain(1000), Codes{1});
 }
 
-TEST_F(Receiver, HangUpIsALineError) {
-    Send(Gga("140509", "1"));
-    EXPECT_EQ(Drain(1000), Codes{1});
-    ::close(master_);
-    master_ = -1;
-    EXPECT_EQ(Drain(2000), Codes{2});
-    WaitEnded();
-    EXPECT_FALSE(keeper_.Port().IsOpen());
-}
-
 std::string TempPath(const char* name) {
     return std::string(::testing::TempDir()) + "rq_rec_" + std::to_string(::getpid()) + "_" + name;
 }
@@ -180,7 +170,8 @@ private:
     CCommKeeper& keeper_;
 };
 
-TEST_F(Receiver, LossIsPostedOnlyOnceThePortIsClosedAndRecordingStopped) {
+// A hang-up is a line error that ends the worker like silence does.
+TEST_F(Receiver, HangUpIsPostedOnlyOnceThePortIsClosedAndRecordingStopped) {
     // Started again with the witness attached before the worker begins.
     ASSERT_TRUE(keeper_.Stop(5000));
     auto witness = std::make_shared<LossWitness>(keeper_);
