@@ -211,6 +211,7 @@ TEST_F(Receiver, RecordsTheBytesExactly) {
         "junk\x01\xff" + Gga("140509", "1") + std::string("\0zero$GP", 8) + Gga("140510", "2");
     Send(bytes.substr(0, 30));
     Send(bytes.substr(30));
+    EXPECT_EQ(Drain(5000), Codes{1});  // the bytes were recorded before the post
     EXPECT_TRUE(keeper_.StopRecording());
     EXPECT_FALSE(keeper_.IsRecording());
     EXPECT_EQ(ReadFile(path), bytes);
@@ -234,17 +235,25 @@ TEST_F(Receiver, FullDiskStopsRecordingButNotParsing) {
     rlimit small = old;
     small.rlim_cur = 100;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    // Each fix is posted after its bytes went to the recorder, so waiting for the post
+    // waits for the write as well.
     Send(Gga("140509", "1"));  // 72 bytes fit
-    EXPECT_TRUE(keeper_.IsRecording());
+    const Codes first = Drain(5000);
+    const bool recordingBefore = keeper_.IsRecording();
     ticks_ += 1000;
     Send(Gga("140510", "2"));  // these do not
-    bool recordingAfter = keeper_.IsRecording();
+    const Codes second = Drain(5000);
+    const bool recordingAfter = keeper_.IsRecording();
     ticks_ += 1000;
     Send(Gga("140511", "3"));
+    const Codes third = Drain(5000);
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(recordingBefore);
     EXPECT_FALSE(recordingAfter);
-    EXPECT_EQ(Drain(1000), (Codes{1, 1, 1}));
+    EXPECT_EQ(first, Codes{1});
+    EXPECT_EQ(second, Codes{1});
+    EXPECT_EQ(third, Codes{1});
     EXPECT_EQ(altitudes_, (std::vector<double>{1, 2, 3}));
     EXPECT_TRUE(keeper_.IsRunning());
     std::string recorded = ReadFile(path);
