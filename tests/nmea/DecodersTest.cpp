@@ -2,6 +2,7 @@
 // decoder's sample, with what it writes back, how it renders them and the time it reads.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 
 #include "nmea/Nmea0183.h"
@@ -40,6 +41,9 @@ TEST(Decoders, EveryLineWritesRendersAndTimesAsRecorded) {
         RESPONSE* r = nmea.Parse();
         ASSERT_NE(r, nullptr) << line << ": " << ToUtf8(nmea.errorMessage);
         mnemonics.insert(r->mnemonic);
+        std::u16string lower = r->mnemonic;
+        for (char16_t& c : lower) c = static_cast<char16_t>(std::tolower(c));
+        EXPECT_TRUE(r->IsMnemonic(lower)) << line;
         EXPECT_EQ(ToUtf8(r->mnemonic), line[1] == 'P' ? "P" : line.substr(3, 3)) << line;
         EXPECT_EQ(Written(*r), row[1]) << line;
         EXPECT_EQ(ToUtf8(r->PlainEnglish()), row[2]) << line;
