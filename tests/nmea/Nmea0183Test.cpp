@@ -82,19 +82,14 @@ TEST(Nmea0183, ResultTextsFollowTheLastLine) {
 }
 
 TEST(Nmea0183, TalkerAndManufacturerTables) {
-    EXPECT_EQ(ExpandTalkerId(u"GP"), u"Global Positioning System (GPS)");
-    EXPECT_EQ(ExpandTalkerId(u"AG"), u"Autopilot - General");
-    EXPECT_EQ(ExpandTalkerId(u"AP"), u"Autopilot - Magnetic");
-    EXPECT_EQ(ExpandTalkerId(u"GN"), u"Global Navigation Satellite System (GNSS)");
-    EXPECT_EQ(ExpandTalkerId(u"GL"), u"GLONASS Positioning System");
-    EXPECT_EQ(ExpandTalkerId(u"SD"), u"Sounder, Depth");
-    EXPECT_EQ(ExpandTalkerId(u"QQ"), u"Unknown - QQ");
-    EXPECT_EQ(ExpandTalkerId(u""), u"Unknown - ");
-    EXPECT_EQ(LookUpManufacturer(u"AAR"), u"Asian American Resources");
-    EXPECT_EQ(LookUpManufacturer(u"YAS"), u"Yaesu Electronics");
-    EXPECT_EQ(LookUpManufacturer(u"MGN"), u"Magellan Corporation");
-    EXPECT_EQ(LookUpManufacturer(u"ZZZ"), u"");
-    EXPECT_EQ(LookUpManufacturer(u""), u"");
+    for (const auto& row : test::DataRows("nmea/talkers.tsv")) {
+        const std::u16string key = platform::Widen(row[1]);
+        ASSERT_EQ(row.size(), 3u) << row[1];
+        EXPECT_EQ(
+            platform::ToUtf8(row[0] == "talker" ? ExpandTalkerId(key) : LookUpManufacturer(key)),
+            row[2])
+            << row[1];
+    }
     EXPECT_GT(ManufacturerCount(), 300);
 }
 

@@ -36,25 +36,12 @@ TEST(Sentence, FieldsSplitOnCommaAndStarAndStopAtTheLineEnd) {
 }
 
 TEST(Sentence, ChecksumAndChecksumField) {
-    struct Case {
-        const char* line;
-        ChecksumResult result;
-    } cases[] = {
-        {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n",
-         ChecksumResult::NotBad},
-        {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n",
-         ChecksumResult::Bad},
-        {"$GPRMC,205150.00,V,,,,,,,,,,,V*4a\r\n", ChecksumResult::NotBad},  // lowercase hex
-        {"$GPGSV,3,3,09,31,09,034,*7\r\n", ChecksumResult::Bad},            // one digit
-        {"$GPGGA,222449,3349.0337,S,01843.9282,E,1,07\r\n", ChecksumResult::Unknown},
-        {"$GPGGA,1*47", ChecksumResult::Unknown},  // no line end: no checksum field
-        {"$GPGGA,1*\r\n", ChecksumResult::Unknown},
-        {"$GPGGA,1*zz\r\n", ChecksumResult::Bad},  // unreadable hex
-        {"$GPGGA,1*0000000000000000000000000000047\r\n", ChecksumResult::Bad},
-    };
-    for (const Case& c : cases) {
-        SENTENCE s(Line(c.line));
-        EXPECT_EQ(s.IsChecksumBad(15), c.result) << c.line;
+    const char* const kResults[] = {"Unknown", "Bad", "NotBad"};
+    const auto rows = rq::test::DataRows("nmea/checksums.tsv");
+    ASSERT_GT(rows.size(), 8u);
+    for (const auto& row : rows) {
+        SENTENCE s(row[1] == "crlf" ? Crlf(row[0]) : Line(row[0]));
+        EXPECT_EQ(kResults[static_cast<int>(s.IsChecksumBad(15))], row[2]) << row[0];
     }
     SENTENCE s(Crlf("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47"));
     EXPECT_EQ(s.ComputeChecksum(), 0x47);

@@ -2,6 +2,8 @@
 // live under tests/data/.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -19,7 +21,8 @@ inline std::u16string Crlf(std::string_view ascii) {
     return platform::Widen(ascii) + u"\r\n";
 }
 
-// The tab-separated rows of tests/data/`name`, without blank lines and '#' comments.
+// The tab-separated rows of tests/data/`name`, without blank lines and '#' comments; a
+// missing table fails the test.
 inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
     std::vector<std::vector<std::string>> rows;
     std::ifstream in(RQ_SOURCE_DIR "/tests/data/" + name);
@@ -33,6 +36,7 @@ inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
                 rows.back().back().push_back(c);
         }
     }
+    EXPECT_FALSE(rows.empty()) << "no rows in " << name;
     return rows;
 }
 
