@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "geo/Angle.h"
+#include "geo/GeoRows.h"
 #include "geo/Rounding.h"
 #include "platform/Text.h"
 
@@ -65,39 +66,21 @@ TEST(Angle, HemispheresMinutesAndSeconds) {
 }
 
 TEST(Angle, FormatTexts) {
-    struct Case {
+    for (const std::string& row : geotest::GeoRows("angle_texts.txt")) {
+        std::istringstream in(row);
         double value;
-        bool latitude;
         int mode;
-        const char* format;
-        const char* withHemisphere;
-    };
-    // A value just short of a whole minute: its fraction rounds to 10000 and is not
-    // carried into the minutes.
-    const double almostMinute = 10 + 59.0 / 60 + 59.9999 / 3600;
-    const Case cases[] = {
-        {-33.8578, true, 1, "-33.85780000", "-33.85780000 S"},
-        {-33.8578, true, 2, "33'51.4680\"", "33'51.4680\" S"},
-        {-33.8578, true, 3, "33'51\"28.080'''", "33'51\"28.080''' S"},
-        {10.001, false, 3, "10'00\"3.600'''", "10'00\"3.600''' E"},
-        {10.001, false, 2, "10'00.0600\"", "10'00.0600\" E"},
-        {-151.2093, false, 2, "151'12.5580\"", "151'12.5580\" W"},
-        {0.0, true, 2, "0'00.0000\"", "0'00.0000\" N"},
-        {almostMinute, true, 2, "10'59.10000\"", "10'59.10000\" N"},
-        {48.1173, true, 0, "", " N"},
-        {48.1173, true, 4, "", " N"},
-    };
-    for (const Case& c : cases) {
-        std::u16string format, withHemisphere;
-        if (c.latitude) {
-            format = CLatitude(c.value).Format(c.mode);
-            withHemisphere = CLatitude(c.value).FormatWithHemisphere(c.mode);
-        } else {
-            format = CLongitude(c.value).Format(c.mode);
-            withHemisphere = CLongitude(c.value).FormatWithHemisphere(c.mode);
-        }
-        EXPECT_EQ(ToUtf8(format), c.format) << c.value << " mode " << c.mode;
-        EXPECT_EQ(ToUtf8(withHemisphere), c.withHemisphere) << c.value << " mode " << c.mode;
+        std::string kind, format, hemisphere;
+        ASSERT_TRUE(in >> value >> kind >> mode >> format >> hemisphere) << row;
+        if (format == "-") format.clear();
+        const bool lat = kind == "lat";
+        EXPECT_EQ(ToUtf8(lat ? CLatitude(value).Format(mode) : CLongitude(value).Format(mode)),
+                  format)
+            << row;
+        EXPECT_EQ(ToUtf8(lat ? CLatitude(value).FormatWithHemisphere(mode)
+                             : CLongitude(value).FormatWithHemisphere(mode)),
+                  format + " " + hemisphere)
+            << row;
     }
     // The marker itself still formats (it fits an int) rather than crashing.
     EXPECT_FALSE(CLatitude().Format(2).empty());

@@ -5,6 +5,7 @@
 #include "geo/Coordinate.h"
 #include "geo/DoubleRect.h"
 #include "geo/Earth.h"
+#include "geo/GeoRows.h"
 
 using namespace rq;
 
@@ -32,22 +33,12 @@ TEST(Earth, DegreeLengthsAndBearingOf) {
     EXPECT_NEAR(MetresPerLongitudeDegree(90, 0), 0, 1e-3);
     EXPECT_FALSE(std::isnan(MetresPerLongitudeDegree(-90, 0)));
 
-    struct Case {
-        double east, north, radians;
-    };
-    const Case cases[] = {
-        {0, 0, 0},
-        {0, 1, 0},
-        {0, -1, kPi},
-        {1, 0, kPi / 2},
-        {-1, 0, 3 * kPi / 2},
-        {1, 1, kPi / 4},
-        {1, -1, 3 * kPi / 4},
-        {-1, -1, 5 * kPi / 4},
-        {-1, 1, 7 * kPi / 4},
-    };
-    for (const Case& c : cases)
-        EXPECT_NEAR(BearingOf(c.east, c.north), c.radians, 1e-12) << c.east << "," << c.north;
+    for (const std::string& row : geotest::GeoRows("bearings.txt")) {
+        std::istringstream in(row);
+        double east, north, pis;
+        ASSERT_TRUE(in >> east >> north >> pis) << row;
+        EXPECT_NEAR(BearingOf(east, north), pis * kPi, 1e-12) << row;
+    }
 }
 
 TEST(Course, FlatCourses) {
@@ -150,18 +141,13 @@ TEST(DoubleRect, NormalizeContainsExtendIntersects) {
     EXPECT_EQ(fromCorners.right, 11);
     EXPECT_EQ(fromCorners.bottom, 47);
 
-    struct Case {
+    for (const std::string& row : geotest::GeoRows("rect_contains.txt")) {
+        std::istringstream in(row);
         double lat, lon;
         bool inside;
-    };
-    const Case cases[] = {
-        {47.5, 10.5, true},       {48 + 5e-8, 10.5, true},  {48 + 1e-6, 10.5, false},
-        {47 - 5e-8, 10.5, true},  {47 - 1e-6, 10.5, false}, {47.5, 10 - 5e-8, true},
-        {47.5, 10 - 1e-6, false}, {47.5, 11 + 5e-8, true},  {47.5, 11 + 1e-6, false},
-        {48, 11, true},           {kUnset, kUnset, false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(r.Contains(CCoordinate(c.lat, c.lon)), c.inside) << c.lat << "," << c.lon;
+        ASSERT_TRUE(in >> lat >> lon >> inside) << row;
+        EXPECT_EQ(r.Contains(CCoordinate(lat, lon)), inside) << row;
+    }
 
     CDoubleRect grown = r;
     grown.Extend(CCoordinate(50, 9));

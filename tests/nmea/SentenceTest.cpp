@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
+#include <cstdlib>
 
 #include "geo/Unset.h"
 #include "nmea/NumberScan.h"
@@ -36,25 +36,12 @@ TEST(Sentence, FieldsSplitOnCommaAndStarAndStopAtTheLineEnd) {
 }
 
 TEST(Sentence, ChecksumAndChecksumField) {
-    struct Case {
-        const char* line;
-        ChecksumResult result;
-    } cases[] = {
-        {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n",
-         ChecksumResult::NotBad},
-        {"$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*48\r\n",
-         ChecksumResult::Bad},
-        {"$GPRMC,205150.00,V,,,,,,,,,,,V*4a\r\n", ChecksumResult::NotBad},  // lowercase hex
-        {"$GPGSV,3,3,09,31,09,034,*7\r\n", ChecksumResult::Bad},            // one digit
-        {"$GPGGA,222449,3349.0337,S,01843.9282,E,1,07\r\n", ChecksumResult::Unknown},
-        {"$GPGGA,1*47", ChecksumResult::Unknown},  // no line end: no checksum field
-        {"$GPGGA,1*\r\n", ChecksumResult::Unknown},
-        {"$GPGGA,1*zz\r\n", ChecksumResult::Bad},  // unreadable hex
-        {"$GPGGA,1*0000000000000000000000000000047\r\n", ChecksumResult::Bad},
-    };
-    for (const Case& c : cases) {
-        SENTENCE s(Line(c.line));
-        EXPECT_EQ(s.IsChecksumBad(15), c.result) << c.line;
+    const char* const kResults[] = {"Unknown", "Bad", "NotBad"};
+    const auto rows = rq::test::DataRows("nmea/checksums.tsv");
+    ASSERT_GT(rows.size(), 8u);
+    for (const auto& row : rows) {
+        SENTENCE s(row[1] == "crlf" ? Crlf(row[0]) : Line(row[0]));
+        EXPECT_EQ(kResults[static_cast<int>(s.IsChecksumBad(15))], row[2]) << row[0];
     }
     SENTENCE s(Crlf("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47"));
     EXPECT_EQ(s.ComputeChecksum(), 0x47);
@@ -66,55 +53,18 @@ TEST(Sentence, ChecksumAndChecksumField) {
 }
 
 TEST(Sentence, NumbersReadAsScanfDoes) {
-    struct Case {
-        const char* field;
-        double value;
-    } doubles[] = {
-        {"4807.038", 4807.038},
-        {"-30.1", -30.1},
-        {"000115.4", 115.4},
-        {"+2.5", 2.5},
-        {" 7", 7.0},
-        {".5", 0.5},
-        {"5.", 5.0},
-        {"1e3", 1000.0},
-        {"2.5E-1", 0.25},
-        {"12abc", 12.0},
-        {"0x10", 16.0},
-        {"0x1p4", 16.0},
-        {"0.000000123", 0.000000123},
-        {"12345678901234567890", 12345678901234567890.0},
-        {"3715.6616000001", 3715.6616000001},
-    };
-    for (const auto& c : doubles) {
-        SENTENCE s(Crlf(std::string("$GPXXX,") + c.field));
-        EXPECT_DOUBLE_EQ(s.Double(1), c.value) << c.field;
-    }
-    for (const char* f : {"", "abc", "-", ".", "+-1", "N", " "}) {
-        SENTENCE s(Crlf(std::string("$GPXXX,") + f));
-        EXPECT_TRUE(IsUnset(s.Double(1))) << f;
-    }
-    SENTENCE inf(Crlf("$GPXXX,inf,1e999,-1e999,1e-999,nan"));
-    EXPECT_TRUE(std::isinf(inf.Double(1)));
-    EXPECT_EQ(inf.Double(2), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(inf.Double(3), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(inf.Double(4), 0.0);
-    EXPECT_TRUE(std::isnan(inf.Double(5)));
-
-    struct IntCase {
-        const char* field;
-        int value;
-    } ints[] = {{"08", 8},
-                {"-5", -5},
-                {" 12", 12},
-                {"12.9", 12},
-                {"", 0},
-                {"x1", 0},
-                {"99999999999", 2147483647},
-                {"-99999999999", -2147483647 - 1}};
-    for (const auto& c : ints) {
-        SENTENCE s(Crlf(std::string("$GPXXX,") + c.field));
-        EXPECT_EQ(s.Integer(1), c.value) << c.field;
+    const auto rows = rq::test::DataRows("nmea/numbers.tsv");
+    ASSERT_GT(rows.size(), 30u);
+    for (const auto& row : rows) {
+        SENTENCE s(Crlf("$GPXXX," + row[0]));
+        const double value = s.Double(1);
+        if (row[1] == "unset")
+            EXPECT_TRUE(IsUnset(value)) << row[0];
+        else if (row[1] == "nan")
+            EXPECT_TRUE(std::isnan(value)) << row[0];
+        else
+            EXPECT_DOUBLE_EQ(value, std::strtod(row[1].c_str(), nullptr)) << row[0];
+        EXPECT_EQ(s.Integer(1), std::stoi(row[2])) << row[0];
     }
 }
 

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <map>
 #include <vector>
 
 #include "friends/SendSms.h"
@@ -70,37 +69,6 @@ TEST_F(WdpTest, AddressFieldHoldsAtMost63Units) {
     EXPECT_EQ(WapAddressText(a), u"");
     // A number of 64 units is refused as a failed send before anything goes out.
     EXPECT_FALSE(rq::SendSms(std::u16string(64, u'1'), nullptr, 0));
-}
-
-TEST_F(WdpTest, NumbersResolveThroughTheDirectoryOrAsAddresses) {
-    WdpSettings s;
-    std::map<std::u16string, std::string> dir = {{u"+4917012345", "127.0.0.9"},
-                                                 {u"555", "not an address"}};
-    s.directory = [&](std::u16string_view n) -> std::optional<std::string> {
-        auto it = dir.find(std::u16string(n));
-        if (it == dir.end()) return std::nullopt;
-        return it->second;
-    };
-    const struct {
-        std::u16string number;
-        const char* expected;
-    } cases[] = {
-        {u"+4917012345", "127.0.0.9"},
-        {u"10.1.2.3", "10.1.2.3"},
-        {u"0123", nullptr},
-        {u"555", nullptr},
-        {u"", nullptr},
-        {u"1.2.3.4.5", nullptr},
-        {u"127.0.0.256", nullptr},
-    };
-    for (const auto& c : cases) {
-        auto r = ResolveNumber(s, c.number);
-        if (c.expected)
-            EXPECT_EQ(r, std::optional<std::string>(c.expected)) << ToUtf8(c.number);
-        else
-            EXPECT_FALSE(r) << ToUtf8(c.number);
-    }
-    EXPECT_FALSE(ResolveNumber(WdpSettings{}, u"+4917012345"));
 }
 
 TEST_F(WdpTest, TwoInstancesExchangeADatagram) {
@@ -217,7 +185,7 @@ TEST_F(WdpTest, FloodIsBoundedByTheSocketNotByUs) {
 namespace rq::platform {
 namespace {
 
-TEST(WdpRegistry, SettingsAndDirectoryComeFromTheStore) {
+TEST(WdpRegistry, SettingsAndNumbersComeFromTheStore) {
     test::TempFolder dir;
     RegistryStore store(dir / "r.reg");
     WdpSettings empty = WdpSettingsFromRegistry(store);
@@ -227,16 +195,28 @@ TEST(WdpRegistry, SettingsAndDirectoryComeFromTheStore) {
 
     store.SetText(kWdpKey, u"Bind Address", u" 127.0.0.7 ");
     store.SetText(kWdpKey, u"Own Number", u"+4917099999");
-    store.SetText(kWdpDirectoryKey, u"+4917012345", u"127.0.0.8");
+    store.SetText(kWdpDirectoryKey, u"+4917012345", u"127.0.0.9");
+    store.SetText(kWdpDirectoryKey, u"555", u"not an address");
     WdpSettings s = WdpSettingsFromRegistry(store);
     EXPECT_EQ(s.bindAddress, "127.0.0.7");
     EXPECT_EQ(s.ownNumber, u"+4917099999");
-    EXPECT_EQ(ResolveNumber(s, u"+4917012345"), std::optional<std::string>("127.0.0.8"));
-    EXPECT_EQ(ResolveNumber(s, u"127.0.0.9"), std::optional<std::string>("127.0.0.9"));
-    EXPECT_FALSE(ResolveNumber(s, u"0170"));
     // Entries added later are seen: lookups go to the store.
     store.SetText(kWdpDirectoryKey, u"0170", u"127.0.0.10");
-    EXPECT_EQ(ResolveNumber(s, u"0170"), std::optional<std::string>("127.0.0.10"));
+    const std::pair<std::u16string, const char*> cases[] = {
+        {u"+4917012345", "127.0.0.9"},
+        {u"0170", "127.0.0.10"},
+        {u"10.1.2.3", "10.1.2.3"},
+        {u"0123", nullptr},
+        {u"555", nullptr},
+        {u"", nullptr},
+        {u"1.2.3.4.5", nullptr},
+        {u"127.0.0.256", nullptr},
+    };
+    for (const auto& [number, expected] : cases) {
+        EXPECT_EQ(ResolveNumber(s, number),
+                  expected ? std::optional<std::string>(expected) : std::nullopt)
+            << ToUtf8(number);
+    }
 }
 
 }  // namespace

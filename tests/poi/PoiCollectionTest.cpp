@@ -67,31 +67,22 @@ TEST(PoiCategory, AddRemovePois) {
     CPoi* a = cat.AddPoi(u"Marienplatz", where, 3);
     CPoi* b = cat.AddPoi(u"Odeonsplatz", CCoordinate(48.1425, 11.5775), 40);
     ASSERT_EQ(cat.GetCount(), 2u);
-    EXPECT_EQ(cat.GetAt(0), a);  // appended in order
-    EXPECT_EQ(cat.GetAt(1), b);
-    EXPECT_EQ(a->name, u"Marienplatz");
-    EXPECT_EQ(a->type, 3u);
-    EXPECT_EQ(a->m_lat.value, 48.137154);
-    EXPECT_EQ(a->m_lon.value, 11.576124);
-    EXPECT_EQ(a->lonScale, 0);  // only the values are copied
+    EXPECT_TRUE(cat.GetAt(0) == a && cat.GetAt(1) == b) << "appended in order";
+    EXPECT_TRUE(a->name == u"Marienplatz" && a->type == 3u && a->m_lat.value == 48.137154 &&
+                a->m_lon.value == 11.576124);
+    EXPECT_EQ(a->lonScale, 0) << "only the values are copied";
     EXPECT_TRUE(cat.modified);
 
     cat.modified = false;
     CPoi stranger;
-    EXPECT_FALSE(cat.RemovePoi(&stranger));
-    EXPECT_FALSE(cat.RemovePoi(nullptr));
+    EXPECT_FALSE(cat.RemovePoi(&stranger) || cat.RemovePoi(nullptr));
     EXPECT_TRUE(cat.RemovePoi(a));
-    EXPECT_FALSE(cat.modified);  // the caller decides
+    EXPECT_FALSE(cat.modified) << "the caller decides";
     ASSERT_EQ(cat.GetCount(), 1u);
     EXPECT_EQ(cat.GetAt(0), b);
     cat.RemoveAllPois();
-    EXPECT_TRUE(cat.IsEmpty());
-    EXPECT_TRUE(cat.modified);
-
-    const CPoi fresh;
-    EXPECT_TRUE(fresh.name.empty());
-    EXPECT_EQ(fresh.type, 0u);
-    EXPECT_FALSE(fresh.IsValid());
+    EXPECT_TRUE(cat.IsEmpty() && cat.modified);
+    EXPECT_TRUE(stranger.name.empty() && stranger.type == 0u && !stranger.IsValid());
 }
 
 TEST(PoiTypeTable, RowsIconsAndLabels) {

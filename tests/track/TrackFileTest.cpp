@@ -77,18 +77,12 @@ std::string GoldenPath() {
     return std::string(RQ_SOURCE_DIR) + "/tests/data/trk/golden.trk";
 }
 
-TEST(TrackFile, SizesOfEmptyDefaultAndSmallTracks) {
+TEST(TrackFile, WriterMatchesTheGoldenFileAndTheSizesOfEmptyTracks) {
     CGpsTrackInfo defaultOnly;
     EXPECT_EQ(EncodeTrack(defaultOnly).size(), 1092u) << "the empty default category";
     CGpsTrackInfo bare;
     bare.pois.DeleteCategory(u"General");
-    EXPECT_EQ(EncodeTrack(bare).size(), 828u);
-    CGpsTrackInfo small;
-    FillGoldenTrack(small);
-    EXPECT_EQ(EncodeTrack(small).size(), 1764u);
-}
-
-TEST(TrackFile, WriterMatchesTheGoldenFileByteForByte) {
+    EXPECT_EQ(EncodeTrack(bare).size(), kTrackHeaderSize);
     CGpsTrackInfo t;
     FillGoldenTrack(t);
     const Bytes golden = ReadBytes(GoldenPath());
@@ -99,7 +93,9 @@ TEST(TrackFile, WriterMatchesTheGoldenFileByteForByte) {
         ASSERT_EQ(written[i], golden[i]) << "first difference at offset " << i;
 }
 
-TEST(TrackFile, SaveThenLoadGivesBackPointsPoisAndTheNarrowedFix) {
+// Loading gives back every stored field (written again it makes the same bytes); what the
+// file does not hold is reset or, for the drawing style, left alone.
+TEST(TrackFile, SaveThenLoadGivesBackWhatTheFileHolds) {
     test::TempFolder dir;
     test::ProgramFolderScope scope(dir.Path());
     CGpsTrackInfo t;
@@ -115,41 +111,18 @@ TEST(TrackFile, SaveThenLoadGivesBackPointsPoisAndTheNarrowedFix) {
     back.AddHead(CGpsTrackCoordinate(1, 1));
     back.colour = 0x123456;
     ASSERT_TRUE(LoadTrack("tracks", "walk.trk", back));
+    EXPECT_EQ(EncodeTrack(back), ReadBytes(GoldenPath()));
     EXPECT_FALSE(back.IsModified());
-    EXPECT_EQ(back.shortName, u"Walk");
-    EXPECT_EQ(back.ownerId, u"me@example");
     EXPECT_EQ(back.colour, 0x123456u) << "not in the file";
-    ASSERT_EQ(back.GetCount(), 3u);
-    auto a = t.Points().begin();
-    for (const CGpsTrackCoordinate& p : back.Points()) {
-        EXPECT_EQ(p.m_lat.value, a->m_lat.value);
-        EXPECT_EQ(p.m_lon.value, a->m_lon.value);
-        EXPECT_EQ(p.milestone, a->milestone);
-        EXPECT_EQ(p.distance, a->distance);
-        EXPECT_EQ(p.course, a->course);
-        EXPECT_EQ(p.timeKey, a->timeKey);
-        ++a;
-    }
+    EXPECT_EQ(back.GetCount(), 3u);
     EXPECT_EQ(back.GetBounds().top, 48.1200);
     EXPECT_EQ(back.GetBounds().bottom, 48.1173);
-    const CGpsPosition& f = back.fix;
-    EXPECT_EQ(f.m_lat.value, 48.1173);
-    EXPECT_EQ(f.altitude, static_cast<double>(545.4f));
-    EXPECT_NE(f.altitude, 545.4) << "floats come back at float precision";
-    EXPECT_EQ(f.hdop, static_cast<double>(1.2f));
-    EXPECT_EQ(f.courseMagnetic, static_cast<double>(81.2f));
-    EXPECT_EQ(f.satellitesInView, 9);
-    EXPECT_EQ(f.fixMode, 3);
-    EXPECT_EQ(f.satellites[1].prn, 12);
-    EXPECT_EQ(f.satellites[23].prn, -1);
-    EXPECT_EQ(f.time, 0) << "the fix time is not stored";
+    EXPECT_EQ(back.fix.altitude, static_cast<double>(545.4f)) << "floats at float precision";
+    EXPECT_EQ(back.fix.satellites[23].prn, -1);
+    EXPECT_EQ(back.fix.time, 0) << "the fix time is not stored";
     EXPECT_EQ(back.fixCount, 0u);
     EXPECT_EQ(back.maxSpeed, 0);
     EXPECT_EQ(back.startTime, 0);
-    const CPoiCategory* general = back.pois.FindCategory(u"General");
-    ASSERT_NE(general, nullptr);
-    ASSERT_EQ(general->GetCount(), 2u);
-    EXPECT_EQ(back.pois.GetCount(), 1u);
 }
 
 TEST(TrackFile, NamesAreCutToTheirFields) {
@@ -210,32 +183,6 @@ TEST(TrackFile, EveryCutOfAGoodFileFailsCleanly) {
     EXPECT_TRUE(LoadTrackBytes(golden.data(), golden.size(), whole));
 }
 
-// A long track is read many records at a time; a file cut anywhere in its points
-// still loads every whole record before the cut, in order, and fails.
-TEST(TrackFile, LongTrackCutAnywhereKeepsTheWholeRecords) {
-    CGpsTrackInfo t;
-    for (int i = 0; i < 700; ++i) t.AddTail(Point(i * 1e-4, 0, 0, 700 - i, 0, i));
-    tracktest::TempFolder dir;
-    const std::string path = dir.Path() + "long.trk";
-    ASSERT_TRUE(SaveTrackFile(path, t));
-    const Bytes whole = ReadBytes(path);
-    for (std::size_t points : {0u, 1u, 255u, 256u, 257u, 511u, 699u}) {
-        for (std::size_t extra : {0u, 17u}) {
-            WriteBytes(
-                path, Bytes(whole.begin(), whole.begin() + kTrackHeaderSize + points * 40 + extra));
-            CGpsTrackInfo back;
-            EXPECT_FALSE(LoadTrackFile(path, back)) << points << "+" << extra;
-            ASSERT_EQ(back.GetCount(), points) << points << "+" << extra;
-            std::uint32_t key = 0;
-            for (const CGpsTrackCoordinate& p : back.Points()) ASSERT_EQ(p.timeKey, key++);
-        }
-    }
-    WriteBytes(path, whole);
-    CGpsTrackInfo back;
-    EXPECT_TRUE(LoadTrackFile(path, back));
-    EXPECT_EQ(back.GetCount(), 700u);
-}
-
 TEST(TrackFile, WrongMagicsAndHugeCountsAreRefused) {
     const Bytes golden = ReadBytes(GoldenPath());
     struct Case {
@@ -284,13 +231,7 @@ TEST(TrackFile, FailedSaveReportsFailureAndLeavesTheOldFile) {
     EXPECT_FALSE(SaveTrack("tracks", "busy.trk", t));
     EXPECT_TRUE(t.IsModified()) << "a failed save keeps the modified mark";
     EXPECT_TRUE(std::filesystem::is_directory(dir.Path() + "tracks/busy.trk/inside"));
-    // Nothing is left beside it.
-    int entries = 0;
-    for (const auto& e : std::filesystem::directory_iterator(dir.Path() + "tracks")) {
-        (void)e;
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(platform::FindFiles(dir.Path() + "tracks", "*").size(), 1u) << "nothing beside it";
     // A missing program folder cannot be created into.
     platform::SetProgramFolder(dir.Path() + "missing/deeper/");
     EXPECT_FALSE(SaveTrack("tracks", "x.trk", t));
