@@ -61,6 +61,15 @@ poi_seeds = {
     "latin-names.poi": poi_file([poi_category("General", [("a\u00ff\u0100", 1, 1, 1)])]),
     "trailing-bytes.poi": poi_file([poi_category("General", [home])]) + b"\x01\x02\x03",
     "count-too-small.poi": poi_file([poi_category("A", [home]), poi_category("B", [cafe])], count=1),
+    "empty-names.poi": poi_file([poi_category("", [("", 0, 0.0, 0.0)] * 3)]),
+    "emoji-names.poi": poi_file([poi_category("\U0001F600" * 60, [("\U0001F680" * 70, 5, 1, 1)])]),
+    "general-last.poi": poi_file([poi_category("Cafes", [cafe]), poi_category("General", [home])]),
+    "general-twice.poi": poi_file([poi_category("General", [home]), poi_category("General", [cafe])]),
+    "hundred-pois.poi": poi_file([poi_category("Many", [("p%d" % i, i % 34, i, -i) for i in range(100)])]),
+    "negative-zero.poi": poi_file([poi_category("Zero", [("z", 1, -0.0, -0.0)])]),
+    "unset-one-coordinate.poi": poi_file([poi_category("Half", [("h", 1, UNSET, 11.5)])]),
+    "control-characters.poi": poi_file([poi_category("a\tb\r\n", [("\x01\x7f", 1, 1, 1)])]),
+    "categories-without-pois.poi": poi_file([poi_category("c%d" % i, []) for i in range(5)]),
 }
 for name, data in poi_seeds.items():
     save("poi_load_fuzz", name, data)
@@ -107,6 +116,17 @@ trk_seeds = {
     "no-satellites.trk": trk_file(walk, sats_used=0),
     "big-milestone.trk": trk_file([(1.0, 2.0, 0xFFFFFFFF, 1.0, 2.0, 0xFFFFFFFF)]),
     "trailing-bytes.trk": trk_file(walk) + b"\xff" * 7,
+    "fifty-points.trk": trk_file([(i * 0.001, -i * 0.001, i % 5 == 0, i * 1.5, i * 7.0, 0) for i in range(50)]),
+    "same-points.trk": trk_file([(48.0, 11.0, 0, 0.0, 0.0, 0)] * 8),
+    "keys-rising.trk": trk_file([(1.0, 2.0, 0, 0.0, 0.0, k) for k in range(10)]),
+    "emoji-name.trk": trk_file(walk, name="\U0001F600" * 6, owner="\U0001F680" * 70),
+    "empty-names.trk": trk_file(walk, name="", owner=""),
+    "pole-and-antimeridian.trk": trk_file([(90.0, 180.0, 0, 0.0, 0.0, 0), (-90.0, -180.0, 0, 1.0, 0.0, 0)]),
+    "out-of-range-points.trk": trk_file([(91.0, 181.0, 0, 0.0, 0.0, 0), (1e300, -1e300, 0, 0.0, 0.0, 0)]),
+    "category-with-many-pois.trk": trk_file(walk, [poi_category("General", [("p%d" % i, i, i, i) for i in range(30)])]),
+    "negative-distance.trk": trk_file([(1.0, 1.0, 0, -5.0, -90.0, 0)]),
+    "count-too-small.trk": trk_file(walk, point_count=2),
+    "categories-count-zero.trk": trk_file(walk, [poi_category("General", [home])], category_count=0),
 }
 for name, data in trk_seeds.items():
     save("trk_load_fuzz", name, data)
