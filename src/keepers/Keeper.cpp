@@ -20,6 +20,8 @@ void CKeeper::StopAndJoin() {
     }
     stopAsked_ = true;
     stopEvent_.Set();
+    // Bounded because every wait of a worker, the SMS worker's send to its windows
+    // included, also ends at a stop request. Not joining would free what it still uses.
     thread_->Join();
     thread_.reset();
     workerRecorded_ = false;

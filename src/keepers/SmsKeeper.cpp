@@ -17,6 +17,13 @@ constexpr std::uint32_t kReceivePort = 2001;
 void CopyAddress(char16_t (&to)[kRecordAddressUnits], const WapAddress& from) {
     std::copy(from.address, from.address + std::min(kRecordAddressUnits, kWapAddressUnits), to);
 }
+
+// A copy of the record and of the bytes it points to travels with message 2025: a send
+// given up at a stop request may still be handled while the worker has moved on.
+struct ReceivedDatagram : MessagePayload {
+    ReceivedMessageRecord record;
+    std::vector<std::uint8_t> bytes;
+};
 }  // namespace
 
 CSmsKeeper::CSmsKeeper() {
@@ -40,12 +47,20 @@ bool CSmsKeeper::Stop(std::uint32_t timeoutMs) {
 }
 
 void CSmsKeeper::SendToWindows(const ReceivedMessageRecord& record) {
+    auto datagram = std::make_unique<ReceivedDatagram>();
+    datagram->record = record;
+    if (record.userData != nullptr) {
+        datagram->bytes.assign(record.userData, record.userData + record.userDataSize);
+        datagram->record.userData = datagram->bytes.data();
+    }
+    WindowMessage m;
+    m.id = kMsgSmsReceived;
+    m.wParam = reinterpret_cast<std::uintptr_t>(&datagram->record);
+    m.payload = std::move(datagram);
     for (WindowHandle w : Windows()) {
         if (!IsWindow(w)) continue;
-        WindowMessage m;
-        m.id = kMsgSmsReceived;
-        m.wParam = reinterpret_cast<std::uintptr_t>(&record);
-        SendMessage(w, m);
+        // A stop request ends the wait: the owner thread may be the one stopping us.
+        if (SendMessage(w, m, wake_) == SendResult::GivenUp) return;
     }
 }
 

@@ -15,8 +15,9 @@ public:
 
     bool Start(platform::WindowHandle window, platform::ThreadPriority priority) override;
     bool Stop(std::uint32_t timeoutMs) override;
-    // Sends message 2025 (wParam = &record) to every live window and returns when each
-    // has handled it.
+    // Sends message 2025 (wParam = a copy of the record, valid during the call) to every
+    // live window and returns when each has handled it, or at once when the keeper is
+    // asked to stop.
     virtual void SendToWindows(const ReceivedMessageRecord& record);
 
 private:

@@ -6,22 +6,17 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/Delivery.h"
 #include "platform/Kernel.h"
 
 namespace rq::platform {
 
 namespace {
 
-// A sent message waits in the queue by reference; its sender blocks until `done`.
-struct SendState {
-    bool done = false;
-    bool handled = false;
-};
-
+// A posted message, or a sent one still shared with its sender.
 struct Entry {
     WindowMessage posted;
-    WindowMessage* sent = nullptr;
-    std::shared_ptr<SendState> state;
+    std::shared_ptr<Delivery> sent;
 };
 
 }  // namespace
@@ -29,7 +24,6 @@ struct Entry {
 struct QueueWindow::Impl : MessageTarget {
     mutable std::mutex mutex;
     std::condition_variable arrived;
-    std::condition_variable answered;
     std::deque<Entry> queue;
     bool closed = false;
     // The pumping thread and its handler, so that a handler sending to its own window
@@ -40,25 +34,23 @@ struct QueueWindow::Impl : MessageTarget {
     void Queue(WindowMessage message) override {
         std::lock_guard<std::mutex> lock(mutex);
         if (closed) return;  // `message` and its payload die with this call
-        queue.push_back(Entry{std::move(message), nullptr, nullptr});
+        queue.push_back(Entry{std::move(message), nullptr});
         arrived.notify_one();
     }
 
-    bool Deliver(WindowMessage& message) override {
-        auto state = std::make_shared<SendState>();
+    bool Deliver(std::shared_ptr<Delivery> delivery) override {
         std::unique_lock<std::mutex> lock(mutex);
         if (closed) return false;
         if (pumpThread == std::this_thread::get_id()) {
             const std::function<void(WindowMessage&)>* h = handler;
             lock.unlock();
             if (h == nullptr) return false;
-            (*h)(message);
+            delivery->Run(*h);
             return true;
         }
-        queue.push_back(Entry{WindowMessage{}, &message, state});
+        queue.push_back(Entry{WindowMessage{}, std::move(delivery)});
         arrived.notify_one();
-        answered.wait(lock, [&] { return state->done; });
-        return state->handled;
+        return true;
     }
 
     void Close() {
@@ -67,12 +59,11 @@ struct QueueWindow::Impl : MessageTarget {
             std::lock_guard<std::mutex> lock(mutex);
             closed = true;
             dropped.swap(queue);
-            for (Entry& e : dropped) {
-                if (e.state) e.state->done = true;
-            }
-            answered.notify_all();
         }
-        // Payload destructors run here, without the lock.
+        // Senders are released and payloads freed here, without the lock.
+        for (Entry& e : dropped) {
+            if (e.sent) e.sent->Drop();
+        }
     }
 };
 
@@ -91,34 +82,35 @@ WindowHandle QueueWindow::Handle() const {
 
 bool QueueWindow::PumpOne(const std::function<void(WindowMessage&)>& handler,
                           std::uint32_t timeoutMs) {
-    Entry entry;
-    std::thread::id outerThread;
-    const std::function<void(WindowMessage&)>* outerHandler = nullptr;
-    {
-        std::unique_lock<std::mutex> lock(impl_->mutex);
-        auto waiting = [this] { return !impl_->queue.empty(); };
-        if (timeoutMs == kInfinite) {
-            impl_->arrived.wait(lock, waiting);
-        } else if (!impl_->arrived.wait_for(lock, std::chrono::milliseconds(timeoutMs), waiting)) {
-            return false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        Entry entry;
+        std::thread::id outerThread;
+        const std::function<void(WindowMessage&)>* outerHandler = nullptr;
+        {
+            std::unique_lock<std::mutex> lock(impl_->mutex);
+            auto waiting = [this] { return !impl_->queue.empty(); };
+            if (timeoutMs == kInfinite) {
+                impl_->arrived.wait(lock, waiting);
+            } else if (!impl_->arrived.wait_until(lock, deadline, waiting)) {
+                return false;
+            }
+            entry = std::move(impl_->queue.front());
+            impl_->queue.pop_front();
+            outerThread = impl_->pumpThread;
+            outerHandler = impl_->handler;
+            impl_->pumpThread = std::this_thread::get_id();
+            impl_->handler = &handler;
         }
-        entry = std::move(impl_->queue.front());
-        impl_->queue.pop_front();
-        outerThread = impl_->pumpThread;
-        outerHandler = impl_->handler;
-        impl_->pumpThread = std::this_thread::get_id();
-        impl_->handler = &handler;
+        const bool ran = entry.sent ? entry.sent->Run(handler) : (handler(entry.posted), true);
+        {
+            std::lock_guard<std::mutex> lock(impl_->mutex);
+            impl_->pumpThread = outerThread;  // a handler may pump in turn
+            impl_->handler = outerHandler;
+        }
+        // A send given up before it came up is dropped unhandled; the wait goes on.
+        if (ran) return true;
     }
-    handler(entry.sent != nullptr ? *entry.sent : entry.posted);
-    std::lock_guard<std::mutex> lock(impl_->mutex);
-    impl_->pumpThread = outerThread;  // a handler may pump in turn
-    impl_->handler = outerHandler;
-    if (entry.state) {
-        entry.state->done = true;
-        entry.state->handled = true;
-        impl_->answered.notify_all();
-    }
-    return true;
 }
 
 std::size_t QueueWindow::Pending() const {

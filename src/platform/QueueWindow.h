@@ -20,8 +20,10 @@ public:
 
     WindowHandle Handle() const;
     // Handles one posted or sent message arriving within the time-out (a sender is
-    // released when the handler returns). False on time-out.
+    // released when the handler returns). False on time-out. A sent message whose
+    // sender gave up before it came up is dropped on the way, unhandled.
     bool PumpOne(const std::function<void(WindowMessage&)>& handler, std::uint32_t timeoutMs);
+    // Messages waiting, given-up sends included until they come up.
     std::size_t Pending() const;
 
 private:

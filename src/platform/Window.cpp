@@ -3,6 +3,8 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "platform/Delivery.h"
+
 namespace rq::platform {
 
 namespace {
@@ -60,9 +62,25 @@ bool PostMessage(WindowHandle window, WindowMessage message) {
     return true;
 }
 
-bool SendMessage(WindowHandle window, WindowMessage& message) {
+namespace {
+
+SendResult Send(WindowHandle window, WindowMessage& message, Waitable* giveUp) {
     std::shared_ptr<MessageTarget> target = Find(window);
-    return target && target->Deliver(message);
+    if (!target) return SendResult::NotHandled;
+    auto delivery = std::make_shared<Delivery>(std::move(message));
+    SendResult result = target->Deliver(delivery) ? delivery->Wait(giveUp) : SendResult::NotHandled;
+    if (result != SendResult::GivenUp) message = std::move(delivery->Message());
+    return result;
+}
+
+}  // namespace
+
+bool SendMessage(WindowHandle window, WindowMessage& message) {
+    return Send(window, message, nullptr) == SendResult::Handled;
+}
+
+SendResult SendMessage(WindowHandle window, WindowMessage& message, Waitable& giveUp) {
+    return Send(window, message, &giveUp);
 }
 
 }  // namespace rq::platform

@@ -4,6 +4,8 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include "platform/Delivery.h"
+
 namespace rq::ui {
 
 std::shared_ptr<QtWindowTarget> QtWindowTarget::Create(Handler handler) {
@@ -45,15 +47,22 @@ void QtWindowTarget::Queue(platform::WindowMessage message) {
         this, [this, owned] { Handle(*owned); }, Qt::QueuedConnection);
 }
 
-bool QtWindowTarget::Deliver(platform::WindowMessage& message) {
-    if (QThread::currentThread() == thread()) return Handle(message);
-    bool handled = false;
-    // A blocking invocation is released when it ran or when this object was deleted
-    // with it still pending.
+bool QtWindowTarget::Deliver(std::shared_ptr<platform::Delivery> delivery) {
+    auto run = [this](platform::Delivery& d) {
+        if (handler_) d.Run(handler_);
+    };
+    if (QThread::currentThread() == thread()) {
+        run(*delivery);
+        delivery->Drop();  // closed: not run
+        return true;
+    }
+    // The invocation's last copy drops the delivery, so the sender is released when it
+    // ran, when it came up after Close, and when this object was deleted with it pending.
+    std::shared_ptr<platform::Delivery> released(delivery.get(),
+                                                 [delivery](platform::Delivery* d) { d->Drop(); });
     QMetaObject::invokeMethod(
-        this, [this, &message, &handled] { handled = Handle(message); },
-        Qt::BlockingQueuedConnection);
-    return handled;
+        this, [run, released] { run(*released); }, Qt::QueuedConnection);
+    return true;
 }
 
 }  // namespace rq::ui

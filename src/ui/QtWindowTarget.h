@@ -27,7 +27,7 @@ public:
     void Close();
 
     void Queue(platform::WindowMessage message) override;
-    bool Deliver(platform::WindowMessage& message) override;
+    bool Deliver(std::shared_ptr<platform::Delivery> delivery) override;
 
 private:
     explicit QtWindowTarget(Handler handler);

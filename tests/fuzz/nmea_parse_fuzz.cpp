@@ -1,14 +1,17 @@
 // libFuzzer entry: any bytes as one line through the dispatcher, as the keepers pass
-// it (with CR LF) and as it came.
+// it (with CR LF) and as it came; what the keepers would parse is merged into a fix
+// record that lives across inputs, as a receiver's sentences are.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
+#include "keepers/GpsKeeper.h"
 #include "nmea/Nmea0183.h"
 #include "platform/Text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static rq::NMEA0183 nmea;
+    static rq::CGpsKeeper keeper;
     std::u16string text =
         rq::platform::FromAnsi(std::string_view(reinterpret_cast<const char*>(data), size));
     nmea.SetSentence(text);
@@ -22,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rq::SENTENCE written;
         r->Write(written);
         (void)r->PlainEnglish();
+        keeper.HandleSentence(*r);
     }
     return 0;
 }

@@ -157,7 +157,7 @@ public:
         portOpen = keeper_.Port().IsOpen();
         lost = true;
     }
-    bool Deliver(platform::WindowMessage&) override { return false; }
+    bool Deliver(std::shared_ptr<platform::Delivery>) override { return false; }
 
     std::atomic<bool> lost{false};
     std::atomic<bool> recording{true};

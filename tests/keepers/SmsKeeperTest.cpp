@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "friends/PositionMessage.h"
 #include "friends/SendSms.h"
@@ -120,6 +121,57 @@ TEST_F(SmsKeeperTest, ABusyPortEndsTheWorkerAtOnce) {
     EXPECT_FALSE(keeper.IsRunning());
     EXPECT_TRUE(keeper.Stop(1000));
     WapClose(mine);
+}
+
+// The exit race: the worker waits in its send to the very thread that stops it. The
+// stop must end that wait; a delivery given up before it came up is never handled, one
+// whose handler already runs is handled in full with its bytes still valid.
+TEST_F(SmsKeeperTest, StoppingDuringADeliveryEndsTheWorkerAndKeepsTheBytesValid) {
+    QueueWindow window;
+    const auto message = MakePositionMessage({48.5, 11.5, 500, 90, 3, 1, 9, 6}, u"Ann", 1000);
+    std::vector<std::uint8_t> seen;
+    auto copy = [&](WindowMessage& m) {
+        const auto* r = reinterpret_cast<const ReceivedMessageRecord*>(m.wParam);
+        seen.assign(r->userData, r->userData + r->userDataSize);
+    };
+    for (const bool handlerRunning : {false, true}) {
+        SCOPED_TRACE(handlerRunning ? "handler running" : "send queued");
+        CSmsKeeper keeper;
+        ASSERT_TRUE(keeper.Start(window.Handle(), ThreadPriority::Normal));
+        for (int tries = 0; window.Pending() == 0 && tries < 200; ++tries) {
+            SendRaw(message);
+            Sleep(10);
+        }
+        ASSERT_EQ(window.Pending(), 1u);
+        Event entered, release;
+        std::thread pump;
+        if (handlerRunning) {
+            pump = std::thread([&] {
+                window.PumpOne(
+                    [&](WindowMessage& m) {
+                        entered.Set();
+                        release.Wait(kInfinite);
+                        copy(m);
+                    },
+                    kInfinite);
+            });
+            ASSERT_TRUE(entered.Wait(5000));
+        }
+        seen.clear();
+        const std::uint32_t before = GetTickCount();
+        const bool stopped = keeper.Stop(10000);
+        EXPECT_TRUE(stopped);
+        EXPECT_LT(GetTickCount() - before, 1000u);
+        if (handlerRunning) {
+            release.Set();
+            pump.join();
+            EXPECT_EQ(seen, message);
+        } else {
+            EXPECT_FALSE(window.PumpOne(copy, 0)) << "a given-up delivery is dropped";
+            EXPECT_TRUE(seen.empty());
+        }
+        if (!stopped) window.PumpOne(copy, 0);  // lets the old worker go
+    }
 }
 
 long ResidentKiB() {

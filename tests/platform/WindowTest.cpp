@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/CountedPayload.h"
+#include "platform/Delivery.h"
 #include "platform/Window.h"
 #include "resources/MessageIds.h"
 
@@ -14,11 +15,13 @@ namespace {
 // Handles each message on the caller's thread and touches the window table meanwhile.
 class ImmediateTarget : public MessageTarget {
 public:
-    void Queue(WindowMessage message) override { Deliver(message); }
-    bool Deliver(WindowMessage& message) override {
+    void Queue(WindowMessage message) override { Handle(message); }
+    bool Deliver(std::shared_ptr<Delivery> delivery) override {
+        return delivery->Run([this](WindowMessage& m) { Handle(m); });
+    }
+    void Handle(WindowMessage& message) {
         if (message.id == 1) created = RegisterWindow(std::make_shared<ImmediateTarget>());
         if (message.id == 2) UnregisterWindow(static_cast<WindowHandle>(message.wParam));
-        return true;
     }
     WindowHandle created = kNoWindow;
 };

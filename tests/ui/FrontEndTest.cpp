@@ -76,6 +76,36 @@ TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
     EXPECT_FALSE(platform::IsWindow(window));
 }
 
+// A worker's send waits for the GUI thread, unless the worker is asked to stop: the
+// message is then never handled, and freed when its turn comes.
+TEST(QtWindowTarget, SentMessagesWaitForTheGuiThreadUnlessGivenUp) {
+    App();
+    std::atomic<int> alive{0};
+    std::atomic<int> handled{0};
+    auto target = ui::QtWindowTarget::Create([&](platform::WindowMessage&) { ++handled; });
+    platform::Event stop(true, false), next;
+    platform::SendResult results[2] = {};
+    std::thread worker([&] {
+        for (platform::SendResult& result : results) {
+            if (&result != results) next.Wait(platform::kInfinite);
+            platform::WindowMessage message;
+            message.payload = std::make_unique<Counted>(alive);
+            result = platform::SendMessage(target->Handle(), message, stop);
+        }
+    });
+    while (handled == 0) Pump();
+    stop.Set();  // the GUI thread is busy elsewhere from here on
+    next.Set();
+    worker.join();
+    EXPECT_EQ(results[0], platform::SendResult::Handled);
+    EXPECT_EQ(results[1], platform::SendResult::GivenUp);
+    EXPECT_EQ(alive, 1);
+    Pump();
+    EXPECT_EQ(handled, 1);
+    EXPECT_EQ(alive, 0);
+    target->Close();
+}
+
 class FrontEndTest : public test::UiAppTest {
 protected:
     void SetUp() override {

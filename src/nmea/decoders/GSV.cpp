@@ -28,7 +28,9 @@ bool GSV::Parse(const SENTENCE& s) {
 
 bool GSV::Write(SENTENCE& s) const {
     BeginWrite(s);
-    const int messages = satellitesInView > 0 ? (satellitesInView + 3) / 4 : 1;
+    // Rounded up without adding first: the count may be saturated at the int range.
+    const int messages =
+        satellitesInView > 0 ? satellitesInView / 4 + (satellitesInView % 4 != 0) : 1;
     s.AddInteger(messages).AddInteger(messageNumber).AddInteger(satellitesInView);
     if (messageNumber >= 1 && messageNumber <= 3) {
         const int base = 4 * (messageNumber - 1);
