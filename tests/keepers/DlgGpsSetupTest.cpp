@@ -11,6 +11,7 @@
 #include "platform/PortMap.h"
 #include "platform/Registry.h"
 #include "platform/Text.h"
+#include "support/ScriptedUserInterface.h"
 #include "support/TempFolder.h"
 
 namespace rq {
@@ -28,7 +29,7 @@ protected:
     }
 
     test::TempFolder folder_, leftOver_;
-    platform::ScriptedUserInterface ui_;
+    test::ScriptedUserInterface ui_;
 };
 
 TEST_F(DlgGpsSetupTest, ListsEveryPortWithItsDevice) {
@@ -60,8 +61,8 @@ TEST_F(DlgGpsSetupTest, UnlistedStoredValuesSelectNothingAndOkAsksForThem) {
     dialog.SelectPort(2);
     EXPECT_FALSE(dialog.Ok());
     ASSERT_EQ(ui_.Messages().size(), 2u);
-    EXPECT_EQ(ui_.Messages()[0].text, BuiltInString(135));
-    EXPECT_EQ(ui_.Messages()[1].text, BuiltInString(136));
+    EXPECT_EQ(ui_.Messages()[0].text, BuiltInString(StringId::PleaseSelectPortNumber));
+    EXPECT_EQ(ui_.Messages()[1].text, BuiltInString(StringId::PleaseSelectBoudrate));
     EXPECT_EQ(GetPort(), 17u);  // nothing stored while refused
 
     dialog.SelectBaud(6);

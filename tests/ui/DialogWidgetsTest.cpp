@@ -10,6 +10,8 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
+#include "support/QtTestApp.h"
+#include "support/ScriptedUserInterface.h"
 #include "support/TempFolder.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/dialogs/GpsSetupDialog.h"
@@ -17,22 +19,13 @@
 namespace rq {
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "rq_tests";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app =
-        qApp != nullptr ? static_cast<QApplication*>(qApp) : new QApplication(argc, argv);
-    return *app;
-}
 
 // Shows the dialog at both screen sizes, checks nothing spills out, then cancels.
 void OpenAtBothSizesAndCancel(QDialog& dialog) {
     for (QSize screen : {QSize(240, 320), QSize(480, 640)}) {
         dialog.resize(screen);
         dialog.show();
-        App().processEvents();
+        test::TestApp().processEvents();
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_LE(dialog.minimumSizeHint().width(), screen.width())
             << dialog.windowTitle().toStdString();
@@ -44,10 +37,10 @@ void OpenAtBothSizesAndCancel(QDialog& dialog) {
 }
 
 TEST(DialogWidgetsTest, FileDialogsAndGpsSetupOpenAndCancel) {
-    App();
+    test::TestApp();
     test::TempFolder folder;
     platform::OpenRegistry(folder / "registry.reg");
-    platform::ScriptedUserInterface ui;
+    test::ScriptedUserInterface ui;
     platform::SetUserInterface(&ui);
     for (const char* name : {"a.trk", "b.trk"}) std::ofstream(folder / name) << "x";
 
