@@ -1,11 +1,15 @@
 #include "view/GpsCommands.h"
 
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 #include "app/Settings.h"
 #include "app/StringTable.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
+#include "platform/PortDiagnosis.h"
+#include "platform/PortMap.h"
 #include "platform/Text.h"
 
 namespace rq {
@@ -25,9 +29,20 @@ bool ConnectGps(CCommKeeper& keeper, bool autoRecord) {
     bool started = opened && keeper.Start(platform::kNoWindow, platform::ThreadPriority::Normal);
     if (!started) {
         if (opened) keeper.Stop(kStopTimeoutMs);
+        const int error = keeper.Port().LastError();
         keeper.ClosePort();
         SetLastConnectionStatus(0);
-        ShowStringMessage(StringId::CanNotOpenGpsPort, platform::MessageIcon::Error);
+        std::u16string text = LoadResourceString(StringId::CanNotOpenGpsPort);
+        if (!opened) {
+            // Why, in words the user can act on: no device, no permission, or held by
+            // another program.
+            std::string port(name, std::strlen(name) - 1);  // without the colon
+            const std::optional<std::string> device =
+                platform::ResolvePortName(platform::Widen(name));
+            text += u"\n\n" + platform::FromUtf8(platform::ExplainPortOpenFailure(
+                                  port, device.value_or(std::string()), error));
+        }
+        platform::ShowMessage(text, platform::MessageIcon::Error);
         return false;
     }
     SetLastConnectionStatus(1);

@@ -22,7 +22,11 @@ TEST_F(GpsCommandsTest, ConnectAndDisconnect) {
     EXPECT_FALSE(ConnectGps(keeper, false));
     EXPECT_EQ(GetLastConnectionStatus(), 0u);
     ASSERT_EQ(ui_.Messages().size(), 1u);
-    EXPECT_EQ(ui_.Messages()[0].text, u"Can not open gps port");
+    // The message, then why: the device is not there.
+    EXPECT_EQ(ui_.Messages()[0].text,
+              u"Can not open gps port\n\nCOM1 is /dev/no-such-receiver, which does not exist "
+              u"now: the receiver is unplugged, switched off or out of range. Connect it and "
+              u"try again, or choose another port under Setup.");
     EXPECT_EQ(ui_.Messages()[0].icon, platform::MessageIcon::Error);
     EXPECT_FALSE(keeper.IsRunning());
 
