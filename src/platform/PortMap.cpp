@@ -75,4 +75,56 @@ bool SetPortMapping(std::u16string_view name, const std::string& devicePath) {
     return Registry().SetText(kPortMapKey, name, FromUtf8(devicePath));
 }
 
+namespace {
+
+std::string FirstLine(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (file == nullptr) return {};
+    char line[256] = {};
+    std::string text = std::fgets(line, sizeof line, file) != nullptr ? line : "";
+    std::fclose(file);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+// "usb-u-blox_AG_GNSS_receiver-if00" -> "u-blox AG GNSS receiver".
+std::string ByIdName(const std::string& linkName) {
+    std::string name = linkName;
+    for (const char* prefix : {"usb-", "pci-", "platform-"}) {
+        if (name.rfind(prefix, 0) == 0) {
+            name.erase(0, std::char_traits<char>::length(prefix));
+            break;
+        }
+    }
+    const std::size_t tail = name.rfind("-if");
+    if (tail != std::string::npos) name.erase(tail);
+    const std::size_t port = name.rfind("-port");
+    if (port != std::string::npos) name.erase(port);
+    std::replace(name.begin(), name.end(), '_', ' ');
+    return name;
+}
+
+}  // namespace
+
+std::string DescribeSerialDevice(const std::string& devicePath, const std::string& sysRoot) {
+    const std::string device = Canonical(devicePath);
+    const std::string ttyName = std::filesystem::path(device).filename().string();
+    // The USB device's product string sits a few levels above the tty's interface.
+    std::string product;
+    std::filesystem::path up = std::filesystem::path(sysRoot) / "class/tty" / ttyName / "device";
+    for (int level = 0; level < 4 && product.empty(); ++level, up /= "..") {
+        product = FirstLine((up / "product").string());
+    }
+    if (product.empty()) {
+        for (const std::string& link : Matching("/dev/serial/by-id", "")) {
+            if (Canonical(link) == device) {
+                product = ByIdName(std::filesystem::path(link).filename().string());
+                break;
+            }
+        }
+    }
+    return product.empty() ? device : device + " (" + product + ")";
+}
+
 }  // namespace rq::platform

@@ -22,5 +22,10 @@ std::vector<std::string> DetectSerialDevices();
 // Fills the map from DetectSerialDevices when the key does not exist yet.
 std::optional<std::string> ResolvePortName(std::u16string_view name);
 bool SetPortMapping(std::u16string_view name, const std::string& devicePath);
+// What a user recognises a device by: "/dev/ttyUSB0 (u-blox GNSS receiver)", the name
+// taken from the USB product string or the /dev/serial/by-id link, the path alone
+// when neither is known. `sysRoot` stands for "/sys" in tests.
+std::string DescribeSerialDevice(const std::string& devicePath,
+                                 const std::string& sysRoot = "/sys");
 
 }  // namespace rq::platform

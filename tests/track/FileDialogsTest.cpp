@@ -1,0 +1,161 @@
+// The "Select file" and "File Name" dialogs driven with scripted answers on a real
+// folder.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/StringTable.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+#include "platform/Text.h"
+#include "support/TempFolder.h"
+#include "track/DlgOpenFile.h"
+
+namespace rq {
+namespace {
+
+using platform::MessageAnswer;
+using platform::MessageIcon;
+
+struct ScriptedAsker : FilenameAsker {
+    std::optional<std::u16string> answer;
+    std::u16string askedPrompt, askedName;
+    std::optional<std::u16string> AskFilename(std::u16string_view prompt,
+                                              std::u16string_view proposed) override {
+        askedPrompt = prompt;
+        askedName = proposed;
+        return answer;
+    }
+};
+
+class FileDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override { platform::SetUserInterface(&ui_); }
+    void TearDown() override { platform::SetUserInterface(nullptr); }
+    void Touch(const std::string& name) { std::ofstream(folder_ / name) << "x"; }
+    std::u16string LastMessage() const {
+        return ui_.Messages().empty() ? u"" : ui_.Messages().back().text;
+    }
+    std::vector<std::u16string> Shown(const CDlgOpenFile& dialog) const {
+        std::vector<std::u16string> out;
+        for (const auto& e : dialog.Entries()) out.push_back(e.shown);
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+    test::TempFolder folder_;
+    platform::ScriptedUserInterface ui_;
+    ScriptedAsker asker_;
+};
+
+TEST_F(FileDialogsTest, FileNameIsTrimmedAndAnEmptyOneRefused) {
+    const struct {
+        std::u16string typed;
+        bool accepted;
+        std::u16string result;
+    } rows[] = {{u"  trip 1 ", true, u"trip 1"}, {u"", false, u""}, {u" \t ", false, u""}};
+    for (const auto& row : rows) {
+        ui_.ClearMessages();
+        CDlgFilename dialog(u"Enter file name", row.typed);
+        EXPECT_EQ(dialog.Ok(), row.accepted) << platform::ToUtf8(row.typed);
+        EXPECT_EQ(dialog.Result(), row.result);
+        EXPECT_EQ(LastMessage(), row.accepted ? u"" : BuiltInString(171));
+    }
+}
+
+TEST_F(FileDialogsTest, ListsMatchingFilesWithoutTheirExtension) {
+    for (const char* name : {"a.trk", "b.trk", "TRIP.TRK", "c.poi", "my.tk", ".trk"}) Touch(name);
+    platform::CreateFolder(folder_ / "d.trk");
+    CDlgOpenFile dialog(folder_.Path(), "*.trk", ".trk", CDlgOpenFile::Bar::OkCancel);
+    dialog.Open();
+    EXPECT_EQ(Shown(dialog), (std::vector<std::u16string>{u".trk", u"TRIP.TRK", u"a", u"b"}));
+    ASSERT_EQ(dialog.Selection(), std::optional<std::size_t>(0));
+    // The chosen file is the one found, so an upper-case name still opens.
+    for (std::size_t i = 0; i < dialog.Entries().size(); ++i) {
+        dialog.Select(i);
+        ASSERT_TRUE(dialog.Ok());
+        EXPECT_TRUE(platform::PathExists(folder_ / dialog.Result())) << dialog.Result();
+    }
+}
+
+TEST_F(FileDialogsTest, EmptyFolderRefusesOk) {
+    CDlgOpenFile dialog(folder_.Path(), "*.trk", ".trk", CDlgOpenFile::Bar::OkCancel);
+    dialog.Open();
+    EXPECT_TRUE(dialog.Entries().empty());
+    EXPECT_FALSE(dialog.Selection());
+    EXPECT_FALSE(dialog.Ok());
+    EXPECT_EQ(LastMessage(), BuiltInString(158));
+    dialog.Delete();
+    dialog.Rename();
+    EXPECT_EQ(ui_.Messages().size(), 3u);
+}
+
+TEST_F(FileDialogsTest, DeleteAsksAndSelectsTheEntryThatTakesThePlace) {
+    for (const char* name : {"a.trk", "b.trk", "c.trk"}) Touch(name);
+    CDlgOpenFile dialog(folder_.Path(), "*.trk", ".trk", CDlgOpenFile::Bar::DeleteRename);
+    dialog.Open();
+    const std::size_t last = dialog.Entries().size() - 1;
+    const std::string lastName = dialog.Entries()[last].fileName;
+
+    dialog.Select(last);
+    ui_.AnswerNext(MessageAnswer::No);
+    dialog.Delete();
+    EXPECT_EQ(LastMessage(),
+              platform::FormatText(BuiltInString(159), {dialog.Entries()[last].shown}));
+    EXPECT_TRUE(platform::PathExists(folder_ / lastName));
+
+    ui_.AnswerNext(MessageAnswer::Yes);
+    dialog.Delete();
+    EXPECT_FALSE(platform::PathExists(folder_ / lastName));
+    ASSERT_EQ(dialog.Entries().size(), 2u);
+    EXPECT_EQ(dialog.Selection(), std::optional<std::size_t>(1));  // the new last
+
+    dialog.Select(0);
+    const std::string secondName = dialog.Entries()[1].fileName;
+    ui_.AnswerNext(MessageAnswer::Yes);
+    dialog.Delete();
+    EXPECT_EQ(dialog.Selection(), std::optional<std::size_t>(0));
+    EXPECT_EQ(dialog.Entries()[0].fileName, secondName);
+
+    // A file that went away meanwhile: the failure is told and the entry stays.
+    std::filesystem::remove(folder_ / secondName);
+    ui_.AnswerNext(MessageAnswer::Yes);
+    dialog.Delete();
+    EXPECT_EQ(LastMessage(), BuiltInString(160));
+    EXPECT_EQ(dialog.Entries().size(), 1u);
+}
+
+TEST_F(FileDialogsTest, RenameRules) {
+    Touch("a.trk");
+    Touch("b.trk");
+    CDlgOpenFile dialog(folder_.Path(), "*.trk", ".trk", CDlgOpenFile::Bar::DeleteRename, &asker_);
+    dialog.Open();
+    std::size_t a = dialog.Entries()[0].fileName == "a.trk" ? 0 : 1;
+    dialog.Select(a);
+
+    const struct {
+        std::optional<std::u16string> answer;
+        std::u16string message;  // empty: none
+        const char* aFileAfter;
+    } rows[] = {
+        {std::nullopt, u"", "a.trk"},           // cancelled
+        {u"a", u"", "a.trk"},                   // same name: nothing
+        {u"b", BuiltInString(212), "a.trk"},    // taken
+        {u"x/y", BuiltInString(213), "a.trk"},  // not a name in this folder
+        {u"c", u"", "c.trk"},                   // done
+    };
+    for (const auto& row : rows) {
+        ui_.ClearMessages();
+        asker_.answer = row.answer;
+        dialog.Rename();
+        EXPECT_EQ(asker_.askedPrompt, BuiltInString(211));
+        EXPECT_EQ(LastMessage(), row.message);
+        EXPECT_EQ(dialog.Entries()[a].fileName, row.aFileAfter);
+        EXPECT_TRUE(platform::PathExists(folder_ / row.aFileAfter));
+    }
+    EXPECT_EQ(dialog.Entries()[a].shown, u"c");
+    EXPECT_EQ(dialog.Selection(), std::optional<std::size_t>(a));
+}
+
+}  // namespace
+}  // namespace rq
