@@ -46,11 +46,11 @@ void CDlgGpsSetup::SelectBaud(std::optional<std::size_t> index) {
 
 bool CDlgGpsSetup::Ok() {
     if (!port_) {
-        ShowStringMessage(135, platform::MessageIcon::Information);
+        ShowStringMessage(StringId::PleaseSelectPortNumber, platform::MessageIcon::Information);
         return false;
     }
     if (!baud_) {
-        ShowStringMessage(136, platform::MessageIcon::Information);
+        ShowStringMessage(StringId::PleaseSelectBoudrate, platform::MessageIcon::Information);
         return false;
     }
     SetPort(ports_[*port_].number);

@@ -11,7 +11,7 @@ CDlgFilename::CDlgFilename(std::u16string prompt, std::u16string name)
 bool CDlgFilename::Ok() {
     std::u16string trimmed = platform::Trim(fileName);
     if (trimmed.empty()) {
-        ShowStringMessage(171, platform::MessageIcon::Information);
+        ShowStringMessage(StringId::YourInputIsInvalid, platform::MessageIcon::Information);
         return false;
     }
     result_ = std::move(trimmed);

@@ -60,7 +60,7 @@ void CDlgOpenFile::Select(std::optional<std::size_t> index) {
 
 bool CDlgOpenFile::Ok() {
     if (!selection_) {
-        ShowStringMessage(158, platform::MessageIcon::Information);
+        ShowStringMessage(StringId::SelectFileFirst, platform::MessageIcon::Information);
         return false;
     }
     // The name as found, not the shown text plus the extension: a "TRIP.TRK" would
@@ -71,17 +71,17 @@ bool CDlgOpenFile::Ok() {
 
 void CDlgOpenFile::Delete() {
     if (!selection_) {
-        ShowStringMessage(158, platform::MessageIcon::Information);
+        ShowStringMessage(StringId::SelectFileFirst, platform::MessageIcon::Information);
         return;
     }
     const std::size_t index = *selection_;
     const Entry& entry = entries_[index];
-    if (ShowStringMessage(159, platform::MessageIcon::Question, {entry.shown}) !=
-        platform::MessageAnswer::Yes) {
+    if (ShowStringMessage(StringId::AreYouSureToDeleteFile, platform::MessageIcon::Question,
+                          {entry.shown}) != platform::MessageAnswer::Yes) {
         return;
     }
     if (!platform::DeletePath(platform::JoinPath(folder_, entry.fileName))) {
-        ShowStringMessage(160, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::DeleteFileFailed, platform::MessageIcon::Error);
         return;
     }
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
@@ -91,27 +91,27 @@ void CDlgOpenFile::Delete() {
 
 void CDlgOpenFile::Rename() {
     if (!selection_) {
-        ShowStringMessage(158, platform::MessageIcon::Information);
+        ShowStringMessage(StringId::SelectFileFirst, platform::MessageIcon::Information);
         return;
     }
     if (asker_ == nullptr) return;
     Entry& entry = entries_[*selection_];
     const std::optional<std::u16string> answer =
-        asker_->AskFilename(LoadResourceString(211), entry.shown);
+        asker_->AskFilename(LoadResourceString(StringId::EnterFileName), entry.shown);
     if (!answer || *answer == entry.shown) return;
     const std::string newName = platform::ToUtf8(*answer) + extension_;
     // A name with a folder separator would move the file out of its folder.
     if (newName.find('/') != std::string::npos) {
-        ShowStringMessage(213, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::CanNotRenameFile, platform::MessageIcon::Error);
         return;
     }
     const std::string target = platform::JoinPath(folder_, newName);
     if (platform::PathExists(target)) {
-        ShowStringMessage(212, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::FileAlreadyExists, platform::MessageIcon::Error);
         return;
     }
     if (!platform::RenamePath(platform::JoinPath(folder_, entry.fileName), target)) {
-        ShowStringMessage(213, platform::MessageIcon::Error);
+        ShowStringMessage(StringId::CanNotRenameFile, platform::MessageIcon::Error);
         return;
     }
     entry.fileName = newName;

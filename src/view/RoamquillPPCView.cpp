@@ -284,8 +284,9 @@ bool CRoamquillPPCView::OnCommand(CommandId command) {
     }
 }
 
-bool CRoamquillPPCView::PlayLog(const std::string& path) {
+bool CRoamquillPPCView::PlayLog(const std::string& path, std::optional<float> speed) {
     if (!PlayGpsLog(m_player, path)) return false;
+    if (speed) m_player.SetSpeed(*speed);
     SetPlaybackIcon(true);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/CommandBarSwitch.h"
@@ -68,8 +69,9 @@ public:
     static bool HandlesCommand(CommandId command);
     // How "Play GPS Log" asks for a log: a path, or empty when the user cancelled.
     void SetChooseLog(std::function<std::string()> choose) { m_chooseLog = std::move(choose); }
-    // "Play GPS Log" once a log is chosen; true when playing.
-    bool PlayLog(const std::string& path);
+    // "Play GPS Log" once a log is chosen, at `speed` when given (not stored) instead of
+    // "Log Play Speed"; true when playing.
+    bool PlayLog(const std::string& path, std::optional<float> speed = std::nullopt);
     // "Exit": asks string 209; on Yes runs the exit sequence and returns true, and the
     // frame then closes.
     bool OnExit();

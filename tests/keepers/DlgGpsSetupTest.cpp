@@ -60,8 +60,8 @@ TEST_F(DlgGpsSetupTest, UnlistedStoredValuesSelectNothingAndOkAsksForThem) {
     dialog.SelectPort(2);
     EXPECT_FALSE(dialog.Ok());
     ASSERT_EQ(ui_.Messages().size(), 2u);
-    EXPECT_EQ(ui_.Messages()[0].text, BuiltInString(135));
-    EXPECT_EQ(ui_.Messages()[1].text, BuiltInString(136));
+    EXPECT_EQ(ui_.Messages()[0].text, BuiltInString(StringId::PleaseSelectPortNumber));
+    EXPECT_EQ(ui_.Messages()[1].text, BuiltInString(StringId::PleaseSelectBoudrate));
     EXPECT_EQ(GetPort(), 17u);  // nothing stored while refused
 
     dialog.SelectBaud(6);

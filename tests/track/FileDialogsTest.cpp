@@ -59,7 +59,7 @@ TEST_F(FileDialogsTest, FileNameIsTrimmedAndAnEmptyOneRefused) {
         CDlgFilename dialog(u"Enter file name", row.typed);
         EXPECT_EQ(dialog.Ok(), row.accepted) << platform::ToUtf8(row.typed);
         EXPECT_EQ(dialog.Result(), row.result);
-        EXPECT_EQ(LastMessage(), row.accepted ? u"" : BuiltInString(171));
+        EXPECT_EQ(LastMessage(), row.accepted ? u"" : BuiltInString(StringId::YourInputIsInvalid));
     }
 }
 
@@ -84,7 +84,7 @@ TEST_F(FileDialogsTest, EmptyFolderRefusesOk) {
     EXPECT_TRUE(dialog.Entries().empty());
     EXPECT_FALSE(dialog.Selection());
     EXPECT_FALSE(dialog.Ok());
-    EXPECT_EQ(LastMessage(), BuiltInString(158));
+    EXPECT_EQ(LastMessage(), BuiltInString(StringId::SelectFileFirst));
     dialog.Delete();
     dialog.Rename();
     EXPECT_EQ(ui_.Messages().size(), 3u);
@@ -100,8 +100,8 @@ TEST_F(FileDialogsTest, DeleteAsksAndSelectsTheEntryThatTakesThePlace) {
     dialog.Select(last);
     ui_.AnswerNext(MessageAnswer::No);
     dialog.Delete();
-    EXPECT_EQ(LastMessage(),
-              platform::FormatText(BuiltInString(159), {dialog.Entries()[last].shown}));
+    EXPECT_EQ(LastMessage(), platform::FormatText(BuiltInString(StringId::AreYouSureToDeleteFile),
+                                                  {dialog.Entries()[last].shown}));
     EXPECT_TRUE(platform::PathExists(folder_ / lastName));
 
     ui_.AnswerNext(MessageAnswer::Yes);
@@ -121,7 +121,7 @@ TEST_F(FileDialogsTest, DeleteAsksAndSelectsTheEntryThatTakesThePlace) {
     std::filesystem::remove(folder_ / secondName);
     ui_.AnswerNext(MessageAnswer::Yes);
     dialog.Delete();
-    EXPECT_EQ(LastMessage(), BuiltInString(160));
+    EXPECT_EQ(LastMessage(), BuiltInString(StringId::DeleteFileFailed));
     EXPECT_EQ(dialog.Entries().size(), 1u);
 }
 
@@ -138,17 +138,17 @@ TEST_F(FileDialogsTest, RenameRules) {
         std::u16string message;  // empty: none
         const char* aFileAfter;
     } rows[] = {
-        {std::nullopt, u"", "a.trk"},           // cancelled
-        {u"a", u"", "a.trk"},                   // same name: nothing
-        {u"b", BuiltInString(212), "a.trk"},    // taken
-        {u"x/y", BuiltInString(213), "a.trk"},  // not a name in this folder
-        {u"c", u"", "c.trk"},                   // done
+        {std::nullopt, u"", "a.trk"},                                  // cancelled
+        {u"a", u"", "a.trk"},                                          // same name: nothing
+        {u"b", BuiltInString(StringId::FileAlreadyExists), "a.trk"},   // taken
+        {u"x/y", BuiltInString(StringId::CanNotRenameFile), "a.trk"},  // not a name in this folder
+        {u"c", u"", "c.trk"},                                          // done
     };
     for (const auto& row : rows) {
         ui_.ClearMessages();
         asker_.answer = row.answer;
         dialog.Rename();
-        EXPECT_EQ(asker_.askedPrompt, BuiltInString(211));
+        EXPECT_EQ(asker_.askedPrompt, BuiltInString(StringId::EnterFileName));
         EXPECT_EQ(LastMessage(), row.message);
         EXPECT_EQ(dialog.Entries()[a].fileName, row.aFileAfter);
         EXPECT_TRUE(platform::PathExists(folder_ / row.aFileAfter));

@@ -9,6 +9,8 @@
 #include <thread>
 
 #include "app/AppTestSupport.h"
+#include "app/DisplayProfile.h"
+#include "app/Screen.h"
 #include "app/Settings.h"
 #include "resources/CommandIds.h"
 #include "resources/MessageIds.h"
@@ -84,7 +86,7 @@ protected:
 };
 
 TEST_F(FrontEndTest, FrameHasFourBarsWithOneShown) {
-    ui::CMainFrame frame(480, 640, true);
+    ui::CMainFrame frame(480, 640, true, BuiltInDisplayProfile(kScreenClassVga));
     EXPECT_EQ(frame.VisibleCommandBar(), kNoCommandBar);
     frame.SelectView(3);
     EXPECT_EQ(frame.VisibleCommandBar(), 3);
