@@ -54,6 +54,7 @@ QToolBar* CMainFrame::CreateBar(int view, bool largeButtons) {
         menuButton->setPopupMode(QToolButton::InstantPopup);
         auto* menu = new QMenu(menuButton);
         FillMenu(menu, popups[static_cast<std::size_t>(button.popup)]);
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });
         menuButton->setMenu(menu);
         bar->addWidget(menuButton);
     }
@@ -88,6 +89,25 @@ void CMainFrame::FillMenu(QMenu* menu, const resources::MenuItem& popup) {
                 break;
             }
         }
+    }
+}
+
+void CMainFrame::UpdateMenu(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        if (action->menu() != nullptr) {
+            UpdateMenu(action->menu());
+            continue;
+        }
+        if (!action->data().isValid()) continue;
+        const auto command = static_cast<CommandId>(action->data().toInt());
+        if (!IsHandled(command)) continue;
+        const CRoamquillPPCView::CommandState state = view_->View().StateOf(command);
+        action->setEnabled(state.enabled);
+        if (state.checked) {
+            action->setCheckable(true);
+            action->setChecked(*state.checked);
+        }
+        if (state.text) action->setText(ToQString(LoadResourceString(*state.text)));
     }
 }
 

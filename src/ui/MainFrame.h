@@ -63,6 +63,8 @@ protected:
 private:
     QToolBar* CreateBar(int view, bool largeButtons);
     void FillMenu(QMenu* menu, const resources::MenuItem& popup);
+    // The handled items' states, before the menu opens.
+    void UpdateMenu(QMenu* menu);
 
     std::array<QToolBar*, kCommandBarCount> bars_{};
     ViewWidget* view_ = nullptr;

@@ -219,6 +219,41 @@ bool CRoamquillPPCView::HandlesCommand(CommandId command) {
     }
 }
 
+CRoamquillPPCView::CommandState CRoamquillPPCView::StateOf(CommandId command) {
+    CommandState state;
+    if (IsViewCommand(command)) {
+        state.checked =
+            CurrentView() == static_cast<int>(command) - static_cast<int>(CommandId::ViewMap);
+    } else if (const PlaySpeedItem* speed = SpeedItemOf(command)) {
+        state.checked = PlaySpeedItemChecked(speed->factor);
+    }
+    switch (command) {
+        case CommandId::Connect:
+            state.enabled = !m_player.IsRunning();
+            state.text = GetCommKeeper().IsRunning() ? StringId::Disconnect : StringId::Connect;
+            break;
+        case CommandId::PlayGpsLog:
+            state.enabled = !GetCommKeeper().IsRunning();
+            state.text = m_player.IsRunning() ? StringId::Stop : StringId::PlayGpsLog;
+            break;
+        case CommandId::Repeat:
+            state.checked = m_player.GetRepeat();
+            break;
+        case CommandId::ZoomIn:
+            state.enabled = m_mapCtrl.CanZoomIn();
+            break;
+        case CommandId::ZoomOut:
+            state.enabled = m_mapCtrl.CanZoomOut();
+            break;
+        case CommandId::CenterGps:
+            state.checked = m_data.track.followFix != 0;
+            break;
+        default:
+            break;
+    }
+    return state;
+}
+
 bool CRoamquillPPCView::OnCommand(CommandId command) {
     if (IsViewCommand(command)) {
         SelectView(static_cast<int>(command) - static_cast<int>(CommandId::ViewMap));
@@ -230,6 +265,7 @@ bool CRoamquillPPCView::OnCommand(CommandId command) {
     }
     switch (command) {
         case CommandId::Connect:
+            if (m_player.IsRunning()) return true;  // the item is disabled then
             // One item: "Connect" while disconnected, "Disconnect" while connected.
             if (GetCommKeeper().IsRunning()) {
                 DisconnectGps(GetCommKeeper());
@@ -239,6 +275,7 @@ bool CRoamquillPPCView::OnCommand(CommandId command) {
             }
             return true;
         case CommandId::PlayGpsLog:
+            if (GetCommKeeper().IsRunning()) return true;  // the item is disabled then
             // One item: "Play GPS Log" while idle, "Stop" while playing.
             if (m_player.IsRunning()) {
                 if (StopGpsLog(m_player)) SetPlaybackIcon(false);

@@ -21,6 +21,7 @@
 #include "keepers/FileKeeper.h"
 #include "platform/Window.h"
 #include "resources/CommandIds.h"
+#include "resources/StringIds.h"
 #include "track/RecordingSettings.h"
 #include "view/GpsViewData.h"
 #include "view/ViewDisplay.h"
@@ -67,6 +68,14 @@ public:
     // The commands the view serves; false for any other.
     bool OnCommand(CommandId command);
     static bool HandlesCommand(CommandId command);
+    // A menu item's state, applied before its menu opens: enabled, a check mark when the
+    // item has one, and another text when the item changes its text.
+    struct CommandState {
+        bool enabled = true;
+        std::optional<bool> checked;
+        std::optional<StringId> text;
+    };
+    CommandState StateOf(CommandId command);
     // How "Play GPS Log" asks for a log: a path, or empty when the user cancelled.
     void SetChooseLog(std::function<std::string()> choose) { m_chooseLog = std::move(choose); }
     // "Play GPS Log" once a log is chosen, at `speed` when given (not stored) instead of

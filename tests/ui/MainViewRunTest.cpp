@@ -5,6 +5,9 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QImage>
+#include <QMenu>
+#include <QToolBar>
+#include <map>
 
 #include "app/AppTestSupport.h"
 #include "app/DisplayProfile.h"
@@ -63,6 +66,22 @@ TEST_F(MainViewRun, ReplayDrawsTheWalkAndExitSavesIt) {
     for (int y = 0; y < map.height(); ++y)
         for (int x = 0; x < map.width(); ++x) trackPixels += map.pixel(x, y) == qRgb(0, 255, 255);
     EXPECT_GT(trackPixels, 10);
+
+    // The menus tell what the commands do now: "Stop" while playing, "Connect" greyed,
+    // the map's item checked; items without a handler yet stay disabled.
+    std::map<int, QAction*> items;
+    for (QMenu* menu : frame.CommandBar(0)->findChildren<QMenu*>()) {
+        emit menu->aboutToShow();
+        for (QAction* action : menu->actions())
+            if (action->data().isValid()) items[action->data().toInt()] = action;
+    }
+    auto item = [&](CommandId id) { return items.at(static_cast<int>(id)); };
+    EXPECT_EQ(item(CommandId::PlayGpsLog)->text(), "Stop");
+    EXPECT_FALSE(item(CommandId::Connect)->isEnabled());
+    EXPECT_TRUE(item(CommandId::ViewMap)->isChecked());
+    EXPECT_FALSE(item(CommandId::ViewCompass)->isChecked());
+    EXPECT_FALSE(item(CommandId::AddPoi)->isEnabled());
+    EXPECT_TRUE(item(CommandId::Exit)->isEnabled());
 
     frame.ExitWithoutAsking();
     EXPECT_FALSE(view.Player().IsRunning());
