@@ -55,15 +55,16 @@ int main(int argc, char** argv) {
     rq::SetScreenSize(commandLine.screenWidth, commandLine.screenHeight);
 
     rq::ui::QtUserInterface userInterface;
-    rq::platform::SetUserInterface(&userInterface);
+    // An unattended run (--quit-after) asks nothing: messages go to standard error,
+    // questions are answered No, and the language is the built-in one, nothing stored.
+    const bool unattended = commandLine.quitAfterMs >= 0;
+    if (!unattended) rq::platform::SetUserInterface(&userInterface);
     rq::ui::LanguageDialogChooser languageDialog;
-    // An unattended run (--quit-after) asks nothing: the built-in language, nothing stored.
     struct : rq::LanguageChooser {
         std::optional<std::uint32_t> ChooseLanguage() override { return std::nullopt; }
     } noLanguageQuestion;
-    rq::CRoamquillPPCApp app(commandLine.quitAfterMs >= 0
-                                 ? static_cast<rq::LanguageChooser&>(noLanguageQuestion)
-                                 : languageDialog);
+    rq::CRoamquillPPCApp app(unattended ? static_cast<rq::LanguageChooser&>(noLanguageQuestion)
+                                        : languageDialog);
 
     std::unique_ptr<rq::ui::CMainFrame> frame;
     const bool started = app.InitInstance([&] {

@@ -47,6 +47,8 @@ CRoamquillPPCView::~CRoamquillPPCView() {
         m_player.DetachWindow(m_window);
     }
     m_player.Stop(kExitStopTimeoutMs);
+    // The serial keeper lives as long as the view; its destructor stops the worker.
+    DeleteCommKeeper();
 }
 
 bool CRoamquillPPCView::OnCreate(const DisplayProfile& profile,
