@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
         if (!frame->CreatedView()) return false;
         userInterface.SetParent(frame.get());
         frame->show();
+        frame->View().View().SetStartSmsKeeper(true);
         frame->View().View().OnInitialUpdate();
         return true;
     });

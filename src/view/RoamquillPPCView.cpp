@@ -7,6 +7,8 @@
 #include "keepers/ReceivedMessageRecord.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
+#include "platform/Registry.h"
+#include "platform/Wdp.h"
 #include "view/ControlModelOf.h"
 #include "view/GpsCommands.h"
 #include "view/ModelFiles.h"
@@ -45,8 +47,10 @@ CRoamquillPPCView::~CRoamquillPPCView() {
     if (m_window != platform::kNoWindow) {
         GetCommKeeper().DetachWindow(m_window);
         m_player.DetachWindow(m_window);
+        m_smsKeeper.DetachWindow(m_window);
     }
     m_player.Stop(kExitStopTimeoutMs);
+    if (m_smsKeeper.IsRunning()) m_smsKeeper.Stop(kExitStopTimeoutMs);
     // The serial keeper lives as long as the view; its destructor stops the worker.
     DeleteCommKeeper();
 }
@@ -78,6 +82,13 @@ void CRoamquillPPCView::OnInitialUpdate() {
     if (m_window != platform::kNoWindow) {
         GetCommKeeper().AttachWindow(m_window);
         m_player.AttachWindow(m_window);
+        m_smsKeeper.AttachWindow(m_window);
+    }
+    if (m_startSmsKeeper) {
+        platform::SetWdpSettings(platform::WdpSettingsFromRegistry(platform::Registry()));
+        if (!m_smsKeeper.Start(platform::kNoWindow, platform::ThreadPriority::Normal)) {
+            ShowStringMessage(StringId::CanNotStartSmsKeeper, platform::MessageIcon::Error);
+        }
     }
 
     m_friends.Load();

@@ -19,6 +19,7 @@
 #include "controls/SatelliteControl.h"
 #include "friends/FriendList.h"
 #include "keepers/FileKeeper.h"
+#include "keepers/SmsKeeper.h"
 #include "platform/Window.h"
 #include "resources/CommandIds.h"
 #include "resources/StringIds.h"
@@ -46,6 +47,9 @@ public:
     // there. Set before OnInitialUpdate.
     void SetWindow(platform::WindowHandle window) { m_window = window; }
     platform::WindowHandle Window() const { return m_window; }
+    // Whether the initial update starts the SMS keeper on the configured bind address
+    // (the program does; headless runs leave the datagram port to others).
+    void SetStartSmsKeeper(bool start) { m_startSmsKeeper = start; }
     // Restores the state of the previous run and attaches the keepers.
     void OnInitialUpdate();
     void OnSize(int width, int height);
@@ -126,6 +130,8 @@ private:
 
     CFriendList m_friends;
     CFileKeeper m_player;
+    CSmsKeeper m_smsKeeper;
+    bool m_startSmsKeeper = false;
     platform::WindowHandle m_window = platform::kNoWindow;
     std::function<void(int, bool)> m_showControl;
     std::function<std::string()> m_chooseLog;
