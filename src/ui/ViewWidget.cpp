@@ -21,6 +21,8 @@ ViewWidget::ViewWidget(CommandBarSwitch& frame, QWidget* parent)
         control->setVisible(shown);
         if (shown) control->setFocus();
     });
+    m_filenameAsker = std::make_unique<FilenameDialogAsker>(this);
+    m_view->SetFilenameAsker(m_filenameAsker.get());
     m_view->SetChooseLog([this]() -> std::string {
         const std::string folder = platform::JoinPath(platform::ProgramFolder(), "logs") + "/";
         return ChooseFile(this, folder, "*.nmea", ".nmea", CDlgOpenFile::Bar::OkCancel)

@@ -224,6 +224,7 @@ bool CRoamquillPPCView::HandlesCommand(CommandId command) {
         case CommandId::ScrollUp:
         case CommandId::ScrollDown:
         case CommandId::CenterGps:
+        case CommandId::SaveLocal:
         case CommandId::NextPage:
         case CommandId::PrevPage:
             return true;
@@ -374,6 +375,30 @@ void CRoamquillPPCView::RunExitSequence() {
         SaveModifiedTracks(m_data);
     }
     SaveDefaultPositionTexts(m_data.positionTexts);
+    if (m_data.localPois.IsModified() &&
+        ShowStringMessage(StringId::YourPoiIsNotSaved, platform::MessageIcon::Question) ==
+            platform::MessageAnswer::Yes) {
+        SaveLocalPois();
+    }
+}
+
+bool CRoamquillPPCView::SaveLocalPois() {
+    CPoiCollection& pois = m_data.localPois;
+    if (pois.name.empty()) {
+        if (m_filenameAsker == nullptr) return false;
+        const std::optional<std::u16string> name = m_filenameAsker->AskFilename(
+            LoadResourceString(StringId::EnterPoiFileName), DefaultRecordingName());
+        if (!name) return false;
+        pois.name = *name + u".poi";
+    }
+    bool saved = false;
+    {
+        platform::WaitCursor wait;
+        saved = pois.Save();
+    }
+    if (!saved) ShowStringMessage(StringId::FailedToSavePoiFile, platform::MessageIcon::Error);
+    SetLastLoadedPoi(pois.name);
+    return saved;
 }
 
 void CRoamquillPPCView::CenterMap(const CCoordinate& at) {

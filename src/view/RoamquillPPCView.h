@@ -23,6 +23,7 @@
 #include "platform/Window.h"
 #include "resources/CommandIds.h"
 #include "resources/StringIds.h"
+#include "track/DlgFilename.h"
 #include "track/RecordingSettings.h"
 #include "view/GpsViewData.h"
 #include "view/ViewDisplay.h"
@@ -82,6 +83,11 @@ public:
     CommandState StateOf(CommandId command);
     // How "Play GPS Log" asks for a log: a path, or empty when the user cancelled.
     void SetChooseLog(std::function<std::string()> choose) { m_chooseLog = std::move(choose); }
+    // How "Save (Local)" asks for a POI file name; none: it cannot ask, and cancels.
+    void SetFilenameAsker(FilenameAsker* asker) { m_filenameAsker = asker; }
+    // "Save (Local)": asks for a name when the local POIs have none, saves them and
+    // remembers the file as "Last Loaded Poi"; false when cancelled or failed.
+    bool SaveLocalPois();
     // "Play GPS Log" once a log is chosen, at `speed` when given (not stored) instead of
     // "Log Play Speed"; true when playing.
     bool PlayLog(const std::string& path, std::optional<float> speed = std::nullopt);
@@ -132,6 +138,7 @@ private:
     CFileKeeper m_player;
     CSmsKeeper m_smsKeeper;
     bool m_startSmsKeeper = false;
+    FilenameAsker* m_filenameAsker = nullptr;
     platform::WindowHandle m_window = platform::kNoWindow;
     std::function<void(int, bool)> m_showControl;
     std::function<std::string()> m_chooseLog;

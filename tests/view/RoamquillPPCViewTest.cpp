@@ -131,9 +131,20 @@ TEST_F(MainViewTest, ExitStoresTheStateAndTheTrack) {
     view_->OnCommand(CommandId::ViewInfoPanel);
     view_->OnCommand(CommandId::NextPage);
     view_->Data().unitMode = 2;
+    // Unsaved POIs: asked, named, saved and remembered.
+    view_->Data().localPois.AddCategory(u"Cafes")->AddPoi(u"Corner", CCoordinate(47.5, 8.5), 1);
+    struct : FilenameAsker {
+        std::optional<std::u16string> AskFilename(std::u16string_view,
+                                                  std::u16string_view) override {
+            return u"trip";
+        }
+    } asker;
+    view_->SetFilenameAsker(&asker);
+    ui_.AnswerNext(platform::MessageAnswer::Yes);
     ui_.AnswerNext(platform::MessageAnswer::Yes);
     EXPECT_TRUE(view_->OnExit());
     EXPECT_TRUE(platform::PathExists(platform::JoinPath(folder_.Path(), "tracks/my.tk")));
+    EXPECT_TRUE(platform::PathExists(platform::JoinPath(folder_.Path(), "pois/trip.poi")));
     const double scale = view_->Map().GetScale();
 
     // The next run comes back as this one left.
@@ -145,6 +156,8 @@ TEST_F(MainViewTest, ExitStoresTheStateAndTheTrack) {
     EXPECT_NEAR(view_->Map().GetCenter().m_lat.value, 47.5, 1e-9);
     EXPECT_EQ(view_->Data().track.GetCount(), 1u);
     EXPECT_FALSE(view_->Map().GetShowPoi());
+    EXPECT_EQ(view_->Data().localPois.name, u"trip.poi");
+    EXPECT_TRUE(view_->Data().localPois.HasCategory(u"Cafes"));
 }
 
 }  // namespace
