@@ -285,6 +285,7 @@ bool CRoamquillPPCView::OnCommand(CommandId command) {
                 DisconnectGps(GetCommKeeper());
                 SetRecordingIcon(false);
             } else if (ConnectGps(GetCommKeeper(), m_data.autoRecord != 0)) {
+                m_data.track.startTime = 0;  // the next dated fix starts the trip
                 SetRecordingIcon(GetCommKeeper().IsRecording());
             }
             return true;
@@ -338,6 +339,7 @@ bool CRoamquillPPCView::OnCommand(CommandId command) {
 bool CRoamquillPPCView::PlayLog(const std::string& path, std::optional<float> speed) {
     if (!PlayGpsLog(m_player, path)) return false;
     if (speed) m_player.SetSpeed(*speed);
+    m_data.track.startTime = 0;  // the next dated fix starts the trip
     SetPlaybackIcon(true);
     return true;
 }
