@@ -1,5 +1,7 @@
 #include "view/RoamquillPPCView.h"
 
+#include <cmath>
+
 #include "app/Settings.h"
 #include "app/StringTable.h"
 #include "keepers/CommKeeper.h"
@@ -108,10 +110,17 @@ void CRoamquillPPCView::OnInitialUpdate() {
     LoadDefaultPositionTexts(m_data.positionTexts);
 
     m_data.track.followFix = GetTrackPosition();
+    // The settings file is the user's to edit: a centre off the earth or a scale that
+    // is no positive number would leave the map unusable, so such values are ignored.
     CCoordinate centre;
-    if (GetLastMapPosition(centre)) m_mapCtrl.SetCenter(centre);
+    if (GetLastMapPosition(centre) && std::fabs(centre.m_lat.value) <= 90 &&
+        std::fabs(centre.m_lon.value) <= 180) {
+        m_mapCtrl.SetCenter(centre);
+    }
     double scale = 0;
-    if (GetLastMapScale(scale)) m_mapCtrl.SetScale(scale, true);
+    if (GetLastMapScale(scale) && std::isfinite(scale) && scale > 0) {
+        m_mapCtrl.SetScale(scale, true);
+    }
     m_mapCtrl.SetShowPoi(GetShowPoi() != 0);
     m_mapCtrl.SetShowPositionMessage(GetShowPositionMessage() != 0);
     m_mapCtrl.SetShowTrackInfo(GetShowTrackInfo() != 0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "keepers/PositionMessage.h"
 #include "platform/Files.h"
 #include "track/FixMaker.h"
+#include "view/ControlModelOf.h"
 #include "view/RoamquillPPCView.h"
 
 namespace rq {
@@ -158,6 +160,20 @@ TEST_F(MainViewTest, ExitStoresTheStateAndTheTrack) {
     EXPECT_FALSE(view_->Map().GetShowPoi());
     EXPECT_EQ(view_->Data().localPois.name, u"trip.poi");
     EXPECT_TRUE(view_->Data().localPois.HasCategory(u"Cafes"));
+
+    // A hand-edited settings file with a broken centre and scale: the defaults stay.
+    const struct {
+        double lat, lon, scale;
+    } broken[] = {{91, 0, 0}, {0, -181, -2}, {NAN, 0, NAN}, {0, NAN, INFINITY}};
+    const CGpsMapControl fresh(ControlModelOf(view_->Data()));
+    for (const auto& b : broken) {
+        SetLastMapPosition(CCoordinate(b.lat, b.lon));
+        SetLastMapScale(b.scale);
+        Start();
+        EXPECT_EQ(view_->Map().GetCenter().m_lat.value, fresh.GetCenter().m_lat.value) << b.lat;
+        EXPECT_EQ(view_->Map().GetCenter().m_lon.value, fresh.GetCenter().m_lon.value) << b.lon;
+        EXPECT_EQ(view_->Map().GetScale(), fresh.GetScale()) << b.scale;
+    }
 }
 
 }  // namespace
