@@ -233,6 +233,19 @@ bool CRoamquillPPCView::HandlesCommand(CommandId command) {
         case CommandId::ScrollUp:
         case CommandId::ScrollDown:
         case CommandId::CenterGps:
+        case CommandId::GotoMyPosition:
+        case CommandId::GotoLastPosition:
+        case CommandId::MicroScroll:
+        case CommandId::ShowPoi:
+        case CommandId::ShowPositionMessage:
+        case CommandId::ShowTrackInfo:
+        case CommandId::VibrateOnMessage:
+        case CommandId::ShowNumber:
+        case CommandId::ShowSignal:
+        case CommandId::Metric:
+        case CommandId::Imperial:
+        case CommandId::Nautical:
+        case CommandId::AutoRecordOnConnected:
         case CommandId::SaveLocal:
         case CommandId::NextPage:
         case CommandId::PrevPage:
@@ -270,6 +283,49 @@ CRoamquillPPCView::CommandState CRoamquillPPCView::StateOf(CommandId command) {
             break;
         case CommandId::CenterGps:
             state.checked = m_data.track.followFix != 0;
+            break;
+        case CommandId::SaveLocal:
+            state.enabled = m_data.localPois.IsModified();
+            break;
+        case CommandId::GotoMyPosition:
+            state.enabled = m_data.track.fix.IsValid();
+            break;
+        case CommandId::GotoLastPosition:
+            state.enabled = m_data.lastPosition.IsValid();
+            break;
+        case CommandId::MicroScroll:
+            state.checked = m_mapCtrl.IsMicroScroll();
+            break;
+        case CommandId::ShowPoi:
+            state.checked = m_mapCtrl.GetShowPoi();
+            break;
+        case CommandId::ShowPositionMessage:
+            state.checked = m_mapCtrl.GetShowPositionMessage();
+            break;
+        case CommandId::ShowTrackInfo:
+            state.checked = m_mapCtrl.GetShowTrackInfo();
+            break;
+        case CommandId::VibrateOnMessage:
+            state.enabled = false;
+            state.checked = m_vibrateOnMessage != 0;
+            break;
+        case CommandId::ShowNumber:
+            state.checked = m_satelliteCtrl.m_showNumber != 0;
+            break;
+        case CommandId::ShowSignal:
+            state.checked = m_satelliteCtrl.m_showSignal != 0;
+            break;
+        case CommandId::Metric:
+            state.checked = m_data.unitMode == 0;
+            break;
+        case CommandId::Imperial:
+            state.checked = m_data.unitMode == 1;
+            break;
+        case CommandId::Nautical:
+            state.checked = m_data.unitMode == 2;
+            break;
+        case CommandId::AutoRecordOnConnected:
+            state.checked = m_data.autoRecord != 0;
             break;
         default:
             break;
@@ -339,6 +395,49 @@ bool CRoamquillPPCView::OnCommand(CommandId command) {
             return true;
         case CommandId::PrevPage:
             m_infoCtrl.PrevPage();
+            return true;
+        case CommandId::SaveLocal:
+            SaveLocalPois();
+            return true;
+        case CommandId::GotoMyPosition:
+            if (m_data.track.fix.IsValid()) m_mapCtrl.SetCenter(m_data.track.fix);
+            return true;
+        case CommandId::GotoLastPosition:
+            if (m_data.lastPosition.IsValid()) m_mapCtrl.SetCenter(m_data.lastPosition);
+            return true;
+        case CommandId::MicroScroll:
+            m_mapCtrl.SetMicroScroll(!m_mapCtrl.IsMicroScroll());
+            m_mapCtrl.Invalidate();
+            return true;
+        case CommandId::ShowPoi:
+            m_mapCtrl.SetShowPoi(!m_mapCtrl.GetShowPoi());
+            return true;
+        case CommandId::ShowPositionMessage:
+            m_mapCtrl.SetShowPositionMessage(!m_mapCtrl.GetShowPositionMessage());
+            return true;
+        case CommandId::ShowTrackInfo:
+            m_mapCtrl.SetShowTrackInfo(!m_mapCtrl.GetShowTrackInfo());
+            return true;
+        case CommandId::VibrateOnMessage:
+            m_vibrateOnMessage = m_vibrateOnMessage ? 0 : 1;
+            return true;
+        case CommandId::ShowNumber:
+        case CommandId::ShowSignal:
+            m_satelliteCtrl.m_showNumber = command == CommandId::ShowNumber ? 1 : 0;
+            m_satelliteCtrl.m_showSignal = command == CommandId::ShowSignal ? 1 : 0;
+            m_satelliteCtrl.Invalidate();
+            return true;
+        case CommandId::Metric:
+        case CommandId::Imperial:
+        case CommandId::Nautical:
+            m_data.unitMode = static_cast<std::uint32_t>(static_cast<int>(command) -
+                                                         static_cast<int>(CommandId::Metric));
+            RefreshInfoValues();
+            RefreshVisibleControl();
+            return true;
+        case CommandId::AutoRecordOnConnected:
+            m_data.autoRecord = m_data.autoRecord ? 0 : 1;
+            SetAutoRecord(m_data.autoRecord);
             return true;
         default:
             return false;
