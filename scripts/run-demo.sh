@@ -10,4 +10,5 @@ mkdir -p "$demo/logs"
 cp samples/*.nmea "$demo/logs/" 2>/dev/null || true
 # Language modules are looked up beside the program's data, as on the device.
 cp build/LanChsPpc.dll build/LanChtPpc.dll "$demo/"
-exec build/roamquill --data-dir "$demo" "$@"
+# The demo walk replays at once, eight times its pace, so the map moves from the start.
+exec build/roamquill --data-dir "$demo" --replay "$demo/logs/demo.nmea" --speed 8 "$@"

@@ -76,8 +76,8 @@ void CDlgOpenFile::Delete() {
     }
     const std::size_t index = *selection_;
     const Entry& entry = entries_[index];
-    if (ShowStringMessage(StringId::AreYouSureToDeleteFile, platform::MessageIcon::Question, {entry.shown}) !=
-        platform::MessageAnswer::Yes) {
+    if (ShowStringMessage(StringId::AreYouSureToDeleteFile, platform::MessageIcon::Question,
+                          {entry.shown}) != platform::MessageAnswer::Yes) {
         return;
     }
     if (!platform::DeletePath(platform::JoinPath(folder_, entry.fileName))) {

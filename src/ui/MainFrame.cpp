@@ -1,8 +1,7 @@
 #include "ui/MainFrame.h"
 
-#include <QLabel>
+#include <QCloseEvent>
 #include <QMenu>
-#include <QStackedWidget>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -11,19 +10,17 @@
 #include "ui/IconStore.h"
 #include "ui/QtText.h"
 #include "ui/QtWindowTarget.h"
+#include "ui/ViewWidget.h"
 
 namespace rq::ui {
 
-CMainFrame::CMainFrame(int screenWidth, int screenHeight, bool largeButtons) {
+CMainFrame::CMainFrame(int screenWidth, int screenHeight, bool largeButtons,
+                       const DisplayProfile& profile) {
     setWindowTitle(ToQString(LoadResourceString(StringId::Roamquill)));
     setFixedSize(screenWidth, screenHeight);
-    views_ = new QStackedWidget(this);
-    for (const char16_t* name : {u"Map", u"Satellite", u"Compass", u"Info Panel"}) {
-        auto* placeholder = new QLabel(ToQString(name), views_);
-        placeholder->setAlignment(Qt::AlignCenter);
-        views_->addWidget(placeholder);
-    }
-    setCentralWidget(views_);
+    view_ = new ViewWidget(*this, this);
+    setCentralWidget(view_);
+    viewCreated_ = view_->Create(profile);
     for (int view = 0; view < kCommandBarCount; ++view) {
         bars_[static_cast<std::size_t>(view)] = CreateBar(view, largeButtons);
     }
@@ -57,6 +54,7 @@ QToolBar* CMainFrame::CreateBar(int view, bool largeButtons) {
         menuButton->setPopupMode(QToolButton::InstantPopup);
         auto* menu = new QMenu(menuButton);
         FillMenu(menu, popups[static_cast<std::size_t>(button.popup)]);
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });
         menuButton->setMenu(menu);
         bar->addWidget(menuButton);
     }
@@ -65,6 +63,7 @@ QToolBar* CMainFrame::CreateBar(int view, bool largeButtons) {
         QAction* action = bar->addAction(ToQString(resources::CommandCaption(command)));
         action->setIcon(QIcon(IconStore::Button(command, buttonSize)));
         action->setData(static_cast<int>(command));
+        action->setEnabled(IsHandled(command));
         connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
     }
     addToolBar(Qt::BottomToolBarArea, bar);
@@ -85,10 +84,30 @@ void CMainFrame::FillMenu(QMenu* menu, const resources::MenuItem& popup) {
                 const CommandId command = item.command;
                 QAction* action = menu->addAction(ToQString(item.text));
                 action->setData(static_cast<int>(command));
+                action->setEnabled(IsHandled(command));
                 connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
                 break;
             }
         }
+    }
+}
+
+void CMainFrame::UpdateMenu(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        if (action->menu() != nullptr) {
+            UpdateMenu(action->menu());
+            continue;
+        }
+        if (!action->data().isValid()) continue;
+        const auto command = static_cast<CommandId>(action->data().toInt());
+        if (!IsHandled(command)) continue;
+        const CRoamquillPPCView::CommandState state = view_->View().StateOf(command);
+        action->setEnabled(state.enabled);
+        if (state.checked) {
+            action->setCheckable(true);
+            action->setChecked(*state.checked);
+        }
+        if (state.text) action->setText(ToQString(LoadResourceString(*state.text)));
     }
 }
 
@@ -101,23 +120,41 @@ bool CMainFrame::IsBarShown(int index) const {
 }
 
 void CMainFrame::SelectView(int index) {
-    ShowCommandBar(index);
-    if (index >= 0 && index < kCommandBarCount) views_->setCurrentIndex(index);
+    view_->View().SelectView(index);
+}
+
+bool CMainFrame::IsHandled(CommandId command) {
+    return command == CommandId::Exit || CRoamquillPPCView::HandlesCommand(command);
 }
 
 void CMainFrame::OnCommand(CommandId command) {
-    if (command >= CommandId::ViewMap && command <= CommandId::ViewInfoPanel) {
-        SelectView(static_cast<int>(command) - static_cast<int>(CommandId::ViewMap));
-    } else if (command == CommandId::Ok || command == CommandId::Exit) {
-        // "Exit" asks and saves in the main view once there is one; until then it closes.
-        if (command == CommandId::Exit && commandHandler_) {
-            commandHandler_(command);
-        } else {
+    if (command == CommandId::Ok) {
+        close();
+    } else if (command == CommandId::Exit) {
+        if (view_->View().OnExit()) {
+            exited_ = true;
             close();
         }
-    } else if (commandHandler_) {
+    } else if (!view_->View().OnCommand(command) && commandHandler_) {
         commandHandler_(command);
     }
+}
+
+void CMainFrame::ExitWithoutAsking() {
+    if (!exited_) view_->View().RunExitSequence();
+    exited_ = true;
+    close();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!exited_ && viewCreated_) {
+        if (!view_->View().OnExit()) {
+            event->ignore();
+            return;
+        }
+        exited_ = true;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 }  // namespace rq::ui

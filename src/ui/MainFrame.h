@@ -11,11 +11,11 @@
 #include <memory>
 
 #include "app/CommandBarSwitch.h"
+#include "app/DisplayProfile.h"
 #include "platform/Window.h"
 #include "resources/CommandIds.h"
 
 class QMenu;
-class QStackedWidget;
 class QToolBar;
 
 namespace rq::resources {
@@ -25,13 +25,15 @@ struct MenuItem;
 namespace rq::ui {
 
 class QtWindowTarget;
+class ViewWidget;
 
 class CMainFrame : public QMainWindow, public CommandBarSwitch {
     Q_OBJECT
 
 public:
-    // `largeButtons`: the 31-pixel button set of screen class 4.
-    CMainFrame(int screenWidth, int screenHeight, bool largeButtons);
+    // `largeButtons`: the 31-pixel button set of screen class 4. The view is created
+    // with `profile`; CreatedView tells whether that worked.
+    CMainFrame(int screenWidth, int screenHeight, bool largeButtons, const DisplayProfile& profile);
     ~CMainFrame() override;
 
     QToolBar* CommandBar(int index) const { return bars_[static_cast<std::size_t>(index)]; }
@@ -40,9 +42,19 @@ public:
     void SetCommandHandler(std::function<void(CommandId)> handler) {
         commandHandler_ = std::move(handler);
     }
+    ViewWidget& View() const { return *view_; }
+    bool CreatedView() const { return viewCreated_; }
     // Puts the view of `index` (0 to 3) in the client area and shows its bar.
     void SelectView(int index);
     void OnCommand(CommandId command);
+    // Whether the command has a handler yet; the others' items stay disabled.
+    static bool IsHandled(CommandId command);
+    // Runs the exit sequence without asking and closes the window.
+    void ExitWithoutAsking();
+
+protected:
+    // Closing the window is "Exit": it asks, and saves before it closes.
+    void closeEvent(QCloseEvent* event) override;
 
 protected:
     void SetBarShown(int index, bool shown) override;
@@ -51,9 +63,13 @@ protected:
 private:
     QToolBar* CreateBar(int view, bool largeButtons);
     void FillMenu(QMenu* menu, const resources::MenuItem& popup);
+    // The handled items' states, before the menu opens.
+    void UpdateMenu(QMenu* menu);
 
     std::array<QToolBar*, kCommandBarCount> bars_{};
-    QStackedWidget* views_ = nullptr;
+    ViewWidget* view_ = nullptr;
+    bool viewCreated_ = false;
+    bool exited_ = false;
     std::shared_ptr<QtWindowTarget> target_;
     std::function<void(CommandId)> commandHandler_;
 };

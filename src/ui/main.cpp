@@ -1,11 +1,13 @@
-// roamquill [--data-dir DIR] [--screen WxH] [--help]: the application in a window that
-// stands for the device's screen.
+// roamquill [--data-dir DIR] [--screen WxH] [--replay LOG [--speed F]] [--screenshot FILE
+// [--after MS]] [--quit-after MS] [--help]: the application in a window that stands for
+// the device's screen.
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "app/DisplayProfile.h"
 #include "app/RoamquillPPCApp.h"
 #include "app/Screen.h"
 #include "app/Settings.h"
@@ -16,6 +18,8 @@
 #include "ui/MainFrame.h"
 #include "ui/QtUserInterface.h"
 #include "ui/SingleInstance.h"
+#include "ui/StartActions.h"
+#include "ui/ViewWidget.h"
 #include "ui/dialogs/LanguageDialog.h"
 
 int main(int argc, char** argv) {
@@ -51,17 +55,27 @@ int main(int argc, char** argv) {
     rq::SetScreenSize(commandLine.screenWidth, commandLine.screenHeight);
 
     rq::ui::QtUserInterface userInterface;
-    rq::platform::SetUserInterface(&userInterface);
-    rq::ui::LanguageDialogChooser languageChooser;
-    rq::CRoamquillPPCApp app(languageChooser);
+    // An unattended run (--quit-after) asks nothing: messages go to standard error,
+    // questions are answered No, and the language is the built-in one, nothing stored.
+    const bool unattended = commandLine.quitAfterMs >= 0;
+    if (!unattended) rq::platform::SetUserInterface(&userInterface);
+    rq::ui::LanguageDialogChooser languageDialog;
+    struct : rq::LanguageChooser {
+        std::optional<std::uint32_t> ChooseLanguage() override { return std::nullopt; }
+    } noLanguageQuestion;
+    rq::CRoamquillPPCApp app(unattended ? static_cast<rq::LanguageChooser&>(noLanguageQuestion)
+                                        : languageDialog);
 
     std::unique_ptr<rq::ui::CMainFrame> frame;
     const bool started = app.InitInstance([&] {
         frame = std::make_unique<rq::ui::CMainFrame>(rq::ScreenWidth(), rq::ScreenHeight(),
-                                                     rq::ScreenClass() == rq::kScreenClassVga);
+                                                     rq::ScreenClass() == rq::kScreenClassVga,
+                                                     rq::CurrentDisplayProfile());
+        if (!frame->CreatedView()) return false;
         userInterface.SetParent(frame.get());
-        frame->SelectView(static_cast<int>(rq::GetLastView()));
         frame->show();
+        frame->View().View().SetStartSmsKeeper(true);
+        frame->View().View().OnInitialUpdate();
         return true;
     });
     int status = 0;
@@ -71,6 +85,7 @@ int main(int argc, char** argv) {
             frame->raise();
             frame->activateWindow();
         });
+        rq::ui::ScheduleCommandLineActions(commandLine, *frame);
         status = QApplication::exec();
     }
     frame.reset();

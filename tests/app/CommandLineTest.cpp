@@ -41,5 +41,35 @@ TEST(CommandLine, Arguments) {
     }
 }
 
+TEST(CommandLine, ReplayScreenshotQuit) {
+    const CommandLine all = ParseCommandLine({"--replay", "a.nmea", "--speed", "8", "--screenshot",
+                                              "s.png", "--after", "500", "--quit-after", "0"});
+    EXPECT_TRUE(all.error.empty()) << all.error;
+    EXPECT_EQ(all.replay, "a.nmea");
+    EXPECT_EQ(all.speed, 8.0f);
+    EXPECT_EQ(all.screenshot, "s.png");
+    EXPECT_EQ(all.screenshotAfterMs, 500);
+    EXPECT_EQ(all.quitAfterMs, 0);
+    const CommandLine defaults = ParseCommandLine({"--replay", "a.nmea", "--screenshot", "s.png"});
+    EXPECT_EQ(defaults.speed, 2.0f);
+    EXPECT_EQ(defaults.screenshotAfterMs, 3000);
+    EXPECT_EQ(defaults.quitAfterMs, -1);
+    const std::vector<std::vector<std::string>> refused = {
+        {"--replay", "a", "--speed", "0"},
+        {"--replay", "a", "--speed", "-2"},
+        {"--replay", "a", "--speed", "nan"},
+        {"--replay", "a", "--speed", "1001"},
+        {"--replay", "a", "--speed", "2x"},
+        {"--speed", "2"},
+        {"--screenshot", "s", "--after", "-1"},
+        {"--after", "10"},
+        {"--quit-after", "soon"},
+        {"--replay"},
+    };
+    for (const auto& args : refused) {
+        EXPECT_FALSE(ParseCommandLine(args).error.empty()) << args[0] << " " << args.back();
+    }
+}
+
 }  // namespace
 }  // namespace rq

@@ -101,8 +101,8 @@ TEST_F(FileDialogsTest, DeleteAsksAndSelectsTheEntryThatTakesThePlace) {
     dialog.Select(last);
     ui_.AnswerNext(MessageAnswer::No);
     dialog.Delete();
-    EXPECT_EQ(LastMessage(),
-              platform::FormatText(BuiltInString(StringId::AreYouSureToDeleteFile), {dialog.Entries()[last].shown}));
+    EXPECT_EQ(LastMessage(), platform::FormatText(BuiltInString(StringId::AreYouSureToDeleteFile),
+                                                  {dialog.Entries()[last].shown}));
     EXPECT_TRUE(platform::PathExists(folder_ / lastName));
 
     ui_.AnswerNext(MessageAnswer::Yes);
@@ -139,11 +139,11 @@ TEST_F(FileDialogsTest, RenameRules) {
         std::u16string message;  // empty: none
         const char* aFileAfter;
     } rows[] = {
-        {std::nullopt, u"", "a.trk"},           // cancelled
-        {u"a", u"", "a.trk"},                   // same name: nothing
-        {u"b", BuiltInString(StringId::FileAlreadyExists), "a.trk"},    // taken
+        {std::nullopt, u"", "a.trk"},                                  // cancelled
+        {u"a", u"", "a.trk"},                                          // same name: nothing
+        {u"b", BuiltInString(StringId::FileAlreadyExists), "a.trk"},   // taken
         {u"x/y", BuiltInString(StringId::CanNotRenameFile), "a.trk"},  // not a name in this folder
-        {u"c", u"", "c.trk"},                   // done
+        {u"c", u"", "c.trk"},                                          // done
     };
     for (const auto& row : rows) {
         ui_.ClearMessages();

@@ -9,6 +9,8 @@
 #include <atomic>
 #include <thread>
 
+#include "app/DisplayProfile.h"
+#include "app/Screen.h"
 #include "app/Settings.h"
 #include "resources/CommandIds.h"
 #include "resources/MessageIds.h"
@@ -115,7 +117,7 @@ protected:
 };
 
 TEST_F(FrontEndTest, FrameHasFourBarsWithOneShown) {
-    ui::CMainFrame frame(480, 640, true);
+    ui::CMainFrame frame(480, 640, true, BuiltInDisplayProfile(kScreenClassVga));
     EXPECT_EQ(frame.VisibleCommandBar(), kNoCommandBar);
     frame.SelectView(3);
     EXPECT_EQ(frame.VisibleCommandBar(), 3);

@@ -1,0 +1,67 @@
+#include "ui/ViewWidget.h"
+
+#include <QKeyEvent>
+
+#include "platform/Files.h"
+#include "ui/ControlWidget.h"
+#include "ui/QtWindowTarget.h"
+#include "ui/dialogs/FileDialogs.h"
+
+namespace rq::ui {
+
+ViewWidget::ViewWidget(CommandBarSwitch& frame, QWidget* parent)
+    : QWidget(parent), m_view(std::make_unique<CRoamquillPPCView>(frame)) {
+    setFocusPolicy(Qt::StrongFocus);
+    m_target = QtWindowTarget::Create(
+        [this](platform::WindowMessage& message) { m_view->OnMessage(message); });
+    m_view->SetWindow(m_target->Handle());
+    m_view->SetShowControl([this](int index, bool shown) {
+        ControlWidget* control = m_controls[static_cast<std::size_t>(index)];
+        if (control == nullptr) return;
+        control->setVisible(shown);
+        if (shown) control->setFocus();
+    });
+    m_filenameAsker = std::make_unique<FilenameDialogAsker>(this);
+    m_view->SetFilenameAsker(m_filenameAsker.get());
+    m_view->SetChooseLog([this]() -> std::string {
+        const std::string folder = platform::JoinPath(platform::ProgramFolder(), "logs") + "/";
+        return ChooseFile(this, folder, "*.nmea", ".nmea", CDlgOpenFile::Bar::OkCancel)
+            .value_or(std::string());
+    });
+}
+
+ViewWidget::~ViewWidget() {
+    // No message may reach the view once it is gone.
+    m_target->Close();
+    m_view.reset();
+}
+
+bool ViewWidget::Create(const DisplayProfile& profile) {
+    std::size_t next = 0;
+    return m_view->OnCreate(profile, [this, &next](CGpsControl& control) {
+        auto* window = new ControlWidget(control, &m_icons, this);
+        window->setGeometry(rect());
+        m_controls[next++] = window;
+        return window->Created();
+    });
+}
+
+platform::WindowHandle ViewWidget::Handle() const {
+    return m_target->Handle();
+}
+
+void ViewWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (ControlWidget* control : m_controls) {
+        if (control != nullptr) control->setGeometry(rect());
+    }
+    m_view->OnSize(width(), height());
+}
+
+void ViewWidget::keyPressEvent(QKeyEvent* event) {
+    const int key = VirtualKeyOf(event->key());
+    if (key != 0 && m_view->OnKeyDown(key)) return;
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace rq::ui

@@ -1,0 +1,147 @@
+// The one view of the application: owns the model and the four display controls, shows
+// the control of the current view, turns keys into commands, and handles the keepers'
+// messages (2024, 2025) and the commands that act on the view. The window around it is
+// the front end's: it creates a window per control, tells the view its own window
+// handle, and forwards messages and commands.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/CommandBarSwitch.h"
+#include "app/DisplayProfile.h"
+#include "controls/CompassControl.h"
+#include "controls/GpsInfoListControl.h"
+#include "controls/GpsMapControl.h"
+#include "controls/InfoPanelItems.h"
+#include "controls/SatelliteControl.h"
+#include "friends/FriendList.h"
+#include "keepers/FileKeeper.h"
+#include "keepers/SmsKeeper.h"
+#include "platform/Window.h"
+#include "resources/CommandIds.h"
+#include "resources/StringIds.h"
+#include "track/DlgFilename.h"
+#include "track/RecordingSettings.h"
+#include "view/GpsViewData.h"
+#include "view/ViewDisplay.h"
+
+namespace rq {
+
+class CRoamquillPPCView : public CViewDisplay {
+public:
+    // `frame` holds the four command bars; the shown one is the current view.
+    explicit CRoamquillPPCView(CommandBarSwitch& frame);
+    ~CRoamquillPPCView() override;
+    CRoamquillPPCView(const CRoamquillPPCView&) = delete;
+    CRoamquillPPCView& operator=(const CRoamquillPPCView&) = delete;
+
+    // Creation: profile values into the controls, the controls' windows (through
+    // `createWindow`, in the order map, satellite, compass, info panel; without one the
+    // controls' own creation handlers run), backgrounds, recording settings. False when
+    // a control could not be created.
+    bool OnCreate(const DisplayProfile& profile,
+                  const std::function<bool(CGpsControl&)>& createWindow = nullptr);
+    // The view's own window: the keepers post to it, and commands it sends itself go
+    // there. Set before OnInitialUpdate.
+    void SetWindow(platform::WindowHandle window) { m_window = window; }
+    platform::WindowHandle Window() const { return m_window; }
+    // Whether the initial update starts the SMS keeper on the configured bind address
+    // (the program does; headless runs leave the datagram port to others).
+    void SetStartSmsKeeper(bool start) { m_startSmsKeeper = start; }
+    // Restores the state of the previous run and attaches the keepers.
+    void OnInitialUpdate();
+    void OnSize(int width, int height);
+
+    // Hides all controls, then shows the one of `index` (none outside 0..3).
+    void ShowView(int index);
+    int CurrentView() const { return m_frame.VisibleCommandBar(); }
+    // The frame selects the index, then the view shows it.
+    void SelectView(int index);
+    // The host shows or hides a control's window.
+    void SetShowControl(std::function<void(int index, bool shown)> show) {
+        m_showControl = std::move(show);
+    }
+
+    // True when the key was used up (the action key); other keys then get default
+    // processing.
+    bool OnKeyDown(int key);
+    // Messages 2024, 2025 and WM_COMMAND; returns 0.
+    std::intptr_t OnMessage(platform::WindowMessage& message);
+    // The commands the view serves; false for any other.
+    bool OnCommand(CommandId command);
+    static bool HandlesCommand(CommandId command);
+    // A menu item's state, applied before its menu opens: enabled, a check mark when the
+    // item has one, and another text when the item changes its text.
+    struct CommandState {
+        bool enabled = true;
+        std::optional<bool> checked;
+        std::optional<StringId> text;
+    };
+    CommandState StateOf(CommandId command);
+    // How "Play GPS Log" asks for a log: a path, or empty when the user cancelled.
+    void SetChooseLog(std::function<std::string()> choose) { m_chooseLog = std::move(choose); }
+    // How "Save (Local)" asks for a POI file name; none: it cannot ask, and cancels.
+    void SetFilenameAsker(FilenameAsker* asker) { m_filenameAsker = asker; }
+    // "Save (Local)": asks for a name when the local POIs have none, saves them and
+    // remembers the file as "Last Loaded Poi"; false when cancelled or failed.
+    bool SaveLocalPois();
+    // "Play GPS Log" once a log is chosen, at `speed` when given (not stored) instead of
+    // "Log Play Speed"; true when playing.
+    bool PlayLog(const std::string& path, std::optional<float> speed = std::nullopt);
+    // "Exit": asks string 209; on Yes runs the exit sequence and returns true, and the
+    // frame then closes.
+    bool OnExit();
+    void RunExitSequence();
+
+    // CViewDisplay
+    void CenterMap(const CCoordinate& at) override;
+    void RefreshVisibleControl() override;
+    void RefreshInfoValues() override;
+    void SetShowPoi(bool show) override { m_mapCtrl.SetShowPoi(show); }
+    void SetShowPositionMessage(bool show) override { m_mapCtrl.SetShowPositionMessage(show); }
+    void SetShowTrackInfo(bool show) override { m_mapCtrl.SetShowTrackInfo(show); }
+    void SetRecordingIcon(bool shown) override;
+    void SetPlaybackIcon(bool shown) override;
+
+    CGpsViewData& Data() { return m_data; }
+    CGpsMapControl& Map() { return m_mapCtrl; }
+    CSatelliteControl& Satellite() { return m_satelliteCtrl; }
+    CCompassControl& Compass() { return m_compassCtrl; }
+    CGpsInfoListControl& Info() { return m_infoCtrl; }
+    CGpsControl& Control(int index) { return *Controls()[static_cast<std::size_t>(index)]; }
+    CFileKeeper& Player() { return m_player; }
+    const CRecordingSettings& RecordingSettings() const { return m_recording; }
+
+private:
+    std::array<CGpsControl*, 4> Controls() {
+        return {&m_mapCtrl, &m_satelliteCtrl, &m_compassCtrl, &m_infoCtrl};
+    }
+    void OnPositionMessage(platform::WindowMessage& message);
+    void SendCommand(CommandId command);
+    void PostCommand(CommandId command);
+
+    CommandBarSwitch& m_frame;
+    CGpsViewData m_data;
+    CRecordingSettings m_recording;
+    CGpsMapControl m_mapCtrl;
+    CSatelliteControl m_satelliteCtrl;
+    CCompassControl m_compassCtrl;
+    CGpsInfoListControl m_infoCtrl;
+    CInfoPanelItems m_infoItems{};
+    std::uint32_t m_vibrateOnMessage = 1;
+    DisplayProfile m_profile;
+
+    CFriendList m_friends;
+    CFileKeeper m_player;
+    CSmsKeeper m_smsKeeper;
+    bool m_startSmsKeeper = false;
+    FilenameAsker* m_filenameAsker = nullptr;
+    platform::WindowHandle m_window = platform::kNoWindow;
+    std::function<void(int, bool)> m_showControl;
+    std::function<std::string()> m_chooseLog;
+};
+
+}  // namespace rq

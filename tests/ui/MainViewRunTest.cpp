@@ -1,0 +1,93 @@
+// The program as a user runs it, in the offscreen platform: the frame with its view on
+// an empty data folder replays the demo walk, draws it, and saves it at exit.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QImage>
+#include <QMenu>
+#include <QToolBar>
+#include <map>
+
+#include "support/AppTest.h"
+#include "app/DisplayProfile.h"
+#include "app/Screen.h"
+#include "platform/Files.h"
+#include "support/QtTestApp.h"
+#include "ui/ControlWidget.h"
+#include "ui/MainFrame.h"
+#include "ui/ViewWidget.h"
+
+namespace rq {
+namespace {
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+class MainViewRun : public test::UiAppTest {
+protected:
+    void SetUp() override {
+        test::TestApp();
+        UiAppTest::SetUp();
+    }
+};
+
+TEST_F(MainViewRun, ReplayDrawsTheWalkAndExitSavesIt) {
+    ui::CMainFrame frame(240, 320, false, BuiltInDisplayProfile(kScreenClassSmall));
+    ASSERT_TRUE(frame.CreatedView());
+    frame.show();
+    CRoamquillPPCView& view = frame.View().View();
+    view.OnInitialUpdate();
+    ASSERT_EQ(frame.VisibleCommandBar(), 0) << "a first start shows the map";
+    PaintCounter counter;
+    frame.View().ControlWindow(0)->installEventFilter(&counter);
+
+    ASSERT_TRUE(view.PlayLog(RQ_SOURCE_DIR "/samples/demo.nmea", 100.0f));
+    EXPECT_TRUE(view.Map().m_playIcon.shown);
+    QElapsedTimer clock;
+    clock.start();
+    while (view.Data().track.fixCount < 20 && clock.elapsed() < 20000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    ASSERT_GE(view.Data().track.fixCount, 20u);
+    EXPECT_GE(view.Data().track.GetCount(), 2u);
+    EXPECT_GE(counter.paints, 2) << "the map repaints as fixes arrive";
+    // The walk is on screen in the track's colour.
+    const QImage map = frame.View().ControlWindow(0)->grab().toImage();
+    int trackPixels = 0;
+    for (int y = 0; y < map.height(); ++y)
+        for (int x = 0; x < map.width(); ++x) trackPixels += map.pixel(x, y) == qRgb(0, 255, 255);
+    EXPECT_GT(trackPixels, 10);
+
+    // The menus tell what the commands do now: "Stop" while playing, "Connect" greyed,
+    // the map's item checked; items without a handler yet stay disabled.
+    std::map<int, QAction*> items;
+    for (QMenu* menu : frame.CommandBar(0)->findChildren<QMenu*>()) {
+        emit menu->aboutToShow();
+        for (QAction* action : menu->actions())
+            if (action->data().isValid()) items[action->data().toInt()] = action;
+    }
+    auto item = [&](CommandId id) { return items.at(static_cast<int>(id)); };
+    EXPECT_EQ(item(CommandId::PlayGpsLog)->text(), "Stop");
+    EXPECT_FALSE(item(CommandId::Connect)->isEnabled());
+    EXPECT_TRUE(item(CommandId::ViewMap)->isChecked());
+    EXPECT_FALSE(item(CommandId::ViewCompass)->isChecked());
+    EXPECT_FALSE(item(CommandId::AddPoi)->isEnabled());
+    EXPECT_TRUE(item(CommandId::Exit)->isEnabled());
+
+    frame.ExitWithoutAsking();
+    EXPECT_FALSE(view.Player().IsRunning());
+    EXPECT_TRUE(platform::PathExists(platform::JoinPath(folder_.Path(), "tracks/my.tk")));
+    EXPECT_TRUE(ui_.Messages().empty()) << "nothing asked, nothing failed";
+}
+
+}  // namespace
+}  // namespace rq
