@@ -18,6 +18,7 @@
 #include "platform/Registry.h"
 #include "platform/Text.h"
 #include "support/Sentence.h"
+#include "support/TempFolder.h"
 
 namespace rq {
 namespace {
@@ -80,6 +81,7 @@ protected:
     platform::QueueWindow window_;
     CCommKeeper keeper_;
     std::vector<double> altitudes_;
+    test::TempFolder dir_;
 };
 
 using Codes = std::vector<std::uintptr_t>;
@@ -131,21 +133,6 @@ TEST_F(Receiver, SilenceIsALostConnection) {
     EXPECT_EQ(Drain(1000), Codes{1});
 }
 
-std::string TempPath(const char* name) {
-    return std::string(::testing::TempDir()) + "rq_rec_" + std::to_string(::getpid()) + "_" + name;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::string out;
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-        std::fclose(f);
-    }
-    return out;
-}
-
 // A window that looks at the keeper at the very moment code 2 is posted to it, on the
 // posting thread, as a view reacting to the loss would find it.
 class LossWitness : public platform::MessageTarget {
@@ -176,7 +163,7 @@ TEST_F(Receiver, HangUpIsPostedOnlyOnceThePortIsClosedAndRecordingStopped) {
     keeper_.AttachWindow(handle);
     ASSERT_TRUE(keeper_.OpenPort(platform::FromUtf8(path_), 4800, 8, false, 0,
                                  platform::kTwoStopBits, 10, 10, 10, 10, 10));
-    std::string path = TempPath("lost.nmea");
+    std::string path = dir_ / "lost.nmea";
     ASSERT_TRUE(keeper_.StartRecording(path));
     ASSERT_TRUE(keeper_.Start(platform::kNoWindow, platform::ThreadPriority::Normal));
     Send(Gga("140509", "1"));
@@ -191,16 +178,11 @@ TEST_F(Receiver, HangUpIsPostedOnlyOnceThePortIsClosedAndRecordingStopped) {
     EXPECT_FALSE(witness->portOpen);
     keeper_.DetachWindow(handle);
     platform::UnregisterWindow(handle);
-    std::remove(path.c_str());
 }
 
 TEST_F(Receiver, RecordsTheBytesExactly) {
-    std::string path = TempPath("exact.nmea");
-    {
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        std::fputs("old content that must go, and it is longer than what comes\n", f);
-        std::fclose(f);
-    }
+    std::string path = dir_ / "exact.nmea";
+    test::WriteText(path, "old content that must go, and it is longer than what comes\n");
     ASSERT_TRUE(keeper_.StartRecording(path));
     EXPECT_TRUE(keeper_.IsRecording());
     EXPECT_FALSE(keeper_.StartRecording(path));  // already recording
@@ -211,20 +193,19 @@ TEST_F(Receiver, RecordsTheBytesExactly) {
     EXPECT_EQ(Drain(5000), Codes{1});  // the bytes were recorded before the post
     EXPECT_TRUE(keeper_.StopRecording());
     EXPECT_FALSE(keeper_.IsRecording());
-    EXPECT_EQ(ReadFile(path), bytes);
+    EXPECT_EQ(test::ReadText(path), bytes);
     EXPECT_TRUE(keeper_.StopRecording());
     // The recorder's file may be replaced while the keeper runs; a second recording
     // to the same name empties it again.
     ASSERT_TRUE(keeper_.StartRecording(path));
     Send("abc");
     EXPECT_TRUE(keeper_.StopRecording());
-    EXPECT_EQ(ReadFile(path), "abc");
+    EXPECT_EQ(test::ReadText(path), "abc");
     EXPECT_FALSE(keeper_.StartRecording("/no/such/folder/x.nmea"));
-    std::remove(path.c_str());
 }
 
 TEST_F(Receiver, FullDiskStopsRecordingButNotParsing) {
-    std::string path = TempPath("full.nmea");
+    std::string path = dir_ / "full.nmea";
     ASSERT_TRUE(keeper_.StartRecording(path));
     rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -253,10 +234,9 @@ TEST_F(Receiver, FullDiskStopsRecordingButNotParsing) {
     EXPECT_EQ(third, Codes{1});
     EXPECT_EQ(altitudes_, (std::vector<double>{1, 2, 3}));
     EXPECT_TRUE(keeper_.IsRunning());
-    std::string recorded = ReadFile(path);
+    std::string recorded = test::ReadText(path);
     EXPECT_LE(recorded.size(), 100u);
     EXPECT_EQ(recorded.substr(0, Gga("140509", "1").size()), Gga("140509", "1"));
-    std::remove(path.c_str());
 }
 
 // However the port splits the bytes into reads, every sentence reaches the record:
@@ -274,14 +254,13 @@ TEST(CommKeeperTest, ReadSizesDoNotChangeTheFix) {
         for (std::size_t at = 0; at < log.size(); at += size)
             ASSERT_TRUE(keeper.TakeBytes(log.data() + at, std::min(size, log.size() - at)));
         const CGpsPosition& f = keeper.Position();
-        std::string record = std::to_string(f.m_lat.value) + " " + std::to_string(f.m_lon.value) +
-                             " " + std::to_string(f.time) + " " + std::to_string(f.altitude) + " " +
-                             std::to_string(f.speed) + " " + std::to_string(f.hdop) + " " +
-                             std::to_string(f.satellitesInView) + " " +
-                             std::to_string(f.changedMask);
+        std::string record;
+        for (double v : {f.m_lat.value, f.m_lon.value, double(f.time), f.altitude, f.speed, f.hdop,
+                         double(f.satellitesInView), double(f.changedMask)})
+            record += std::to_string(v) + " ";
         for (const CSatellite& s : f.satellites)
-            record += " " + std::to_string(s.prn) + "/" + std::to_string(s.snr) + "/" +
-                      std::to_string(s.used);
+            record += std::to_string(s.prn) + "/" + std::to_string(s.snr) + "/" +
+                      std::to_string(s.used) + " ";
         records.push_back(record);
     }
     for (const std::string& r : records) EXPECT_EQ(r, records[0]);
@@ -289,7 +268,7 @@ TEST(CommKeeperTest, ReadSizesDoNotChangeTheFix) {
 }
 
 TEST(CommKeeperTest, OpensThroughThePortMap) {
-    std::string reg =
+    const std::string reg =
         std::string(::testing::TempDir()) + "rq_commmap_" + std::to_string(::getpid()) + ".reg";
     std::remove(reg.c_str());
     platform::OpenRegistry(reg);

@@ -48,6 +48,13 @@ TEST_F(DlgGpsSetupTest, ListsEveryPortWithItsDevice) {
     // Defaults: port 1, 4800.
     EXPECT_EQ(dialog.PortSelection(), std::optional<std::size_t>(0));
     EXPECT_EQ(dialog.BaudSelection(), std::optional<std::size_t>(0));
+
+    // A USB device is named by its product where the system tells it.
+    const std::string sys = folder_ / "sys";
+    std::filesystem::create_directories(sys + "/class/tty/ttyUSB0/device");
+    EXPECT_EQ(platform::DescribeSerialDevice(device, sys), device);
+    std::ofstream(sys + "/class/tty/ttyUSB0/product") << "u-blox GNSS receiver\n";
+    EXPECT_EQ(platform::DescribeSerialDevice(device, sys), device + " (u-blox GNSS receiver)");
 }
 
 TEST_F(DlgGpsSetupTest, UnlistedStoredValuesSelectNothingAndOkAsksForThem) {
@@ -69,16 +76,6 @@ TEST_F(DlgGpsSetupTest, UnlistedStoredValuesSelectNothingAndOkAsksForThem) {
     EXPECT_TRUE(dialog.Ok());
     EXPECT_EQ(GetPort(), 3u);
     EXPECT_EQ(GetBoudrate(), 115200u);
-}
-
-TEST_F(DlgGpsSetupTest, DeviceNamedByItsUsbProduct) {
-    const std::string device = folder_ / "ttyUSB0";
-    std::ofstream(device) << "";
-    const std::string sys = folder_ / "sys";
-    std::filesystem::create_directories(sys + "/class/tty/ttyUSB0/device");
-    EXPECT_EQ(platform::DescribeSerialDevice(device, sys), device);
-    std::ofstream(sys + "/class/tty/ttyUSB0/product") << "u-blox GNSS receiver\n";
-    EXPECT_EQ(platform::DescribeSerialDevice(device, sys), device + " (u-blox GNSS receiver)");
 }
 
 }  // namespace

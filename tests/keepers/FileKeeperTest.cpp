@@ -90,28 +90,24 @@ TEST(FileKeeperTest, PostsOneFixPerSecondOfTheLog) {
         std::remove(path.c_str());
     }
 
-    // Logs starting near time 0: one post per distinct second all the same.
-    const std::vector<std::string> nearZero[] = {
-        {Gga("000000.00", "1"), Gga("000000.00", "2"), Gga("000001.00", "3"), Gga("000002", "4")},
-        {Gga("000000.50", "2"), Gga("000001.50", "3"), Gga("000002.50", "4")},
-        {Gga("000000.89", "2"), Gga("000001.89", "3"), Gga("000002.89", "4")},
-    };
-    for (const auto& bodies : nearZero) {
-        std::string path = WriteLog("zero", bodies);
-        EXPECT_EQ(Play(path).altitudes, (std::vector<double>{2, 3, 4})) << bodies[0];
+    // Logs starting near time 0 post once per distinct second all the same; logs
+    // without a fix post nothing but still end.
+    const std::pair<std::vector<std::string>, std::vector<double>> shortLogs[] = {
+        {{Gga("000000.00", "1"), Gga("000000.00", "2"), Gga("000001.00", "3"), Gga("000002", "4")},
+         {2, 3, 4}},
+        {{Gga("000000.50", "2"), Gga("000001.50", "3"), Gga("000002.50", "4")}, {2, 3, 4}},
+        {{Gga("000000.89", "2"), Gga("000001.89", "3"), Gga("000002.89", "4")}, {2, 3, 4}},
+        {{"GPGSA,A,3,03,12,,,,,,,,,,,1.7,0.9,1.4", "GPGSV,1,1,01,03,62,110,44",
+          "GPVTG,71.0,T,,M,,N,,K"},
+         {}},
+        {{}, {}}};
+    for (const auto& [bodies, expected] : shortLogs) {
+        const std::string path = WriteLog("short", bodies);
+        const Played p = Play(path);
+        EXPECT_EQ(p.altitudes, expected) << (bodies.empty() ? "empty" : bodies[0]);
+        EXPECT_EQ(p.ended, 1);
         std::remove(path.c_str());
     }
-
-    std::string path = WriteLog("nofix", {"GPGSA,A,3,03,12,,,,,,,,,,,1.7,0.9,1.4",
-                                          "GPGSV,1,1,01,03,62,110,44", "GPVTG,71.0,T,,M,,N,,K"});
-    Played none = Play(path);
-    EXPECT_TRUE(none.altitudes.empty());
-    EXPECT_EQ(none.ended, 1);
-    std::remove(path.c_str());
-
-    path = WriteLog("empty", {});
-    EXPECT_TRUE(Play(path).altitudes.empty());
-    std::remove(path.c_str());
 
     std::string demo = std::string(RQ_SOURCE_DIR) + "/samples/demo.nmea";
     EXPECT_EQ(Play(demo).altitudes.size(), 240u);
@@ -154,15 +150,16 @@ TEST(FileKeeperTest, RepeatStartsAgainWithoutEnding) {
 }
 
 TEST(FileKeeperTest, SpeedAndWaits) {
-    EXPECT_EQ(CFileKeeper::WaitMsForSpeed(1.0f), 1000u);
-    EXPECT_EQ(CFileKeeper::WaitMsForSpeed(2.0f), 500u);
-    EXPECT_EQ(CFileKeeper::WaitMsForSpeed(32.0f), 31u);  // truncated
-    EXPECT_EQ(CFileKeeper::WaitMsForSpeed(100.0f), 10u);
-    // A damaged stored factor may be tiny but positive: its wait is the longest a tick
-    // count holds, never a wrapped or zero one.
-    for (float factor : {1e-7f, 1e-30f, 1e-45f}) {
-        EXPECT_EQ(CFileKeeper::WaitMsForSpeed(factor), platform::kInfinite - 1) << factor;
-    }
+    // 32 is truncated. A damaged stored factor may be tiny but positive: its wait is the
+    // longest a tick count holds, never a wrapped or zero one.
+    const std::uint32_t longest = platform::kInfinite - 1;
+    const struct {
+        float factor;
+        std::uint32_t ms;
+    } waits[] = {{1.0f, 1000},     {2.0f, 500},       {32.0f, 31},      {100.0f, 10},
+                 {1e-7f, longest}, {1e-30f, longest}, {1e-45f, longest}};
+    for (const auto& [factor, ms] : waits)
+        EXPECT_EQ(CFileKeeper::WaitMsForSpeed(factor), ms) << factor;
     CFileKeeper player;
     EXPECT_EQ(player.GetSpeed(), 1.0f);
     player.SetSpeed(8.0f);

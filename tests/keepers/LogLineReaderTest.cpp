@@ -1,27 +1,14 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "keepers/LogLineReader.h"
 #include "platform/Text.h"
+#include "support/TempFolder.h"
 
 namespace rq {
 namespace {
-
-std::string TempPath(const char* name) {
-    return std::string(::testing::TempDir()) + "rq_lines_" + std::to_string(::getpid()) + "_" +
-           name;
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
 
 std::vector<std::string> ReadAll(const std::string& path) {
     CLogLineReader reader;
@@ -51,26 +38,23 @@ TEST(LogLineReaderTest, ReadsLinesAsRecorded) {
         {std::string("$A\0hidden\r\n$B\r\n", 15), {"$A", "$B"}},
         {"\xB0\r\n", {"\xC2\xB0"}},
     };
-    int i = 0;
+    test::TempFolder dir;
     for (const Case& c : cases) {
-        std::string path = TempPath(("case" + std::to_string(i++)).c_str());
-        WriteBytes(path, c.bytes);
-        EXPECT_EQ(ReadAll(path), c.lines) << c.bytes;
-        std::remove(path.c_str());
+        test::WriteText(dir / "log.nmea", c.bytes);
+        EXPECT_EQ(ReadAll(dir / "log.nmea"), c.lines) << c.bytes;
+    }
+    // LF exactly at the end and just past the first 120-byte chunk.
+    for (std::size_t n : {118u, 119u, 120u, 121u, 239u, 240u}) {
+        const std::string first(n, 'a');
+        test::WriteText(dir / "log.nmea", first + "\nsecond\n");
+        EXPECT_EQ(ReadAll(dir / "log.nmea"), (std::vector<std::string>{first, "second"})) << n;
     }
 }
 
-TEST(LogLineReaderTest, ChunkBoundaryAndRewind) {
-    // LF exactly at the end and just past the first 120-byte chunk.
-    for (std::size_t n : {118u, 119u, 120u, 121u, 239u, 240u}) {
-        std::string first(n, 'a');
-        std::string path = TempPath("boundary");
-        WriteBytes(path, first + "\n" + "second\n");
-        EXPECT_EQ(ReadAll(path), (std::vector<std::string>{first, "second"})) << n;
-        std::remove(path.c_str());
-    }
-    std::string path = TempPath("rewind");
-    WriteBytes(path, "one\ntwo\n");
+TEST(LogLineReaderTest, Rewind) {
+    test::TempFolder dir;
+    const std::string path = dir / "rewind.nmea";
+    test::WriteText(path, "one\ntwo\n");
     CLogLineReader reader;
     ASSERT_TRUE(reader.Open(path));
     std::u16string line;
@@ -83,7 +67,6 @@ TEST(LogLineReaderTest, ChunkBoundaryAndRewind) {
     reader.Close();
     EXPECT_FALSE(reader.ReadLine(line));
     EXPECT_FALSE(reader.Open(path + ".missing"));
-    std::remove(path.c_str());
 }
 
 }  // namespace

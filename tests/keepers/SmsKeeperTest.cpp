@@ -199,20 +199,13 @@ TEST_F(SmsKeeperTest, AFloodIsSurvivedWithBoundedMemory) {
 
     const long before = ResidentKiB();
     const auto message = MakePoiMessage(1, 2, 3, u"flood", 0);
-    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_port = htons(2001);
-    inet_pton(AF_INET, address_.c_str(), &sa.sin_addr);
     handled = 0;
     // The window is pumped only every 100 datagrams: the worker waits in its send, the
     // socket queue fills and the kernel drops what does not fit.
     for (int i = 0; i < 10000; ++i) {
-        sendto(fd, message.data(), message.size(), MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&sa),
-               sizeof sa);
+        SendRaw(message);
         if (i % 100 == 99) window.PumpOne(handler, 0);
     }
-    close(fd);
     while (window.PumpOne(handler, 200)) {
     }
     EXPECT_GT(handled, 0u);

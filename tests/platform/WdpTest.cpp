@@ -155,15 +155,8 @@ TEST_F(WdpTest, FloodIsBoundedByTheSocketNotByUs) {
     ASSERT_TRUE(rx);
     const long before = ResidentKiB();
     // Nobody reads while 10 000 datagrams arrive: the kernel queue fills and drops the rest.
-    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_port = htons(2001);
-    inet_pton(AF_INET, "127.0.0.4", &sa.sin_addr);
-    std::vector<std::uint8_t> d(118, 0xAB);
-    for (int i = 0; i < 10000; ++i)
-        sendto(fd, d.data(), d.size(), MSG_DONTWAIT, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
-    close(fd);
+    const std::vector<std::uint8_t> d(118, 0xAB);
+    for (int i = 0; i < 10000; ++i) SendRaw("127.0.0.4", 2001, d.data(), d.size());
     int received = 0;
     while (Readable(event, 100)) {
         WdpUnitData p;

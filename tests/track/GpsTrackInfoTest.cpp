@@ -10,18 +10,6 @@ namespace {
 using test::kMetresPerDegree;
 using test::MakeFix;
 
-TEST(GpsTrackInfo, NewTrackHasItsDrawingDefaultsAndUnsetAltitudes) {
-    CGpsTrackInfo t;
-    EXPECT_EQ(t.colour, 0xFFFF00u);
-    EXPECT_EQ(t.penStyle, 0u);
-    EXPECT_EQ(t.penWidth, 2u);
-    EXPECT_EQ(t.followFix, 0u);
-    EXPECT_EQ(t.maxAltitude, kUnset);
-    EXPECT_EQ(t.minAltitude, kUnset);
-    EXPECT_FALSE(t.IsModified());
-    EXPECT_EQ(t.GetMileage(), 0);
-}
-
 TEST(GpsTrackInfo, StatisticsFollowTheTable) {
     CLastFixValues last;
     CGpsTrackInfo t;
@@ -54,39 +42,41 @@ TEST(GpsTrackInfo, StatisticsFollowTheTable) {
     EXPECT_NEAR(u.avgSpeed, 10, 1e-12);
 }
 
-TEST(GpsTrackInfo, LastSpeedAndAltitudeSurviveClear) {
-    CLastFixValues last;
+// A new track's drawing defaults; Clear keeps names, colour and follow flag, and the last
+// speed and altitude, so the next fix shows no jump.
+TEST(GpsTrackInfo, DefaultsAndWhatClearKeeps) {
     CGpsTrackInfo t;
-    t.fix = MakeFix(0, 0, 10, 50);
-    t.UpdateStatistics(last);
-    t.Clear();
-    EXPECT_EQ(t.fixCount, 0u);
-    EXPECT_EQ(t.maxSpeed, 0);
+    EXPECT_EQ((std::vector<unsigned>{t.colour, t.penStyle, t.penWidth, t.followFix}),
+              (std::vector<unsigned>{0xFFFF00u, 0, 2, 0}));
     EXPECT_EQ(t.maxAltitude, kUnset);
-    t.fix = MakeFix(0, 0, 10, 50);
-    t.UpdateStatistics(last);
-    EXPECT_EQ(t.acceleration, 0);
-    EXPECT_EQ(t.ascentRate, 0);
-}
+    EXPECT_EQ(t.minAltitude, kUnset);
+    EXPECT_FALSE(t.IsModified());
+    EXPECT_EQ(t.GetMileage(), 0);
 
-TEST(GpsTrackInfo, ClearKeepsNamesColourAndFollowFlag) {
-    CGpsTrackInfo t;
+    CLastFixValues last;
     t.ownerId = u"+123";
     t.shortName = u"Bob";
     t.colour = 0x6C8C17;
     t.followFix = 1;
     t.AddHead(CGpsTrackCoordinate(1, 1));
-    t.fix = MakeFix(1, 1);
+    t.fix = MakeFix(0, 0, 10, 50);
+    t.UpdateStatistics(last);
     t.startTime = 5;
     t.Clear();
     EXPECT_EQ(t.GetCount(), 0u);
     EXPECT_FALSE(t.fix.IsValid());
     EXPECT_EQ(t.startTime, 0);
-    EXPECT_EQ(t.ownerId, u"+123");
-    EXPECT_EQ(t.shortName, u"Bob");
+    EXPECT_EQ(t.fixCount, 0u);
+    EXPECT_EQ(t.maxSpeed, 0);
+    EXPECT_EQ(t.maxAltitude, kUnset);
+    EXPECT_EQ(t.ownerId + t.shortName, u"+123Bob");
     EXPECT_EQ(t.colour, 0x6C8C17u);
     EXPECT_EQ(t.followFix, 1u);
     EXPECT_TRUE(t.IsModified());
+    t.fix = MakeFix(0, 0, 10, 50);
+    t.UpdateStatistics(last);
+    EXPECT_EQ(t.acceleration, 0);
+    EXPECT_EQ(t.ascentRate, 0);
 }
 
 TEST(GpsTrackInfo, StartTimeOnlyFromAYearAfter1980AndOnlyOnce) {

@@ -16,6 +16,11 @@ CGpsTrackCoordinate Point(double lat, double lon, std::uint32_t key = 0) {
     return p;
 }
 
+// left, top, right, bottom
+std::vector<double> Edges(const CDoubleRect& b) {
+    return {b.left, b.top, b.right, b.bottom};
+}
+
 std::vector<std::uint32_t> Keys(const CGpsTrack& track) {
     std::vector<std::uint32_t> keys;
     for (const auto& p : track.Points()) keys.push_back(p.timeKey);
@@ -49,15 +54,13 @@ TEST(GpsTrack, HeadIsNewestTailOldestAndCopiesKeepEveryField) {
 
 TEST(GpsTrack, InsertByKeyKeepsDescendingKeysAndLeavesModifiedAlone) {
     CGpsTrack track;
+    // Each key and where it lands.
+    for (const auto [key, expected] : {std::pair{10u, 0u}, {30u, 0u}, {20u, 1u}, {5u, 3u}}) {
+        std::size_t at = 99;
+        track.InsertByKey(Point(0, 0, key), &at);
+        EXPECT_EQ(at, expected) << key;
+    }
     std::size_t at = 99;
-    track.InsertByKey(Point(0, 0, 10), &at);
-    EXPECT_EQ(at, 0u);
-    track.InsertByKey(Point(0, 0, 30), &at);
-    EXPECT_EQ(at, 0u);
-    track.InsertByKey(Point(0, 0, 20), &at);
-    EXPECT_EQ(at, 1u);
-    track.InsertByKey(Point(0, 0, 5), &at);
-    EXPECT_EQ(at, 3u);
     // An equal key goes before the first point it equals.
     CGpsTrackCoordinate* same = track.InsertByKey(Point(1, 1, 20), &at);
     EXPECT_EQ(at, 1u);
@@ -70,18 +73,10 @@ TEST(GpsTrack, BoundsStartAtFirstPointGrowAndNeverShrink) {
     CGpsTrack track;
     EXPECT_EQ(track.GetBounds().left, 0);
     track.AddHead(Point(10, 20));
-    CDoubleRect b = track.GetBounds();
-    EXPECT_EQ(b.left, 20);
-    EXPECT_EQ(b.right, 20);
-    EXPECT_EQ(b.top, 10);
-    EXPECT_EQ(b.bottom, 10);
+    EXPECT_EQ(Edges(track.GetBounds()), (std::vector<double>{20, 10, 20, 10}));
     track.AddTail(Point(-5, 30));
     track.InsertByKey(Point(12, 15));
-    b = track.GetBounds();
-    EXPECT_EQ(b.left, 15);
-    EXPECT_EQ(b.right, 30);
-    EXPECT_EQ(b.top, 12);
-    EXPECT_EQ(b.bottom, -5);
+    EXPECT_EQ(Edges(track.GetBounds()), (std::vector<double>{15, 12, 30, -5}));
 
     track.RemoveTail();
     track.RemoveSecond();

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "platform/Files.h"
@@ -17,14 +15,8 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
+    const std::string text = test::ReadText(path);
+    return Bytes(text.begin(), text.end());
 }
 
 CGpsTrackCoordinate Point(double lat, double lon, std::uint32_t milestone, double distance,
@@ -137,7 +129,7 @@ TEST(TrackFile, NamesAreCutToTheirFields) {
     EXPECT_EQ(bytes[4 + 20], 0) << "the eleventh unit stays zero";
 }
 
-TEST(TrackFile, RouteIgnoresTheHeaderFixAndClearsItsOldContent) {
+TEST(TrackFile, RouteReplacesItsContentAndAMissingFileChangesNothing) {
     test::TempFolder dir;
     test::ProgramFolderScope scope(dir.Path());
     CGpsTrackInfo t;
@@ -153,19 +145,11 @@ TEST(TrackFile, RouteIgnoresTheHeaderFixAndClearsItsOldContent) {
     EXPECT_EQ(route.pois.FindCategory(u"General")->GetCount(), 2u);
     EXPECT_FALSE(route.IsModified());
     EXPECT_FALSE(route.pois.IsModified());
-}
-
-TEST(TrackFile, MissingFileChangesNothing) {
-    test::TempFolder dir;
-    test::ProgramFolderScope scope(dir.Path());
-    CGpsTrackInfo t;
-    t.AddHead(CGpsTrackCoordinate(1, 1));
+    // A missing file changes nothing.
+    EXPECT_FALSE(LoadRoute("tracks", "none.trk", route));
+    EXPECT_EQ(route.GetCount(), 3u);
     EXPECT_FALSE(LoadTrack("tracks", "none.trk", t));
-    EXPECT_EQ(t.GetCount(), 1u);
-    CGpsRouteInfo r;
-    r.AddHead(CGpsTrackCoordinate(1, 1));
-    EXPECT_FALSE(LoadRoute("tracks", "none.trk", r));
-    EXPECT_EQ(r.GetCount(), 1u);
+    EXPECT_EQ(t.GetCount(), 3u);
 }
 
 TEST(TrackFile, EveryCutOfAGoodFileFailsCleanly) {
@@ -204,7 +188,7 @@ TEST(TrackFile, WrongMagicsAndHugeCountsAreRefused) {
         EXPECT_FALSE(LoadTrackBytes(bad.data(), bad.size(), t)) << c.what;
         CGpsRouteInfo r;
         test::TempFolder dir;
-        WriteBytes(dir.Path() + "bad.trk", bad);
+        test::WriteText(dir / "bad.trk", std::string(bad.begin(), bad.end()));
         EXPECT_FALSE(LoadRouteFile(dir.Path() + "bad.trk", r)) << c.what;
     }
 }
