@@ -420,6 +420,7 @@ bool CRoamquillPPCView::OnCommand(CommandId command) {
             if (!m_data.track.IsEmpty()) SaveCurrentTrack();
             return true;
         case CommandId::ClearTrack:
+            if (m_data.track.IsEmpty() && m_data.track.pois.IsEmpty()) return true;
             if (ShowStringMessage(StringId::AreYouSureToClearGpsTrackRecord,
                                   platform::MessageIcon::Question) ==
                 platform::MessageAnswer::Yes) {
