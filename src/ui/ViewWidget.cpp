@@ -6,6 +6,8 @@
 #include "ui/ControlWidget.h"
 #include "ui/QtWindowTarget.h"
 #include "ui/dialogs/FileDialogs.h"
+#include "ui/dialogs/GpsSetupDialog.h"
+#include "ui/dialogs/LanguageDialog.h"
 
 namespace rq::ui {
 
@@ -28,6 +30,16 @@ ViewWidget::ViewWidget(CommandBarSwitch& frame, QWidget* parent)
         return ChooseFile(this, folder, "*.nmea", ".nmea", CDlgOpenFile::Bar::OkCancel)
             .value_or(std::string());
     });
+    m_view->SetChooseTrack([this](CDlgOpenFile::Bar bar) {
+        const std::string folder = platform::JoinPath(platform::ProgramFolder(), "tracks") + "/";
+        return ChooseFile(this, folder, "*.trk", ".trk", bar);
+    });
+    m_view->SetRunGpsSetup([this] {
+        GpsSetupDialog dialog(this);
+        dialog.exec();
+    });
+    m_languageChooser = std::make_unique<LanguageDialogChooser>(this);
+    m_view->SetLanguageChooser(m_languageChooser.get());
 }
 
 ViewWidget::~ViewWidget() {

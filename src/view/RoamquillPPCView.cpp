@@ -10,7 +10,10 @@
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
+#include "platform/Text.h"
 #include "platform/Wdp.h"
+#include "track/Milestones.h"
+#include "track/TrackFile.h"
 #include "view/ControlModelOf.h"
 #include "view/GpsCommands.h"
 #include "view/ModelFiles.h"
@@ -249,6 +252,16 @@ bool CRoamquillPPCView::HandlesCommand(CommandId command) {
         case CommandId::SaveLocal:
         case CommandId::NextPage:
         case CommandId::PrevPage:
+        case CommandId::RecordGpsLog:
+        case CommandId::AddMilestone:
+        case CommandId::AddInitialMilestone:
+        case CommandId::SaveTrack:
+        case CommandId::ClearTrack:
+        case CommandId::ClearRoute:
+        case CommandId::Language:
+        case CommandId::GpsSetup:
+        case CommandId::LoadManageTrack:
+        case CommandId::LoadTrackAsRoute:
             return true;
         default:
             return IsViewCommand(command) || SpeedItemOf(command) != nullptr;
@@ -274,6 +287,24 @@ CRoamquillPPCView::CommandState CRoamquillPPCView::StateOf(CommandId command) {
             break;
         case CommandId::Repeat:
             state.checked = m_player.GetRepeat();
+            break;
+        case CommandId::RecordGpsLog:
+            state.enabled = GetCommKeeper().IsRunning();
+            state.text =
+                GetCommKeeper().IsRecording() ? StringId::StopRecording : StringId::RecordGpsLog;
+            break;
+        case CommandId::AddMilestone:
+        case CommandId::AddInitialMilestone:
+            state.enabled = m_data.track.fix.IsValid();
+            break;
+        case CommandId::SaveTrack:
+            state.enabled = !m_data.track.IsEmpty();
+            break;
+        case CommandId::ClearTrack:
+            state.enabled = !m_data.track.IsEmpty() || !m_data.track.pois.IsEmpty();
+            break;
+        case CommandId::ClearRoute:
+            state.enabled = !m_data.route.IsEmpty();
             break;
         case CommandId::ZoomIn:
             state.enabled = m_mapCtrl.CanZoomIn();
@@ -367,6 +398,54 @@ bool CRoamquillPPCView::OnCommand(CommandId command) {
         case CommandId::Repeat:
             ToggleRepeat(m_player);
             return true;
+        case CommandId::RecordGpsLog:
+            if (GetCommKeeper().IsRunning()) ToggleGpsLogRecording();
+            return true;
+        case CommandId::AddInitialMilestone:
+            if (!m_data.track.fix.IsValid()) return true;  // the item is disabled then
+            if (AddInitialMilestone(m_data.track, m_data.track.fix, [] {
+                    return ShowStringMessage(StringId::AreYouSureToResetMilestoneCounter,
+                                             platform::MessageIcon::Question) ==
+                           platform::MessageAnswer::Yes;
+                })) {
+                RefreshVisibleControl();
+            }
+            return true;
+        case CommandId::AddMilestone:
+            if (!m_data.track.fix.IsValid()) return true;
+            AddMilestone(m_data.track, m_data.track.fix);
+            RefreshVisibleControl();
+            return true;
+        case CommandId::SaveTrack:
+            if (!m_data.track.IsEmpty()) SaveCurrentTrack();
+            return true;
+        case CommandId::ClearTrack:
+            if (m_data.track.IsEmpty() && m_data.track.pois.IsEmpty()) return true;
+            if (ShowStringMessage(StringId::AreYouSureToClearGpsTrackRecord,
+                                  platform::MessageIcon::Question) ==
+                platform::MessageAnswer::Yes) {
+                m_data.track.Clear();
+                RefreshInfoValues();
+                RefreshVisibleControl();
+            }
+            return true;
+        case CommandId::ClearRoute:
+            ClearRoute(m_data.route);
+            m_mapCtrl.Invalidate();
+            SetLastLoadedRoute(u"");
+            return true;
+        case CommandId::GpsSetup:
+            if (m_runGpsSetup) m_runGpsSetup();
+            return true;
+        case CommandId::LoadManageTrack:
+            LoadCurrentTrack();
+            return true;
+        case CommandId::LoadTrackAsRoute:
+            LoadTrackAsRoute();
+            return true;
+        case CommandId::Language:
+            if (m_languageChooser != nullptr) RunLanguageCommand(*m_languageChooser);
+            return true;
         case CommandId::ZoomIn:
             if (m_mapCtrl.ZoomIn()) m_mapCtrl.Invalidate();
             return true;
@@ -450,6 +529,73 @@ bool CRoamquillPPCView::PlayLog(const std::string& path, std::optional<float> sp
     m_data.track.startTime = 0;  // the next dated fix starts the trip
     SetPlaybackIcon(true);
     return true;
+}
+
+void CRoamquillPPCView::ToggleGpsLogRecording() {
+    CCommKeeper& serial = GetCommKeeper();
+    if (serial.IsRecording()) {
+        StopGpsLogRecording(serial);
+    } else if (m_filenameAsker != nullptr) {
+        const std::optional<std::u16string> name = m_filenameAsker->AskFilename(
+            LoadResourceString(StringId::EnterFileName), DefaultRecordingName());
+        if (!name) return;
+        StartGpsLogRecording(serial, *name);
+    }
+    SetRecordingIcon(serial.IsRecording());
+}
+
+void CRoamquillPPCView::SaveCurrentTrack() {
+    if (m_filenameAsker == nullptr) return;
+    const std::optional<std::u16string> name = m_filenameAsker->AskFilename(
+        LoadResourceString(StringId::EnterTrackName), DefaultRecordingName());
+    if (!name) return;
+    bool saved = false;
+    {
+        platform::WaitCursor wait;
+        saved = SaveTrack("tracks", platform::ToUtf8(*name + u".trk"), m_data.track);
+    }
+    if (!saved) ShowStringMessage(StringId::SaveTrackFailed, platform::MessageIcon::Information);
+}
+
+void CRoamquillPPCView::LoadCurrentTrack() {
+    if (!m_chooseTrack) return;
+    const std::optional<std::string> name = m_chooseTrack(CDlgOpenFile::Bar::DeleteRename);
+    if (!name) return;
+    bool loaded = false;
+    {
+        platform::WaitCursor wait;
+        loaded = LoadTrack("tracks", *name, m_data.track);
+    }
+    if (!loaded) {
+        m_data.track.Clear();
+        ShowStringMessage(StringId::LoadingTrackFailed, platform::MessageIcon::Error,
+                          {platform::FromUtf8(*name)});
+    } else {
+        m_data.track.SetModified(true);
+        m_mapCtrl.SetCenter(m_data.track.fix);
+    }
+    RefreshInfoValues();
+    RefreshVisibleControl();
+}
+
+void CRoamquillPPCView::LoadTrackAsRoute() {
+    if (!m_chooseTrack) return;
+    const std::optional<std::string> name = m_chooseTrack(CDlgOpenFile::Bar::OkCancel);
+    if (!name) return;
+    bool loaded = false;
+    {
+        platform::WaitCursor wait;
+        loaded = LoadRoute("tracks", *name, m_data.route);
+    }
+    if (!loaded) {
+        ClearRoute(m_data.route);
+        ShowStringMessage(StringId::LoadingRouteFailed, platform::MessageIcon::Error,
+                          {platform::FromUtf8(*name)});
+    } else {
+        if (const CGpsTrackCoordinate* start = m_data.route.GetTail()) m_mapCtrl.SetCenter(*start);
+        SetLastLoadedRoute(platform::FromUtf8(*name));
+    }
+    m_mapCtrl.Invalidate();
 }
 
 bool CRoamquillPPCView::OnExit() {

@@ -12,6 +12,7 @@
 
 #include "app/CommandBarSwitch.h"
 #include "app/DisplayProfile.h"
+#include "app/DlgSelectLanguage.h"
 #include "controls/CompassControl.h"
 #include "controls/GpsInfoListControl.h"
 #include "controls/GpsMapControl.h"
@@ -24,6 +25,7 @@
 #include "resources/CommandIds.h"
 #include "resources/StringIds.h"
 #include "track/DlgFilename.h"
+#include "track/DlgOpenFile.h"
 #include "track/RecordingSettings.h"
 #include "view/GpsViewData.h"
 #include "view/ViewDisplay.h"
@@ -85,6 +87,14 @@ public:
     void SetChooseLog(std::function<std::string()> choose) { m_chooseLog = std::move(choose); }
     // How "Save (Local)" asks for a POI file name; none: it cannot ask, and cancels.
     void SetFilenameAsker(FilenameAsker* asker) { m_filenameAsker = asker; }
+    // How the track commands choose a file in the "tracks" folder ("*.trk", ".trk")
+    // with the given command bar: its name, or none when the user cancelled.
+    using ChooseTrackFn = std::function<std::optional<std::string>(CDlgOpenFile::Bar)>;
+    void SetChooseTrack(ChooseTrackFn choose) { m_chooseTrack = std::move(choose); }
+    // How "Setup" shows the GPS setup dialog, which stores what the user chose.
+    void SetRunGpsSetup(std::function<void()> run) { m_runGpsSetup = std::move(run); }
+    // How "Language" asks for a language; none: the command does nothing.
+    void SetLanguageChooser(LanguageChooser* chooser) { m_languageChooser = chooser; }
     // "Save (Local)": asks for a name when the local POIs have none, saves them and
     // remembers the file as "Last Loaded Poi"; false when cancelled or failed.
     bool SaveLocalPois();
@@ -120,6 +130,10 @@ private:
         return {&m_mapCtrl, &m_satelliteCtrl, &m_compassCtrl, &m_infoCtrl};
     }
     void OnPositionMessage(platform::WindowMessage& message);
+    void ToggleGpsLogRecording();
+    void SaveCurrentTrack();
+    void LoadCurrentTrack();
+    void LoadTrackAsRoute();
     void SendCommand(CommandId command);
     void PostCommand(CommandId command);
 
@@ -139,9 +153,12 @@ private:
     CSmsKeeper m_smsKeeper;
     bool m_startSmsKeeper = false;
     FilenameAsker* m_filenameAsker = nullptr;
+    LanguageChooser* m_languageChooser = nullptr;
     platform::WindowHandle m_window = platform::kNoWindow;
     std::function<void(int, bool)> m_showControl;
     std::function<std::string()> m_chooseLog;
+    ChooseTrackFn m_chooseTrack;
+    std::function<void()> m_runGpsSetup;
 };
 
 }  // namespace rq
