@@ -40,7 +40,7 @@ constexpr std::size_t kSatelliteSize = 20;
 constexpr std::size_t kPointCount = 820;
 constexpr std::size_t kCategoryCount = 824;
 
-constexpr std::size_t kChunkRecords = 256;  // point records read at once
+constexpr std::size_t kChunkRecords = 1024;  // point records read at once
 
 void EncodeHeader(const CGpsTrackInfo& track, std::uint8_t* h) {
     const CGpsPosition& fix = track.fix;
