@@ -115,6 +115,19 @@ void BM_LoadTrack99999(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadTrack99999)->Unit(benchmark::kMillisecond);
 
+// The same file into a fresh track each time: the block is made once for all points.
+void BM_FirstLoadTrack99999(benchmark::State& state) {
+    LongTrack& t = Long();
+    rq::SaveTrackFile(t.path, t.track);
+    for (auto _ : state) {
+        rq::CGpsTrackInfo fresh;
+        if (!rq::LoadTrackFile(t.path, fresh)) state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(fresh.GetCount());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<long>(t.bytes.size()));
+}
+BENCHMARK(BM_FirstLoadTrack99999)->Unit(benchmark::kMillisecond);
+
 // Floor: reading the same file whole into memory.
 void BM_LoadFloor(benchmark::State& state) {
     LongTrack& t = Long();

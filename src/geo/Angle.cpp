@@ -29,8 +29,6 @@ double NmeaToDegrees(double nmeaValue) {
     return (nmeaValue - degrees * 100) * kOneSixtieth + degrees;
 }
 
-CAngle::~CAngle() = default;
-
 bool CAngle::IsValid() const {
     return value != kUnset;
 }

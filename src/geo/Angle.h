@@ -22,12 +22,11 @@ public:
     explicit CAngle(double v) : value(v) {}
     CAngle(const CAngle&) = default;
     CAngle& operator=(const CAngle&) = default;
-    virtual ~CAngle();
 
     // Any value but the marker (compared exactly) is a value.
-    virtual bool IsValid() const;
+    bool IsValid() const;
     // Equal within 1e-7 degree.
-    virtual bool IsEqual(const CAngle& other) const;
+    bool IsEqual(const CAngle& other) const;
 
     // Whole minutes of the fraction, truncated toward zero (negative for negative
     // angles), and the seconds left over.

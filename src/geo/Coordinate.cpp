@@ -13,8 +13,6 @@ CCoordinate& CCoordinate::operator=(const CCoordinate& other) {
     return *this;
 }
 
-CCoordinate::~CCoordinate() = default;
-
 double CCoordinate::LongitudeScale(double atLatitude) {
     if (lonScale > 0) return lonScale;
     lonScale = MetresPerLongitudeDegree(atLatitude, m_lon.value);

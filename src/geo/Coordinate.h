@@ -27,7 +27,6 @@ public:
     CCoordinate(double lat, double lon) : m_lat(lat), m_lon(lon) {}
     CCoordinate(const CCoordinate& other) : m_lat(other.m_lat), m_lon(other.m_lon) {}
     CCoordinate& operator=(const CCoordinate& other);
-    virtual ~CCoordinate();
 
     CLatitude& GetLatitude() { return m_lat; }
     const CLatitude& GetLatitude() const { return m_lat; }
@@ -36,14 +35,14 @@ public:
 
     // The way from `other` to this point on the local plane; no wrap at the 180th
     // meridian. Fills this object's scale cache.
-    virtual CCourseFlat FlatCourseFrom(const CCoordinate& other);
+    CCourseFlat FlatCourseFrom(const CCoordinate& other);
     // Initial bearing and great-circle distance from this point to `other`.
-    virtual CCourse GreatCircleCourseTo(const CCoordinate& other) const;
+    CCourse GreatCircleCourseTo(const CCoordinate& other) const;
     // This point moved along the course on the local plane, normalised. Fills this
     // object's scale cache.
-    virtual CCoordinate FlatMoved(const CCourse& course);
+    CCoordinate FlatMoved(const CCourse& course);
     // -90..90 and -180..180, bounds included; the unset marker is out of range.
-    virtual bool IsValid() const;
+    bool IsValid() const;
 
     bool IsSamePosition(const CCoordinate& other) const;
     void Offset(double dLat, double dLon);

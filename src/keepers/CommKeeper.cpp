@@ -5,6 +5,7 @@
 
 #include "nmea/Nmea0183.h"
 #include "nmea/Response.h"
+#include "platform/CachedLocalTime.h"
 
 namespace rq {
 
@@ -38,6 +39,7 @@ void CCommKeeper::Work(CKeeper& keeper) {
 bool CCommKeeper::TakeBytes(const char* bytes, std::size_t count) {
     if (!parser_) parser_ = std::make_unique<NMEA0183>();
     cutter_.Append(bytes, count);
+    const platform::CZoneHold zone;  // one look at TZ for all the sentences of this read
     std::u16string_view sentence;
     while (cutter_.Cut(sentence)) {
         if (StopRequested()) return false;

@@ -26,9 +26,15 @@ struct DayCache {
     Day days[4];
     unsigned count = 0;
     unsigned next = 0;
+    int holds = 0;             // live CZoneHold objects on this thread
+    bool heldChecked = false;  // TZ was looked at since the outermost one began
 
     // Forgets every day when TZ is not what it was.
     void CheckZone() {
+        if (holds > 0) {
+            if (heldChecked) return;
+            heldChecked = true;
+        }
         const char* tz = std::getenv("TZ");
         if (zoneKnown && zoneSet == (tz != nullptr) && (!tz || zone == tz)) return;
         zoneKnown = true;
@@ -97,6 +103,14 @@ CalendarTime ToLocalCalendarCached(TimeValue value) {
     const CalendarTime c = ToLocalCalendar(value);
     cache.Learn(c.year, c.month, c.day);
     return c;
+}
+
+CZoneHold::CZoneHold() {
+    if (cache.holds++ == 0) cache.heldChecked = false;
+}
+
+CZoneHold::~CZoneHold() {
+    --cache.holds;
 }
 
 }  // namespace rq::platform

@@ -16,4 +16,15 @@ namespace rq::platform {
 std::optional<TimeValue> MakeLocalTimeCached(const CalendarTime& fields);
 CalendarTime ToLocalCalendarCached(TimeValue value);
 
+// While one lives on a thread, the conversions above look at TZ once, not on every
+// call: a reader holds one over a batch of sentences, within which the zone does not
+// change.
+class CZoneHold {
+public:
+    CZoneHold();
+    ~CZoneHold();
+    CZoneHold(const CZoneHold&) = delete;
+    CZoneHold& operator=(const CZoneHold&) = delete;
+};
+
 }  // namespace rq::platform

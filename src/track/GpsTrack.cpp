@@ -76,28 +76,27 @@ CGpsTrackCoordinate* CGpsTrack::AddTail(CGpsTrackCoordinate point) {
     return Fill(NewTailSlot(), point);
 }
 
-CGpsTrackCoordinate& CGpsTrack::EmplaceTail(double latitude, double longitude) {
+std::span<CGpsTrackCoordinate> CGpsTrack::AppendTailSlots(std::size_t count) {
     modified = 1;
-    if (IsEmpty()) {
-        bounds.left = bounds.right = longitude;
-        bounds.top = bounds.bottom = latitude;
-    } else {
-        bounds.top = std::max(bounds.top, latitude);
-        bounds.bottom = std::min(bounds.bottom, latitude);
-        bounds.left = std::min(bounds.left, longitude);
-        bounds.right = std::max(bounds.right, longitude);
+    ReserveTail(count);
+    if (store_.size() < tail_ + count) store_.resize(tail_ + count);
+    tail_ += count;
+    return {store_.data() + tail_ - count, count};
+}
+
+void CGpsTrack::IncludeInBounds(double north, double south, double west, double east,
+                                bool replace) {
+    if (replace) {
+        bounds.top = north;
+        bounds.bottom = south;
+        bounds.left = west;
+        bounds.right = east;
+        return;
     }
-    // Every field as CGpsTrackCoordinate(latitude, longitude) sets it, written into
-    // the slot rather than copied from a temporary: a loader does this per point.
-    CGpsTrackCoordinate& p = NewTailSlot();
-    p.m_lat.value = latitude;
-    p.m_lon.value = longitude;
-    p.lonScale = 0;
-    p.timeKey = 0;
-    p.milestone = 0;
-    p.distance = 0;
-    p.course = 0;
-    return p;
+    bounds.top = std::max(bounds.top, north);
+    bounds.bottom = std::min(bounds.bottom, south);
+    bounds.left = std::min(bounds.left, west);
+    bounds.right = std::max(bounds.right, east);
 }
 
 CGpsTrackCoordinate* CGpsTrack::InsertByKey(CGpsTrackCoordinate point, std::size_t* position) {

@@ -24,9 +24,12 @@ public:
     // making room moves.
     CGpsTrackCoordinate* AddHead(CGpsTrackCoordinate point);
     CGpsTrackCoordinate* AddTail(CGpsTrackCoordinate point);
-    // AddTail of a point made in place from its coordinate, for the loaders, which
-    // then set its other fields.
-    CGpsTrackCoordinate& EmplaceTail(double latitude, double longitude);
+    // `count` new points after the tail in one block, for the loaders, which set every
+    // field of each and then give their extent to IncludeInBounds. Marks the track
+    // modified.
+    std::span<CGpsTrackCoordinate> AppendTailSlots(std::size_t count);
+    // Widens the bounds to the given extent; when `replace`, they become that extent.
+    void IncludeInBounds(double north, double south, double west, double east, bool replace);
     // Inserts before the first point (from the head) whose timeKey is <= the new one,
     // at the tail when there is none. `position`, when given, receives the index of the
     // new point (0 = head). Leaves the modified flag alone.

@@ -40,7 +40,7 @@ constexpr std::size_t kSatelliteSize = 20;
 constexpr std::size_t kPointCount = 820;
 constexpr std::size_t kCategoryCount = 824;
 
-constexpr std::size_t kChunkRecords = 256;  // point records read at once
+constexpr std::size_t kChunkRecords = 1024;  // point records read at once
 
 void EncodeHeader(const CGpsTrackInfo& track, std::uint8_t* h) {
     const CGpsPosition& fix = track.fix;
@@ -140,8 +140,26 @@ bool ReadTrack(CByteSource& source, CGpsTrack& track, CPoiCollection& pois, CGps
             std::max<std::size_t>(1, std::min({left, kChunkRecords, available / kTrackPointSize}));
         if (!source.Read(chunk, n * kTrackPointSize)) return false;
         available -= std::min(available, n * kTrackPointSize);
-        for (const std::uint8_t* r = chunk; r < chunk + n * kTrackPointSize; r += kTrackPointSize)
-            DecodePointInto(r, track.EmplaceTail(GetF64(r), GetF64(r + 8)));
+        // Each slot is written field by field from the record; the extent of the chunk
+        // widens the bounds once.
+        const bool first = track.IsEmpty();
+        const std::span<CGpsTrackCoordinate> slots = track.AppendTailSlots(n);
+        double north = GetF64(chunk), south = north;
+        double west = GetF64(chunk + 8), east = west;
+        const std::uint8_t* r = chunk;
+        for (CGpsTrackCoordinate& p : slots) {
+            const double lat = GetF64(r), lon = GetF64(r + 8);
+            p.m_lat.value = lat;
+            p.m_lon.value = lon;
+            p.lonScale = 0;
+            DecodePointInto(r, p);
+            north = std::max(north, lat);
+            south = std::min(south, lat);
+            west = std::min(west, lon);
+            east = std::max(east, lon);
+            r += kTrackPointSize;
+        }
+        track.IncludeInBounds(north, south, west, east, first);
         left -= n;
     }
     for (std::uint32_t i = 0; i < categories; ++i)

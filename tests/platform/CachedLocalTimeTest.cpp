@@ -66,5 +66,30 @@ TEST(CachedLocalTime, AgreesWithTheCLibraryInEveryZone) {
         SetZone(nullptr);
 }
 
+// Within a hold the zone is the one first seen; the change shows once the hold ends.
+TEST(CachedLocalTime, HoldLooksAtTheZoneOnce) {
+    const char* old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    const TimeValue v = 1205589909;  // 2008-03-15 14:05:09 UTC
+    SetZone("UTC");
+    {
+        const CZoneHold hold;
+        EXPECT_EQ(ToLocalCalendarCached(v).hour, 14);
+        SetZone("Asia/Kolkata");
+        const CZoneHold inner;
+        EXPECT_EQ(ToLocalCalendarCached(v).hour, 14);
+    }
+    EXPECT_EQ(ToLocalCalendarCached(v).hour, 19);
+    {
+        const CZoneHold hold;
+        SetZone("UTC");
+        EXPECT_EQ(ToLocalCalendarCached(v).hour, 14);
+    }
+    if (old)
+        SetZone(saved.c_str());
+    else
+        SetZone(nullptr);
+}
+
 }  // namespace
 }  // namespace rq::platform
