@@ -133,6 +133,9 @@ TEST_F(SettingsTest, StoredKindsLayoutsAndForeignValues) {
     EXPECT_EQ(Stored(u"Last Map Position")->binary,
               (Bytes{0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 0, 0, 0, 0, 0, 0, 0x00, 0xC0}));
     EXPECT_EQ(Stored(u"Last Map Scale")->binary, (Bytes{0, 0, 0, 0, 0, 0, 0, 0x40}));
+    double scale = 7;
+    ASSERT_TRUE(GetLastMapScale(scale));
+    EXPECT_EQ(scale, 2.0);
     CCoordinate target;
     std::u16string name;
     std::uint32_t status = 0;
@@ -154,7 +157,7 @@ TEST_F(SettingsTest, StoredKindsLayoutsAndForeignValues) {
     platform::Registry().SetBinary(kSettingsKey, u"Last Map Scale", Bytes(16, 0));
     platform::Registry().SetBinary(kSettingsKey, u"Log Play Speed", Bytes(8, 0));
     CCoordinate kept(3, 4);
-    double scale = 7;
+    scale = 7;
     float speed = 5;
     EXPECT_FALSE(GetLastMapPosition(kept));
     EXPECT_FALSE(GetLastMapScale(scale));
