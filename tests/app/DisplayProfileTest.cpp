@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <vector>
 
 #include "app/DisplayProfile.h"
 #include "app/Screen.h"
 #include "support/AppTest.h"
+#include "support/CaseTable.h"
 
 namespace rq {
 namespace {
@@ -21,91 +23,48 @@ TEST(Screen, ClassAndOrientation) {
     EXPECT_EQ(OrientationFor(240, 240), 0);
 }
 
+std::vector<double> Fields(const DisplayProfile& p) {
+    return {double(p.mapScaleTextSize),
+            double(p.mapScaleTextBold),
+            double(p.mapSmallTextSize),
+            double(p.mapNormalTextSize),
+            double(p.mapLargeTextSize),
+            double(p.mapCoordinateBarTextSize),
+            p.poiNameViewWidth,
+            double(p.satelliteFontHeight),
+            double(p.satelliteCornerFontHeight),
+            double(p.infoTextSize1),
+            double(p.infoTextSize2),
+            double(p.infoTextSize3),
+            double(p.compassHeadingFontSize),
+            double(p.compassSmallScaleFontSize),
+            double(p.compassLargeScaleFontSize)};
+}
+
 TEST(DisplayProfile, BuiltInColumns) {
-    const DisplayProfile initial;
-    const DisplayProfile large = BuiltInDisplayProfile(kScreenClassLarge);
-    for (const DisplayProfile* p : {&initial, &large}) {
-        EXPECT_EQ(p->mapScaleTextSize, 12);
-        EXPECT_FALSE(p->mapScaleTextBold);
-        EXPECT_EQ(p->mapCoordinateBarTextSize, 12);
-        EXPECT_EQ(p->poiNameViewWidth, 3000.0f);
-        EXPECT_EQ(p->infoTextSize2, 16);
-        EXPECT_EQ(p->compassHeadingFontSize, 26);
-        EXPECT_EQ(p->compassLargeScaleFontSize, 18);
-    }
-    const DisplayProfile small = BuiltInDisplayProfile(kScreenClassSmall);
-    EXPECT_EQ(small.mapScaleTextSize, 14);
-    EXPECT_EQ(small.mapLargeTextSize, 20);
-    EXPECT_EQ(small.poiNameViewWidth, 6000.0f);
-    EXPECT_EQ(small.infoTextSize3, 20);
-    EXPECT_EQ(small.compassSmallScaleFontSize, 12);
-    const DisplayProfile vga = BuiltInDisplayProfile(kScreenClassVga);
-    EXPECT_EQ(vga.mapScaleTextSize, 22);
-    EXPECT_TRUE(vga.mapScaleTextBold);
-    EXPECT_EQ(vga.mapSmallTextSize, 18);
-    EXPECT_EQ(vga.mapNormalTextSize, 20);
-    EXPECT_EQ(vga.mapCoordinateBarTextSize, 32);
-    EXPECT_EQ(vga.poiNameViewWidth, 10000.0f);
-    EXPECT_EQ(vga.satelliteFontHeight, 24);
-    EXPECT_EQ(vga.satelliteCornerFontHeight, 24);
-    EXPECT_EQ(vga.infoTextSize1, 26);
-    EXPECT_EQ(vga.infoTextSize2, 40);
-    EXPECT_EQ(vga.infoTextSize3, 30);
-    EXPECT_EQ(vga.compassHeadingFontSize, 42);
-    EXPECT_EQ(vga.compassSmallScaleFontSize, 24);
-    EXPECT_EQ(vga.compassLargeScaleFontSize, 32);
+    // The initial profile is the large column.
+    const std::vector<double> large{12, 0, 12, 16, 16, 12, 3000, 12, 12, 12, 16, 14, 26, 12, 18};
+    EXPECT_EQ(Fields(DisplayProfile{}), large);
+    EXPECT_EQ(Fields(BuiltInDisplayProfile(kScreenClassLarge)), large);
+    EXPECT_EQ(Fields(BuiltInDisplayProfile(kScreenClassSmall)),
+              (std::vector<double>{14, 0, 14, 16, 20, 16, 6000, 14, 14, 16, 22, 20, 26, 12, 18}));
+    EXPECT_EQ(Fields(BuiltInDisplayProfile(kScreenClassVga)),
+              (std::vector<double>{22, 1, 18, 20, 22, 32, 10000, 24, 24, 26, 40, 30, 42, 24, 32}));
     EXPECT_STREQ(DisplayProfileFileName(kScreenClassSmall), "default_cfg.ini");
     EXPECT_STREQ(DisplayProfileFileName(kScreenClassVga), "default_cfg_vga.ini");
     EXPECT_STREQ(DisplayProfileFileName(kScreenClassLarge), "default_cfg.ini");
 }
 
 TEST(DisplayProfile, OverrideLines) {
-    // Each file is applied to the VGA column (small text 18, bold, POI width 10000).
-    const struct {
-        const char* file;
-        std::int32_t small;
-        bool bold;
-        float poiWidth;
-    } cases[] = {
-        {"MAPCTRL_DEFAULTS.SMALL_TEXT_SIZE = 15", 15, true, 10000},
-        {"  mapctrl_defaults.small_text_size=15\r\n", 15, true, 10000},
-        {"mapctrl_defaults.small_text_size = abc", 18, true, 10000},
-        {"mapctrl_defaults.small_text_size =", 18, true, 10000},
-        {"mapctrl_defaults.small_text_size", 18, true, 10000},
-        {"mapctrl_defaults.small_text_size = 15px", 15, true, 10000},
-        {"mapctrl_defaults.small_text_size = -3", -3, true, 10000},
-        {"mapctrl_defaults.small_text_size = 99999999999", 2147483647, true, 10000},
-        {"'mapctrl_defaults.small_text_size = 15", 18, true, 10000},
-        {"  ' mapctrl_defaults.small_text_size = 15", 18, true, 10000},
-        {"mapctrl_defaults.small_text_size = 15\nmapctrl_defaults.small_text_size = 16", 16, true,
-         10000},
-        {"mapctrl_defaults.small_text_size = 15\nmapctrl_defaults.small_text_size = x", 15, true,
-         10000},
-        {"mapctrl_defaults.small_text_size = 1=2", 1, true, 10000},
-        {"mapctrl_defaults.small_text_size = 1\r\r\n", 1, true, 10000},
-        {"mapctrl_defaults.small_text_\rsize = 17", 17, true, 10000},
-        {"mapctrl_defaults.scale_text_bold = yes", 18, true, 10000},
-        {"mapctrl_defaults.scale_text_bold = Yes", 18, false, 10000},
-        {"mapctrl_defaults.scale_text_bold =", 18, false, 10000},
-        {"mapctrl_defaults.scale_text_bold = no\nMAPCTRL_DEFAULTS.SCALE_TEXT_BOLD=yes ", 18, true,
-         10000},
-        {"mapctrl_defaults.show_poi_name_zoom = 2500.5", 18, true, 2500.5f},
-        {"mapctrl_defaults.show_poi_name_zoom = 2e3", 18, true, 2000},
-        {"mapctrl_defaults.show_poi_name_zoom = +12", 18, true, 12},
-        {"mapctrl_defaults.show_poi_name_zoom = far", 18, true, 10000},
-        {"mapctrl_defaults.show_poi_name_zoom = 1e99", 18, true, 3.40282347e38f},
-        {"unknown.key = 5\n\n\n=\n= 7\n", 18, true, 10000},
-        // A no-break space (0xA0 in the ANSI page) trims like a blank.
-        {"mapctrl_defaults.small_text_size\xA0= 15", 15, true, 10000},
-        {"", 18, true, 10000},
-    };
+    const auto cases = test::CaseTable("cases/display-profile-overrides.txt");
+    ASSERT_EQ(cases.size(), 27u);
     for (const auto& c : cases) {
         DisplayProfile profile = BuiltInDisplayProfile(kScreenClassVga);
-        ApplyDisplayProfileOverrides(profile, c.file);
-        EXPECT_EQ(profile.mapSmallTextSize, c.small) << c.file;
-        EXPECT_EQ(profile.mapScaleTextBold, c.bold) << c.file;
-        EXPECT_EQ(profile.poiNameViewWidth, c.poiWidth) << c.file;
-        EXPECT_EQ(profile.mapNormalTextSize, 20) << c.file;
+        ApplyDisplayProfileOverrides(profile, c[0]);
+        EXPECT_EQ(profile.mapSmallTextSize, std::stoi(c[1])) << c[0];
+        EXPECT_EQ(profile.mapScaleTextBold, c[2] == "1") << c[0];
+        EXPECT_EQ(profile.poiNameViewWidth, std::stof(c[3])) << c[0];
+        EXPECT_EQ(profile.mapNormalTextSize, 20) << c[0];
     }
 
     DisplayProfile profile;
@@ -122,19 +81,8 @@ TEST(DisplayProfile, OverrideLines) {
                                  "compass_defaults.heading_font_size=11\n"
                                  "compass_defaults.small_scale_font_size=12\n"
                                  "compass_defaults.large_scale_font_size=13");
-    const std::int32_t got[] = {profile.mapScaleTextSize,
-                                profile.mapNormalTextSize,
-                                profile.mapLargeTextSize,
-                                profile.mapCoordinateBarTextSize,
-                                profile.satelliteFontHeight,
-                                profile.satelliteCornerFontHeight,
-                                profile.infoTextSize1,
-                                profile.infoTextSize2,
-                                profile.infoTextSize3,
-                                profile.compassHeadingFontSize,
-                                profile.compassSmallScaleFontSize,
-                                profile.compassLargeScaleFontSize};
-    for (std::int32_t i = 0; i < 12; ++i) EXPECT_EQ(got[i], i + 1 + (i > 0 ? 1 : 0)) << i;
+    EXPECT_EQ(Fields(profile),
+              (std::vector<double>{1, 0, 12, 3, 4, 5, 3000, 6, 7, 8, 9, 10, 11, 12, 13}));
 }
 
 class DisplayProfileFileTest : public test::AppTest {};

@@ -102,64 +102,71 @@ TEST_F(SettingsTest, EveryAccessCreatesTheKeyPath) {
     }
 }
 
-TEST_F(SettingsTest, ValuesRoundTripWithTheirKinds) {
-    EXPECT_TRUE(SetPort(3));
+TEST_F(SettingsTest, StoredKindsLayoutsAndForeignValues) {
+    // The value name is "Boudrate", a DWORD; texts are stored as text.
     EXPECT_TRUE(SetBoudrate(38400));
     EXPECT_TRUE(SetLastLoadedRoute(u"r\u00e9sum\u00e9.trk"));
-    EXPECT_EQ(GetPort(), 3u);
-    EXPECT_EQ(GetBoudrate(), 38400u);
-    EXPECT_EQ(GetLastLoadedRoute(), u"r\u00e9sum\u00e9.trk");
-    // The value name is "Boudrate", a DWORD.
-    const auto baud = Stored(u"Boudrate");
-    ASSERT_TRUE(baud);
-    EXPECT_EQ(baud->kind, platform::RegistryKind::Integer);
+    EXPECT_EQ(Stored(u"Boudrate")->kind, platform::RegistryKind::Integer);
     EXPECT_FALSE(Stored(u"Baudrate"));
     EXPECT_EQ(Stored(u"Last Loaded Route")->kind, platform::RegistryKind::Text);
+    EXPECT_EQ(GetLastLoadedRoute(), u"r\u00e9sum\u00e9.trk");
 
-    // A value of the wrong kind reads as absent.
+    // Binary values are little-endian doubles and floats.
+    ASSERT_TRUE(SetLastNavigationPoint(CCoordinate(0.5, 0)));
+    EXPECT_EQ(Stored(u"Last Navigation Point")->binary,
+              (Bytes{0, 0, 0, 0, 0, 0, 0xE0, 0x3F, 0, 0, 0, 0, 0, 0, 0, 0}));
+    ASSERT_TRUE(SetLogPlaySpeed(4.0f));
+    EXPECT_EQ(Stored(u"Log Play Speed")->binary, (Bytes{0, 0, 0x80, 0x40}));
+
+    // The exit batch stores every value in the same layouts.
+    ExitSettings values;
+    values.mapScale = 2.0;
+    values.mapCenter = CCoordinate(1.0, -2.0);
+    values.navigationPoint = CCoordinate(-30, 40);
+    values.navigationName = u"Target";
+    values.navigationStatus = 1;
+    values.gpsInfoPage = 2;
+    values.showPoi = values.showPositionMessage = values.showTrackInfo = 0;
+    values.vibrateOnMessage = 0;
+    values.unitMode = 2;
+    EXPECT_TRUE(WriteExitSettings(values));
+    EXPECT_EQ(Stored(u"Last Map Position")->binary,
+              (Bytes{0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 0, 0, 0, 0, 0, 0, 0x00, 0xC0}));
+    EXPECT_EQ(Stored(u"Last Map Scale")->binary, (Bytes{0, 0, 0, 0, 0, 0, 0, 0x40}));
+    double scale = 7;
+    ASSERT_TRUE(GetLastMapScale(scale));
+    EXPECT_EQ(scale, 2.0);
+    CCoordinate target;
+    std::u16string name;
+    std::uint32_t status = 0;
+    ASSERT_TRUE(GetNavigation(target, name, status));
+    EXPECT_EQ(target.GetLongitude().value, 40);
+    EXPECT_EQ(name, u"Target");
+    EXPECT_EQ(status, 1u);
+    for (auto get : {GetShowPoi, GetShowPositionMessage, GetShowTrackInfo, GetVibrateOnMessage})
+        EXPECT_EQ(get(), 0u);
+    EXPECT_EQ(GetLastGpsInfoPage() + GetUnitMode(), 4u);
+
+    // A value of the wrong kind or size (a hand-edited or foreign store) reads as absent,
+    // never partly; the destination keeps what it held.
     platform::Registry().SetText(kSettingsKey, u"Port", u"7");
     EXPECT_EQ(GetPort(), 1u);
     platform::Registry().SetInteger(kSettingsKey, u"App Path", 5);
     EXPECT_EQ(GetAppPath(), u"");
-}
-
-TEST_F(SettingsTest, BinaryLayoutsAreLittleEndian) {
-    ASSERT_TRUE(SetLastMapPosition(CCoordinate(1.0, -2.0)));
-    EXPECT_EQ(Stored(u"Last Map Position")->binary,
-              (Bytes{0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 0, 0, 0, 0, 0, 0, 0x00, 0xC0}));
-    ASSERT_TRUE(SetLastNavigationPoint(CCoordinate(0.5, 0)));
-    EXPECT_EQ(Stored(u"Last Navigation Point")->binary,
-              (Bytes{0, 0, 0, 0, 0, 0, 0xE0, 0x3F, 0, 0, 0, 0, 0, 0, 0, 0}));
-    ASSERT_TRUE(SetLastMapScale(2.0));
-    EXPECT_EQ(Stored(u"Last Map Scale")->binary, (Bytes{0, 0, 0, 0, 0, 0, 0, 0x40}));
-    ASSERT_TRUE(SetLogPlaySpeed(4.0f));
-    EXPECT_EQ(Stored(u"Log Play Speed")->binary, (Bytes{0, 0, 0x80, 0x40}));
-
-    CCoordinate position;
-    ASSERT_TRUE(GetLastMapPosition(position));
-    EXPECT_EQ(position.GetLatitude().value, 1.0);
-    EXPECT_EQ(position.GetLongitude().value, -2.0);
-    double scale = 0;
-    ASSERT_TRUE(GetLastMapScale(scale));
-    EXPECT_EQ(scale, 2.0);
-    float speed = 0;
-    ASSERT_TRUE(GetLogPlaySpeed(speed));
-    EXPECT_EQ(speed, 4.0f);
-
-    // Values of another size (a hand-edited or foreign store) are absent, never read
-    // partly; the destination keeps what it held.
     platform::Registry().SetBinary(kSettingsKey, u"Last Map Position", Bytes(8, 0));
     platform::Registry().SetBinary(kSettingsKey, u"Last Map Scale", Bytes(16, 0));
     platform::Registry().SetBinary(kSettingsKey, u"Log Play Speed", Bytes(8, 0));
     CCoordinate kept(3, 4);
+    scale = 7;
+    float speed = 5;
     EXPECT_FALSE(GetLastMapPosition(kept));
-    EXPECT_EQ(kept.GetLatitude().value, 3);
     EXPECT_FALSE(GetLastMapScale(scale));
     EXPECT_FALSE(GetLogPlaySpeed(speed));
-    EXPECT_EQ(scale, 2.0);
+    EXPECT_EQ(kept.GetLatitude().value, 3);
+    EXPECT_EQ(scale + speed, 12);
 }
 
-TEST_F(SettingsTest, NavigationGroup) {
+TEST_F(SettingsTest, NavigationNeedsItsPoint) {
     CCoordinate point(9, 9);
     std::u16string name = u"old";
     std::uint32_t status = 7;
@@ -170,55 +177,14 @@ TEST_F(SettingsTest, NavigationGroup) {
     EXPECT_EQ(point.GetLatitude().value, 9);
     EXPECT_EQ(name, u"old");
     EXPECT_EQ(status, 7u);
-
-    EXPECT_TRUE(SetNavigation(CCoordinate(47.25, 8.5), u"Summit", 1));
-    ASSERT_TRUE(GetNavigation(point, name, status));
-    EXPECT_EQ(point.GetLatitude().value, 47.25);
-    EXPECT_EQ(point.GetLongitude().value, 8.5);
-    EXPECT_EQ(name, u"Summit");
-    EXPECT_EQ(status, 1u);
-
     // The point alone: empty name, status 0.
     platform::Registry().DeleteValue(kSettingsKey, u"Last Navigation Name");
     platform::Registry().DeleteValue(kSettingsKey, u"Last Navigation Status");
+    SetLastNavigationPoint(CCoordinate(47.25, 8.5));
     ASSERT_TRUE(GetNavigation(point, name, status));
+    EXPECT_EQ(point.GetLatitude().value, 47.25);
     EXPECT_EQ(name, u"");
     EXPECT_EQ(status, 0u);
-}
-
-TEST_F(SettingsTest, ExitBatchStoresEveryValue) {
-    ExitSettings values;
-    values.mapScale = 0.125;
-    values.mapCenter = CCoordinate(10, 20);
-    values.navigationPoint = CCoordinate(-30, 40);
-    values.navigationName = u"Target";
-    values.navigationStatus = 1;
-    values.gpsInfoPage = 2;
-    values.showPoi = 0;
-    values.showPositionMessage = 0;
-    values.showTrackInfo = 0;
-    values.vibrateOnMessage = 0;
-    values.unitMode = 2;
-    EXPECT_TRUE(WriteExitSettings(values));
-    double scale = 0;
-    ASSERT_TRUE(GetLastMapScale(scale));
-    EXPECT_EQ(scale, 0.125);
-    CCoordinate center;
-    ASSERT_TRUE(GetLastMapPosition(center));
-    EXPECT_EQ(center.GetLongitude().value, 20);
-    CCoordinate target;
-    std::u16string name;
-    std::uint32_t status = 0;
-    ASSERT_TRUE(GetNavigation(target, name, status));
-    EXPECT_EQ(target.GetLatitude().value, -30);
-    EXPECT_EQ(name, u"Target");
-    EXPECT_EQ(status, 1u);
-    EXPECT_EQ(GetLastGpsInfoPage(), 2u);
-    EXPECT_EQ(GetShowPoi(), 0u);
-    EXPECT_EQ(GetShowPositionMessage(), 0u);
-    EXPECT_EQ(GetShowTrackInfo(), 0u);
-    EXPECT_EQ(GetVibrateOnMessage(), 0u);
-    EXPECT_EQ(GetUnitMode(), 2u);
 }
 
 TEST_F(SettingsTest, PlaySpeedChecks) {

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <poll.h>
 
 #include "friends/DlgFriendList.h"
+#include "friends/SendSms.h"
 #include "platform/MessageBox.h"
+#include "platform/Wdp.h"
 #include "support/ScriptedUserInterface.h"
 
 namespace rq {
@@ -101,17 +104,6 @@ TEST_F(DlgFriendListTest, EmptyListAndManageMode) {
     EXPECT_EQ(manage.Items().size(), 1u);
     EXPECT_FALSE(manage.DeleteFriend(5));
 }
-
-}  // namespace
-}  // namespace rq
-
-#include <poll.h>
-
-#include "friends/SendSms.h"
-#include "platform/Wdp.h"
-
-namespace rq {
-namespace {
 
 TEST_F(DlgFriendListTest, SendingGoesOnAfterAFailedFriend) {
     const platform::WdpSettings saved = platform::GetWdpSettings();

@@ -2,6 +2,7 @@
 
 #include "friends/FriendList.h"
 #include "platform/Text.h"
+#include "support/CaseTable.h"
 #include "support/TempFolder.h"
 
 namespace rq {
@@ -20,53 +21,28 @@ std::string Describe(const CFriendList& list) {
     std::string s;
     for (std::size_t i = 0; i < list.GetCount(); ++i) {
         const CFriendInfo* f = list.GetAt(i);
-        s += "[" + platform::ToUtf8(f->number) + "|" + platform::ToUtf8(f->name) + "|" +
+        s += "[" + platform::ToUtf8(f->number) + "," + platform::ToUtf8(f->name) + "," +
              (f->selected ? "x" : "-") + "]";
     }
     return s;
 }
 
 TEST(FriendList, ParsesLinesByTheFileRules) {
-    const struct {
-        std::u16string file;
-        const char* expected;
-    } cases[] = {
-        {u"0123;Ann;checked\n", "[0123|Ann|x]"},
-        {u"  0123 ;\t Ann  ; checked \n", "[0123|Ann|x]"},
-        {u"0123;;checked\n", "[0123||x]"},
-        {u"0123;Ann\n", ""},
-        {u"0123;Ann;\n", ""},
-        {u"0123;Ann;  \n", ""},
-        {u"0123;Ann;Checked\n", "[0123|Ann|-]"},
-        {u"0123;Ann;unchecked\n", "[0123|Ann|-]"},
-        {u"0123;Ann;yes\n", "[0123|Ann|-]"},
-        {u"0123;Ann;checked;extra;more\n", "[0123|Ann|x]"},
-        {u"0123;Ann;checked\r\n0456;Bob;unchecked\r\n", "[0123|Ann|x][0456|Bob|-]"},
-        {u"0123;Ann;check\red\n", "[0123|Ann|x]"},  // every CR goes, not only the last
-        {u"0123;Ann;checked", "[0123|Ann|x]"},      // no line end on the last line
-        {u"\n\n0123;Ann;checked\n\n", "[0123|Ann|x]"},
-        {u";Ann;checked\n", "[|Ann|x]"},
-        {u"0123;Ann Lee;checked\n0123;Ann Lee;checked\n", "[0123|Ann Lee|x][0123|Ann Lee|x]"},
-        {u"\xFEFF"
-         u"0123;Ann;checked\n",
-         "[0123|Ann|x]"},
-        {u"", ""},
-        {u"garbage without separators\n", ""},
-        {u"\u4E2D\u6587;\u674E;checked\n", "[\xE4\xB8\xAD\xE6\x96\x87|\xE6\x9D\x8E|x]"},
-    };
+    const auto cases = test::CaseTable("cases/friend-list-lines.txt");
+    ASSERT_EQ(cases.size(), 20u);
     for (const auto& c : cases) {
         CFriendList list;
         list.AddFriend(u"old", u"friend");  // replaced by what is read
-        auto bytes = Utf16(c.file);
+        auto bytes = Utf16(platform::FromUtf8(c[0]));
         list.ParseFile(bytes.data(), bytes.size());
-        EXPECT_EQ(Describe(list), c.expected) << platform::ToUtf8(c.file);
+        EXPECT_EQ(Describe(list), c[1]) << c[0];
     }
     // A stray odd byte at the end is not a code unit.
     CFriendList list;
     auto bytes = Utf16(u"1;A;checked");
     bytes.push_back(0x41);
     list.ParseFile(bytes.data(), bytes.size());
-    EXPECT_EQ(Describe(list), "[1|A|x]");
+    EXPECT_EQ(Describe(list), "[1,A,x]");
 }
 
 TEST(FriendList, WritesOneLinePerFriendAndReadsItBack) {
@@ -88,17 +64,11 @@ TEST(FriendList, DeletesTheFirstFriendWithTheNumber) {
     list.AddFriend(u"2", u"C", true);
     EXPECT_EQ(list.SelectedFriends(), (std::vector<CFriendInfo*>{b, list.GetAt(2)}));
     EXPECT_TRUE(list.DeleteFriend(u"2"));
-    EXPECT_EQ(Describe(list), "[1|A|-][2|C|x]");
+    EXPECT_EQ(Describe(list), "[1,A,-][2,C,x]");
     EXPECT_FALSE(list.DeleteFriend(u"3"));
     EXPECT_FALSE(list.DeleteFriend(u" 1"));
     EXPECT_EQ(list.GetAt(5), nullptr);
 }
-
-}  // namespace
-}  // namespace rq
-
-namespace rq {
-namespace {
 
 TEST(FriendList, LoadAndSaveTheFile) {
     test::TempFolder dir;
@@ -114,7 +84,7 @@ TEST(FriendList, LoadAndSaveTheFile) {
     };
     test::WriteText(path, asText(u"01;A;checked\r\n"));
     EXPECT_TRUE(list.Load(path));
-    EXPECT_EQ(Describe(list), "[01|A|x]");
+    EXPECT_EQ(Describe(list), "[01,A,x]");
 
     list.AddFriend(u"02", u"B");
     ASSERT_TRUE(list.Save(path));

@@ -6,37 +6,20 @@
 
 #include "friends/FriendTrackFileName.h"
 #include "platform/Text.h"
+#include "support/CaseTable.h"
 
 namespace rq {
 namespace {
 
 TEST(FriendTrackFileName, OrdinaryNumbersKeepTheirNameOthersStayInTheFolder) {
-    const struct {
-        std::u16string id;
-        const char* file;
-    } cases[] = {
-        {u"+4917012345", "+4917012345.trk"},
-        {u"0123", "0123.trk"},
-        {u"Anna", "Anna.trk"},
-        {u"127.0.0.3", "127.0.0.3.trk"},
-        {u"", "~cbf29ce484222325.trk"},
-        {u"../../etc/passwd", "%002E%002E%002F.%002E%002Fetc%002Fpasswd.trk"},
-        {u"..", "%002E%002E.trk"},
-        {u".hidden", "%002Ehidden.trk"},
-        {u"a\\b", "a%005Cb.trk"},
-        {u"a/b", "a%002Fb.trk"},
-        {u"tab\there\n", "tab%0009here%000A.trk"},
-        {u"100%", "100%0025.trk"},
-        {u"a~b", "a%007Eb.trk"},
-        {u"a b", "a%0020b.trk"},
-        {u"\u00e9", "%00E9.trk"},
-        {std::u16string(u"nul\0x", 5), "nul%0000x.trk"},
-    };
+    const auto cases = test::CaseTable("cases/friend-track-file-names.txt");
+    ASSERT_EQ(cases.size(), 16u);
     for (const auto& c : cases) {
-        const std::string name = FriendTrackFileName(c.id);
-        EXPECT_EQ(name, c.file) << platform::ToUtf8(c.id);
+        const std::u16string id = platform::FromUtf8(c[0]);
+        const std::string name = FriendTrackFileName(id);
+        EXPECT_EQ(name, c[1]) << c[0];
         EXPECT_EQ(name.find('/'), std::string::npos);
-        EXPECT_EQ(OwnerIdFromFriendTrackFileName(name), c.id) << name;
+        EXPECT_EQ(OwnerIdFromFriendTrackFileName(name), id) << name;
     }
 }
 

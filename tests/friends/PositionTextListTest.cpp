@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "friends/PositionTextList.h"
 #include "platform/LittleEndian.h"
+#include "platform/MessageBox.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempFolder.h"
 
@@ -44,11 +47,11 @@ TEST(PositionTextList, RecordsHaveTheirLayout) {
     ASSERT_TRUE(back.Load(bytes.data(), bytes.size()));
     EXPECT_FALSE(back.IsModified());
     ASSERT_EQ(back.GetCount(), 2u);
-    EXPECT_EQ(back.GetAt(0)->GetLatitude().value, 48.5);
-    EXPECT_EQ(back.GetAt(0)->GetLongitude().value, -11.25);
-    EXPECT_EQ(back.GetAt(0)->text, std::u16string(40, u't'));
-    EXPECT_EQ(back.GetAt(0)->sender, u"+49170");
-    EXPECT_EQ(back.GetAt(1)->text, u"two");
+    const CPositionText& first = *back.GetAt(0);
+    EXPECT_EQ(std::tuple(first.GetLatitude().value, first.GetLongitude().value, first.text,
+                         first.sender, back.GetAt(1)->text),
+              std::tuple(48.5, -11.25, std::u16string(40, u't'), std::u16string(u"+49170"),
+                         std::u16string(u"two")));
 }
 
 TEST(PositionTextList, BadFilesLeaveAnEmptyUnmodifiedList) {
@@ -110,15 +113,6 @@ TEST(PositionTextList, AddRemoveAndTheFileAtExit) {
     EXPECT_TRUE(other.LoadFile(path));
     EXPECT_TRUE(other.IsEmpty());
 }
-
-}  // namespace
-}  // namespace rq
-
-#include "platform/MessageBox.h"
-#include "support/TempFolder.h"
-
-namespace rq {
-namespace {
 
 TEST(PositionTextList, StartAndExitOfARun) {
     test::TempFolder dir;

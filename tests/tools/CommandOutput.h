@@ -1,12 +1,20 @@
-// Runs a shell command and returns its standard output split into lines, for the tests
-// that drive the built roamquill-tool.
+// Runs the built roamquill-tool (or any shell command) and returns its standard output
+// split into lines, for the tests that drive the tool.
 #pragma once
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace rq::tooltest {
+
+inline const std::string kTool = RQ_BINARY_DIR "/roamquill-tool";
+
+inline bool ToolBuilt() {
+    return std::filesystem::exists(kTool);
+}
 
 inline std::vector<std::string> CommandOutputLines(const std::string& command, int& status) {
     std::vector<std::string> lines;
@@ -23,6 +31,26 @@ inline std::vector<std::string> CommandOutputLines(const std::string& command, i
     }
     status = pclose(pipe);
     return lines;
+}
+
+// `environment` is a prefix of NAME=VALUE words; standard error is dropped.
+inline std::vector<std::string> RunTool(const std::string& args, int& status,
+                                        const std::string& environment = "") {
+    return CommandOutputLines(environment + " '" + kTool + "' " + args + " 2>/dev/null", status);
+}
+
+// The value of `key` in a one-line JSON object: a string without its quotes, or the
+// text of a number or literal; empty when absent.
+inline std::string JsonText(const std::string& line, const std::string& key) {
+    const std::string k = "\"" + key + "\":";
+    const std::size_t at = line.find(k);
+    if (at == std::string::npos) return {};
+    std::size_t begin = at + k.size(), end = begin;
+    if (begin < line.size() && line[begin] == '"')
+        end = line.find('"', ++begin);
+    else
+        while (end < line.size() && line[end] != ',' && line[end] != '}') ++end;
+    return line.substr(begin, end - begin);
 }
 
 }  // namespace rq::tooltest

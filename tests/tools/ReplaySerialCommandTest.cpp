@@ -14,16 +14,12 @@
 namespace rq {
 namespace {
 
-const std::string kTool = RQ_BINARY_DIR "/roamquill-tool";
-
 std::vector<std::string> RunTool(const std::string& args, int& status) {
-    const std::string command =
-        "TZ=UTC ROAMQUILL_REGISTRY=/dev/null/none '" + kTool + "' " + args + " 2>/dev/null";
-    return tooltest::CommandOutputLines(command, status);
+    return tooltest::RunTool(args, status, "TZ=UTC ROAMQUILL_REGISTRY=/dev/null/none");
 }
 
 TEST(ReplayCommand, PrintsOneLinePerFixThenEnded) {
-    if (!std::filesystem::exists(kTool)) GTEST_SKIP();
+    if (!tooltest::ToolBuilt()) GTEST_SKIP();
     int status = -1;
     std::vector<std::string> lines =
         RunTool("replay '" RQ_SOURCE_DIR "/samples/demo.nmea' --fast", status);
@@ -49,7 +45,7 @@ TEST(ReplayCommand, PrintsOneLinePerFixThenEnded) {
 }
 
 TEST(SerialCommand, FixesThenConnectionLost) {
-    if (!std::filesystem::exists(kTool)) GTEST_SKIP();
+    if (!tooltest::ToolBuilt()) GTEST_SKIP();
     int master = -1, slave = -1;
     char name[128];
     ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);

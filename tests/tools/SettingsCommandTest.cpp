@@ -11,17 +11,14 @@
 namespace rq {
 namespace {
 
-// Runs roamquill-tool over the registry file `registry`; standard output by lines.
+// Runs "settings" over the registry file `registry`.
 std::vector<std::string> RunTool(const std::string& registry, const std::string& args,
                                  int& status) {
-    const std::string command = "ROAMQUILL_REGISTRY='" + registry +
-                                "' '" RQ_BINARY_DIR "/roamquill-tool' settings " + args +
-                                " 2>/dev/null";
-    return tooltest::CommandOutputLines(command, status);
+    return tooltest::RunTool("settings " + args, status, "ROAMQUILL_REGISTRY='" + registry + "'");
 }
 
 TEST(SettingsCommand, EmptyRegistryAndSet) {
-    if (!std::filesystem::exists(RQ_BINARY_DIR "/roamquill-tool")) GTEST_SKIP();
+    if (!tooltest::ToolBuilt()) GTEST_SKIP();
     test::TempFolder folder;
     const std::string registry = folder.Path() + "registry.reg";
     int status = -1;

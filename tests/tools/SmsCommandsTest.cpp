@@ -8,11 +8,13 @@
 
 #include "friends/PositionMessage.h"
 #include "support/TempFolder.h"
+#include "tools/CommandOutput.h"
 
 namespace rq {
 namespace {
 
-const std::string kTool = RQ_BINARY_DIR "/roamquill-tool";
+using tooltest::JsonText;
+using tooltest::kTool;
 
 std::string ReadLine(std::FILE* pipe) {
     std::string line;
@@ -21,24 +23,12 @@ std::string ReadLine(std::FILE* pipe) {
     return line;
 }
 
+// The first line the tool writes, standard error included.
 std::string RunTool(const std::string& env, const std::string& args) {
-    std::FILE* pipe = popen((env + " '" + kTool + "' " + args + " 2>&1").c_str(), "r");
-    if (!pipe) return {};
-    std::string out = ReadLine(pipe);
-    pclose(pipe);
-    return out;
-}
-
-std::string JsonText(const std::string& line, const std::string& key) {
-    const std::string k = "\"" + key + "\":";
-    const std::size_t at = line.find(k);
-    if (at == std::string::npos) return {};
-    std::size_t begin = at + k.size(), end = begin;
-    if (line[begin] == '"')
-        end = line.find('"', ++begin);
-    else
-        while (end < line.size() && line[end] != ',' && line[end] != '}') ++end;
-    return line.substr(begin, end - begin);
+    int status = 0;
+    const auto lines =
+        tooltest::CommandOutputLines(env + " '" + kTool + "' " + args + " 2>&1", status);
+    return lines.empty() ? std::string() : lines[0];
 }
 
 std::string Hex(const std::vector<std::uint8_t>& bytes) {
@@ -53,7 +43,7 @@ std::string Hex(const std::vector<std::uint8_t>& bytes) {
 
 // Two instances of the tool on 127.0.0.2 and 127.0.0.3, as two devices would be.
 TEST(SmsCommands, TwoInstancesExchangeAllThreeKinds) {
-    if (!std::filesystem::exists(kTool)) GTEST_SKIP();
+    if (!tooltest::ToolBuilt()) GTEST_SKIP();
     test::TempFolder dir;
     const std::string env = "ROAMQUILL_REGISTRY='" + (dir / "registry.reg") + "'";
     std::filesystem::create_directories(dir / "data");

@@ -1,15 +1,13 @@
-// roamquill-tool track, dump and gpx over a generated log of a straight walk north.
+// roamquill-tool track, dump and gpx over a log of a straight walk north.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "support/Sentence.h"
 #include "support/TempFolder.h"
 #include "tools/CommandOutput.h"
 
@@ -18,48 +16,21 @@ namespace {
 
 constexpr double kMetresPerDegree = 111200.162632;
 
-// RMC, GGA and GSA once a second, walking `metresPerSecond` due north from 48 N.
-std::string WalkNorthLog(int seconds, double metresPerSecond) {
-    std::string log;
-    for (int s = 0; s < seconds; ++s) {
-        const double lat = 48.0 + s * metresPerSecond / kMetresPerDegree;
-        const int degrees = static_cast<int>(lat);
-        char position[64], clock[16], body[160];
-        std::snprintf(position, sizeof position, "%02d%07.4f,N,01130.0000,E", degrees,
-                      (lat - degrees) * 60.0);
-        std::snprintf(clock, sizeof clock, "12%02d%02d.00", s / 60, s % 60);
-        std::snprintf(body, sizeof body, "GPRMC,%s,A,%s,%.2f,0.0,150308,,,A", clock, position,
-                      metresPerSecond / 0.514444);
-        log += test::SentenceLine(body);
-        std::snprintf(body, sizeof body, "GPGGA,%s,%s,1,08,1.0,100.0,M,0.0,M,,", clock, position);
-        log += test::SentenceLine(body);
-        log += test::SentenceLine("GPGSA,A,3,01,02,03,04,05,06,07,08,,,,,2.0,1.0,1.7");
-    }
-    return log;
-}
-
-std::vector<std::string> RunTool(const std::string& args, int& status,
-                                 const std::string& environment = "") {
-    const std::string command =
-        environment + "'" RQ_BINARY_DIR "/roamquill-tool' " + args + " 2>/dev/null";
-    return tooltest::CommandOutputLines(command, status);
-}
+using tooltest::RunTool;
 
 double NumberAfter(const std::string& line, const std::string& key) {
-    const std::size_t at = line.find("\"" + key + "\":");
-    if (at == std::string::npos) return NAN;
-    return std::atof(line.c_str() + at + key.size() + 3);
+    const std::string text = tooltest::JsonText(line, key);
+    return text.empty() ? NAN : std::atof(text.c_str());
 }
 
 class TrackCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists(RQ_BINARY_DIR "/roamquill-tool")) GTEST_SKIP();
-        log_ = dir_.Path() + "walk.nmea";
-        std::ofstream(log_, std::ios::binary) << WalkNorthLog(201, 1.5);
+        if (!tooltest::ToolBuilt()) GTEST_SKIP();
     }
     test::TempFolder dir_;
-    std::string log_;
+    // RMC, GGA and GSA once a second for 201 s, walking 1.5 m/s due north from 48 N.
+    const std::string log_ = RQ_SOURCE_DIR "/tests/data/tools/walk-north.nmea";
 };
 
 TEST_F(TrackCommandTest, StraightWalkNorthUnderEachSetting) {

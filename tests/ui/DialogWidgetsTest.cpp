@@ -19,7 +19,6 @@
 namespace rq {
 namespace {
 
-
 // Shows the dialog at both screen sizes, checks nothing spills out, then cancels.
 void OpenAtBothSizesAndCancel(QDialog& dialog) {
     for (QSize screen : {QSize(240, 320), QSize(480, 640)}) {

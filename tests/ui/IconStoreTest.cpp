@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 #include <set>
 #include <vector>
 
@@ -76,34 +75,6 @@ TEST(IconStore, EveryIconAndButtonHasAPictureOfItsSize) {
     EXPECT_TRUE(ui::IconStore::Button(CommandId::ZoomIn, 20).isNull());
     EXPECT_TRUE(ui::IconStore::Button(CommandId::Exit, 16).isNull());  // "Exit" has no button
     EXPECT_FALSE(ui::IconStore::ApplicationIcon().isNull());
-}
-
-// Set RQ_ICON_SHEET=FILE.png to get every picture at 1x and 4x on one sheet, to look at.
-TEST(IconStore, ContactSheetOnRequest) {
-    const QString path = qEnvironmentVariable("RQ_ICON_SHEET");
-    if (path.isEmpty()) GTEST_SKIP();
-    test::TestApp();
-    std::vector<QPixmap> pictures;
-    for (IconId id : AllIcons()) pictures.push_back(ui::IconStore::Icon(id));
-    for (int size : {16, 31}) {
-        for (CommandId command : AllButtons())
-            pictures.push_back(ui::IconStore::Button(command, size));
-    }
-    pictures.push_back(ui::IconStore::ApplicationIcon().pixmap(32, 32));
-    const int width = 180, height = 136, columns = 6;
-    const int rows = (static_cast<int>(pictures.size()) + columns - 1) / columns;
-    QImage sheet(columns * width, rows * height, QImage::Format_ARGB32);
-    sheet.fill(Qt::white);
-    QPainter painter(&sheet);
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        const int x = static_cast<int>(i) % columns * width,
-                  y = static_cast<int>(i) / columns * height;
-        const QPixmap& p = pictures[i];
-        painter.drawPixmap(x + 4, y + 4, p);
-        painter.drawPixmap(QRect(x + 52, y + 4, p.width() * 4, p.height() * 4), p);
-    }
-    painter.end();
-    EXPECT_TRUE(sheet.save(path));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 namespace rq {
 namespace {
 
-const std::string kTool = RQ_BINARY_DIR "/roamquill-tool";
+using tooltest::kTool;
 const std::string kGolden = RQ_SOURCE_DIR "/tests/data/golden/";
 
 int RunTool(const std::string& args) {
@@ -33,7 +33,7 @@ bool MakeRoute(const test::TempFolder& folder) {
 }
 
 TEST(RenderGolden, EveryViewMatchesItsReference) {
-    if (!std::filesystem::exists(kTool)) GTEST_SKIP() << "roamquill-tool is not built";
+    if (!tooltest::ToolBuilt()) GTEST_SKIP() << "roamquill-tool is not built";
     test::TestApp();
     test::TempFolder folder;
     ASSERT_TRUE(MakeRoute(folder));
@@ -76,7 +76,7 @@ TEST(RenderGolden, EveryViewMatchesItsReference) {
 
 // What a user can get wrong is refused with a message and no picture.
 TEST(RenderGolden, BadArgumentsAreRefused) {
-    if (!std::filesystem::exists(kTool)) GTEST_SKIP() << "roamquill-tool is not built";
+    if (!tooltest::ToolBuilt()) GTEST_SKIP() << "roamquill-tool is not built";
     test::TempFolder folder;
     const std::string out = " -o '" + (folder / "x.png") + "'";
     for (const std::string& args : std::vector<std::string>{

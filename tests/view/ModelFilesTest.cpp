@@ -140,6 +140,10 @@ TEST_F(ModelFilesTest, RouteAndNavigationAreRestored) {
     route.AddHead(CGpsTrackCoordinate(5, 6));
     ASSERT_TRUE(SaveTrack("tracks", "trip.trk", route));
     SetLastLoadedRoute(u"trip.trk");
+    CGpsViewData none;
+    none.navigating = 1;
+    RestoreRouteAndNavigation(none);
+    EXPECT_EQ(none.navigating, 0u) << "no saved navigation";
     SetNavigation(CCoordinate(7, 8), u"Hut", 1);
     CGpsViewData data;
     RestoreRouteAndNavigation(data);
@@ -160,13 +164,6 @@ TEST_F(ModelFilesTest, RouteAndNavigationAreRestored) {
     SetLastLoadedRoute(u"gone.trk");
     RestoreRouteAndNavigation(again);
     EXPECT_EQ(Messages().size(), 1u);
-}
-
-TEST_F(ModelFilesTest, NoSavedNavigationMeansNotNavigating) {
-    CGpsViewData data;
-    data.navigating = 1;
-    RestoreRouteAndNavigation(data);
-    EXPECT_EQ(data.navigating, 0u);
 }
 
 }  // namespace

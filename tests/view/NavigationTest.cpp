@@ -11,19 +11,6 @@ namespace {
 using test::kMetresPerDegree;
 using test::MakeFix;
 
-TEST(Navigation, SetAndStopKeepTheTarget) {
-    CGpsViewData data;
-    SetNavigationTarget(data, CCoordinate(1, 2), u"Home");
-    EXPECT_EQ(data.navigating, 1u);
-    EXPECT_EQ(data.target.name, u"Home");
-    StopNavigation(data);
-    EXPECT_EQ(data.navigating, 0u);
-    EXPECT_EQ(data.target.m_lat.value, 1);
-    EXPECT_EQ(data.target.m_lon.value, 2);
-    SetNavigationTarget(data, CCoordinate(3, 4), u"");
-    EXPECT_EQ(data.target.name, u"");
-}
-
 TEST(Navigation, DistanceEtaAndArrival) {
     struct Case {
         double metres;
@@ -32,7 +19,11 @@ TEST(Navigation, DistanceEtaAndArrival) {
         bool stillNavigating;
     } cases[] = {
         {1000, 10, 194, true},  // 1000 / 5.14772..., truncated
-        {1000, 0, 0, true},    {50.01, 1, 97, true}, {50, 1, 97, false}, {0, 3, 0, false},
+        {1000, 0, 0, true},
+        {50.01, 1, 97, true},
+        {50, 1, 97, false},
+        {0, 3, 0, false},
+        {kMetresPerDegree, 1e-9, 2147483647, true},  // crawling: the largest time, no overflow
     };
     for (const Case& c : cases) {
         CGpsViewData data;
@@ -42,15 +33,11 @@ TEST(Navigation, DistanceEtaAndArrival) {
         EXPECT_NEAR(data.track.navDistance, c.metres, 1e-6) << c.metres;
         EXPECT_EQ(data.track.etaSeconds, c.eta) << c.metres << " " << c.knots;
         EXPECT_EQ(data.navigating != 0, c.stillNavigating) << c.metres;
+        // Stopping keeps the target.
+        StopNavigation(data);
+        EXPECT_EQ(data.navigating, 0u);
+        EXPECT_NEAR(data.target.m_lat.value, c.metres / kMetresPerDegree, 1e-12);
     }
-}
-
-TEST(Navigation, CrawlingSpeedGivesTheLargestTimeInsteadOfOverflow) {
-    CGpsViewData data;
-    SetNavigationTarget(data, CCoordinate(1, 0), u"");
-    data.track.fix = MakeFix(0, 0, 1e-9);
-    UpdateNavigation(data);
-    EXPECT_EQ(data.track.etaSeconds, 2147483647);
 }
 
 TEST(Navigation, OnlyCountedFixesUpdateTheFigures) {

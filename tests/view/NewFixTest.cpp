@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/FixMaker.h"
@@ -36,55 +37,43 @@ TEST(OnNewFix, StraightWalkNorthKeepsEndsAndMeasuresItsLength) {
     EXPECT_EQ(t.fixCount, 101u);
 }
 
-TEST(OnNewFix, FirstValidFixIsAPointWhateverTheThresholds) {
+// Fixes as (latitude, longitude) in degrees; the number of points kept at the end.
+TEST(OnNewFix, PointsKeptByThresholdsAndFilter) {
+    const double e = std::tan(1.0 * M_PI / 180.0) * NorthOf(100);  // a 1 degree bearing
+    std::vector<std::pair<double, double>> zigzag, line;
+    for (int i = 0; i < 20; ++i) {
+        zigzag.emplace_back(NorthOf(i * 10), (i % 2) * 0.001);
+        line.emplace_back(NorthOf(i * 10), 0);
+    }
+    const struct {
+        const char* what;
+        CRecordingSettings s;
+        std::vector<std::pair<double, double>> fixes;
+        std::size_t points;
+    } walks[] = {
+        {"the first valid fix whatever the thresholds", {60, 9999999, 2}, {{1, 2}}, 1},
+        {"below the segment threshold", {60, 9999999, 2}, {{1, 2}, {1.5, 2}}, 1},
+        {"distance 0 is not below 0", {10, 0, 5000}, {{0, 0}, {0, 0}}, 2},
+        {"a zig-zag never runs straight", {10, 0, 5000}, zigzag, 20},
+        {"straight north: every middle point goes", {10, 0, 5000}, line, 2},
+        {"three points north", {10, 6, 5000}, {{0, 10}, {NorthOf(100), 10}, {NorthOf(250), 10}}, 2},
+        // 359 degrees then 1 degree: a plain difference of 358.
+        {"bearings either side of north turn",
+         {10, 0, 5000},
+         {{0, 10 + e}, {NorthOf(100), 10}, {NorthOf(200), 10 + e}},
+         3},
+    };
+    for (const auto& w : walks) {
+        CGpsViewData data;
+        for (const auto& [lat, lon] : w.fixes) OnNewFix(data, MakeFix(lat, lon), w.s, nullptr);
+        EXPECT_EQ(data.track.GetCount(), w.points) << w.what;
+    }
+    // Joining the distances of a dropped middle point.
     CGpsViewData data;
-    CRecordingSettings s{60, 9999999, 2};
-    OnNewFix(data, MakeFix(1, 2), s, nullptr);
-    ASSERT_EQ(data.track.GetCount(), 1u);
-    EXPECT_EQ(data.track.GetHead()->distance, 0);
-    EXPECT_EQ(data.track.GetHead()->course, 0);
-    OnNewFix(data, MakeFix(1.5, 2), s, nullptr);
-    EXPECT_EQ(data.track.GetCount(), 1u) << "below the segment threshold";
-}
-
-TEST(OnNewFix, ZeroSegmentThresholdAddsAPointPerFixEvenInPlace) {
-    CGpsViewData data;
-    CRecordingSettings s{10, 0, 5000};
-    OnNewFix(data, MakeFix(0, 0), s, nullptr);
-    OnNewFix(data, MakeFix(0, 0), s, nullptr);
-    EXPECT_EQ(data.track.GetCount(), 2u) << "distance 0 is not below 0";
-    // A zig-zag never runs straight, so the filter keeps every point.
-    CGpsViewData zig;
-    for (int i = 0; i < 20; ++i)
-        OnNewFix(zig, MakeFix(NorthOf(i * 10), (i % 2) * 0.001), s, nullptr);
-    EXPECT_EQ(zig.track.GetCount(), 20u);
-    // Straight north with threshold 0: the filter still removes every middle point.
-    CGpsViewData line;
-    for (int i = 0; i < 20; ++i) OnNewFix(line, MakeFix(NorthOf(i * 10), 0), s, nullptr);
-    EXPECT_EQ(line.track.GetCount(), 2u);
-}
-
-TEST(OnNewFix, ThreePointsNorthDropTheMiddleAndJoinTheDistances) {
-    CGpsViewData data;
-    CRecordingSettings s{10, 6, 5000};
-    OnNewFix(data, MakeFix(0, 10), s, nullptr);
-    OnNewFix(data, MakeFix(NorthOf(100), 10), s, nullptr);
-    ASSERT_EQ(data.track.GetCount(), 2u);
-    OnNewFix(data, MakeFix(NorthOf(250), 10), s, nullptr);
-    ASSERT_EQ(data.track.GetCount(), 2u);
+    for (double m : {0, 100, 250}) OnNewFix(data, MakeFix(NorthOf(m), 10), {10, 6, 5000}, nullptr);
     EXPECT_NEAR(data.track.GetHead()->distance, 250, 1e-6);
     EXPECT_EQ(data.track.GetTail()->course, 0);
-}
-
-TEST(OnNewFix, BearingsEitherSideOfNorthCountAsATurn) {
-    CGpsViewData data;
-    CRecordingSettings s{10, 0, 5000};
-    // 359 degrees then 1 degree: a plain difference of 358.
-    const double e = std::tan(1.0 * M_PI / 180.0) * NorthOf(100);
-    OnNewFix(data, MakeFix(0, 10 + e), s, nullptr);
-    OnNewFix(data, MakeFix(NorthOf(100), 10), s, nullptr);
-    OnNewFix(data, MakeFix(NorthOf(200), 10 + e), s, nullptr);
-    EXPECT_EQ(data.track.GetCount(), 3u);
+    EXPECT_EQ(data.track.GetTail()->distance, 0);
 }
 
 TEST(OnNewFix, MilestoneInAStraightLineIsKept) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
 
 #include "friends/PositionMessage.h"
 #include "keepers/ReceivedMessageRecord.h"
@@ -47,19 +48,13 @@ TEST(ReceivedMessages, NewSenderGetsATealTrackNamedByTheSameMessage) {
     EXPECT_EQ(p.milestone, 0u);
     EXPECT_EQ(p.distance, 0);
     EXPECT_EQ(p.course, 90.25);
-    EXPECT_EQ(t.fix.m_lat.value, 48.5);
-    EXPECT_EQ(t.fix.m_lon.value, 11.5);
-    EXPECT_EQ(t.fix.altitude, 519.5);
-    EXPECT_EQ(t.fix.course, 90.25);
-    EXPECT_EQ(t.fix.speed, 3.5);
-    EXPECT_EQ(t.fix.hdop, 1.25);
-    EXPECT_EQ(t.fix.vdop, 1.0);
-    EXPECT_EQ(t.fix.pdop, 1.0);
-    EXPECT_EQ(t.fix.satellitesUsed, 7);
-    EXPECT_EQ(t.fix.satellitesInView, 12);
-    EXPECT_EQ(t.fix.selectionMode, 2);
-    EXPECT_EQ(t.fix.fixMode, 3);
-    EXPECT_EQ(t.fix.gpsQuality, 1);
+    const CGpsPosition& f = t.fix;
+    EXPECT_EQ(std::tuple(f.m_lat.value, f.m_lon.value, f.altitude, f.course, f.speed),
+              std::tuple(48.5, 11.5, 519.5, 90.25, 3.5));
+    EXPECT_EQ(std::tuple(f.hdop, f.vdop, f.pdop), std::tuple(1.25, 1.0, 1.0));
+    EXPECT_EQ(
+        std::tuple(f.satellitesUsed, f.satellitesInView, f.selectionMode, f.fixMode, f.gpsQuality),
+        std::tuple(7, 12, 2, 3, 1));
     EXPECT_EQ(data.lastPosition.m_lat.value, 48.5);
     EXPECT_EQ(display.calls, (std::vector<std::string>{"centre 48.500000,11.500000", "refresh"}));
 
@@ -160,35 +155,20 @@ TEST(ReceivedMessages, TextsAndPois) {
 }
 
 TEST(ReceivedMessages, BadDatagramsChangeNothing) {
-    auto good = Position(1, 2, 3);
-    auto wrongMagic = good;
-    wrongMagic[3] = 0xA2;
-    auto unknownKind = good;
-    unknownKind[8] = 0x10;
-    auto notANumber = Position(std::nan(""), 2, 3);
-    auto outOfRange = MakePositionTextMessage(91, 0, u"x", 0);
-    const std::vector<std::vector<std::uint8_t>> cases = {
-        {},
-        {0xD4, 0xC3, 0xB2, 0xA1},
-        wrongMagic,
-        unknownKind,
-        std::vector<std::uint8_t>(good.begin(), good.end() - 1),
-        notANumber,
-        outOfRange};
+    // Bad headers are the recogniser's own cases; here what only the handler refuses
+    // (a coordinate that is not a number or out of range), and random bytes.
+    std::vector<std::vector<std::uint8_t>> cases = {
+        {}, Position(std::nan(""), 2, 3), MakePositionTextMessage(91, 0, u"x", 0)};
     std::mt19937 rng(11);
-    std::vector<std::vector<std::uint8_t>> randoms = cases;
     for (int i = 0; i < 500; ++i) {
         std::vector<std::uint8_t> b(rng() % 120);
         for (auto& x : b) x = static_cast<std::uint8_t>(rng());
-        randoms.push_back(b);
+        cases.push_back(b);
     }
     CGpsViewData data;
     RecordingDisplay display;
-    {
-        for (const auto& bytes : randoms) {
-            EXPECT_FALSE(HandleReceivedMessage(data, Record(u"1", bytes), display));
-        }
-    }
+    for (const auto& bytes : cases)
+        EXPECT_FALSE(HandleReceivedMessage(data, Record(u"1", bytes), display));
     EXPECT_EQ(data.friendTracks.GetCount(), 0u);
     EXPECT_TRUE(data.positionTexts.IsEmpty());
     EXPECT_TRUE(data.localPois.IsEmpty());

@@ -1,0 +1,68 @@
+// Rows of test cases kept in text files under tests/data/: one case a line, fields
+// separated by '|', blank lines and lines starting with '#' skipped. Fields are taken
+// as written, so a blank at either end counts; escapes: \\ \| \n \r \t \xNN (a byte)
+// and \uXXXX (a character, written as UTF-8).
+#pragma once
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace rq::test {
+
+inline std::string UnescapeField(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out.push_back(text[i]);
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'n')
+            out.push_back('\n');
+        else if (c == 'r')
+            out.push_back('\r');
+        else if (c == 't')
+            out.push_back('\t');
+        else if (c == 'x' || c == 'u') {
+            const std::size_t digits = c == 'x' ? 2 : 4;
+            const unsigned long v = std::stoul(text.substr(i + 1, digits), nullptr, 16);
+            i += digits;
+            if (c == 'x' || v < 0x80) {
+                out.push_back(static_cast<char>(v));
+            } else if (v < 0x800) {
+                out.push_back(static_cast<char>(0xC0 | (v >> 6)));
+                out.push_back(static_cast<char>(0x80 | (v & 0x3F)));
+            } else {
+                out.push_back(static_cast<char>(0xE0 | (v >> 12)));
+                out.push_back(static_cast<char>(0x80 | ((v >> 6) & 0x3F)));
+                out.push_back(static_cast<char>(0x80 | (v & 0x3F)));
+            }
+        } else
+            out.push_back(c);
+    }
+    return out;
+}
+
+// The rows of tests/data/`name`; an unreadable file gives no rows, so check the count.
+inline std::vector<std::vector<std::string>> CaseTable(const std::string& name) {
+    std::vector<std::vector<std::string>> rows;
+    std::ifstream in(std::string(RQ_SOURCE_DIR "/tests/data/") + name);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> fields(1);
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] == '|') {
+                fields.emplace_back();
+            } else {
+                if (line[i] == '\\' && i + 1 < line.size()) fields.back().push_back(line[i++]);
+                fields.back().push_back(line[i]);
+            }
+        }
+        for (std::string& field : fields) field = UnescapeField(field);
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+}  // namespace rq::test
