@@ -1,8 +1,10 @@
 #include "ui/ViewWidget.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
 #include "platform/Files.h"
+#include "platform/Kernel.h"
 #include "ui/ControlWidget.h"
 #include "ui/QtWindowTarget.h"
 #include "ui/dialogs/FileDialogs.h"
@@ -40,6 +42,11 @@ ViewWidget::ViewWidget(CommandBarSwitch& frame, QWidget* parent)
     });
     m_languageChooser = std::make_unique<LanguageDialogChooser>(this);
     m_view->SetLanguageChooser(m_languageChooser.get());
+    // The view decides when a minute has passed; a few seconds between looks is enough.
+    auto* autoSave = new QTimer(this);
+    connect(autoSave, &QTimer::timeout, this,
+            [this] { m_view->OnAutoSaveTimer(platform::GetTickCount()); });
+    autoSave->start(5000);
 }
 
 ViewWidget::~ViewWidget() {

@@ -60,22 +60,27 @@ void LoadFriendTracks(CGpsViewData& data, const std::vector<std::string>& fileNa
 }
 
 bool SaveModifiedTracks(CGpsViewData& data) {
-    bool ok = true;
-    if (data.track.IsModified() && !SaveTrack(kTracks, kCurrentTrack, data.track)) {
-        Report(StringId::SavingTrackFailed, kCurrentTrack);
-        ok = false;
-    }
+    const std::vector<std::string> failed = SaveModifiedTracksQuietly(data);
+    for (const std::string& fileName : failed) ReportSavingTrackFailed(fileName);
+    return failed.empty();
+}
+
+std::vector<std::string> SaveModifiedTracksQuietly(CGpsViewData& data) {
+    std::vector<std::string> failed;
+    if (data.track.IsModified() && !SaveTrack(kTracks, kCurrentTrack, data.track))
+        failed.push_back(kCurrentTrack);
     for (const auto& track : data.friendTracks.Tracks()) {
         if (!track->IsModified()) continue;
         // Ordinary addresses give "%s.trk"; others are escaped so the name stays one
         // file inside the folder.
         const std::string fileName = FriendTrackFileName(track->ownerId);
-        if (!SaveTrack(kFriendTrackFolder, fileName, *track)) {
-            Report(StringId::SavingTrackFailed, fileName);
-            ok = false;
-        }
+        if (!SaveTrack(kFriendTrackFolder, fileName, *track)) failed.push_back(fileName);
     }
-    return ok;
+    return failed;
+}
+
+void ReportSavingTrackFailed(const std::string& fileName) {
+    Report(StringId::SavingTrackFailed, fileName);
 }
 
 void RestoreRouteAndNavigation(CGpsViewData& data) {

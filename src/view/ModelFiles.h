@@ -21,6 +21,11 @@ void LoadFriendTracks(CGpsViewData& data, const std::vector<std::string>& fileNa
 // friend track under its owner identifier (FriendTrackFileName); each failure shows message 162.
 // Returns whether every save that was due succeeded.
 bool SaveModifiedTracks(CGpsViewData& data);
+// The same saves without a message: the names of the files whose save failed, for a
+// caller that tells the user in its own way.
+std::vector<std::string> SaveModifiedTracksQuietly(CGpsViewData& data);
+// Message 162 for `fileName`.
+void ReportSavingTrackFailed(const std::string& fileName);
 // "Last Loaded Route" (cleared, with message 163, when the file fails) and the
 // navigation group.
 void RestoreRouteAndNavigation(CGpsViewData& data);

@@ -8,6 +8,7 @@
 #include "keepers/PositionMessage.h"
 #include "keepers/ReceivedMessageRecord.h"
 #include "platform/Files.h"
+#include "platform/Kernel.h"
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
 #include "platform/Text.h"
@@ -77,6 +78,7 @@ bool CRoamquillPPCView::OnCreate(const DisplayProfile& profile,
 }
 
 void CRoamquillPPCView::OnInitialUpdate() {
+    m_autoSave.Start(platform::GetTickCount());
     SelectView(static_cast<int>(GetLastView()));
     m_data.unitMode = GetUnitMode();
     m_mapCtrl.m_messageIcon = {IconId::MessageMarker, 13, 11, true};

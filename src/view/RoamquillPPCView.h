@@ -27,6 +27,7 @@
 #include "track/DlgFilename.h"
 #include "track/DlgOpenFile.h"
 #include "track/RecordingSettings.h"
+#include "view/AutoSave.h"
 #include "view/GpsViewData.h"
 #include "view/ViewDisplay.h"
 
@@ -105,6 +106,9 @@ public:
     // frame then closes.
     bool OnExit();
     void RunExitSequence();
+    // The host calls this every few seconds with the tick count; once a minute it saves
+    // the modified tracks and position texts as the exit sequence does.
+    bool OnAutoSaveTimer(std::uint32_t now) { return m_autoSave.OnTimer(m_data, now); }
 
     // CViewDisplay
     void CenterMap(const CCoordinate& at) override;
@@ -138,6 +142,7 @@ private:
     void PostCommand(CommandId command);
 
     CommandBarSwitch& m_frame;
+    CAutoSave m_autoSave;
     CGpsViewData m_data;
     CRecordingSettings m_recording;
     CGpsMapControl m_mapCtrl;

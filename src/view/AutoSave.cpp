@@ -1,0 +1,50 @@
+#include "view/AutoSave.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/StringTable.h"
+#include "friends/FriendTrackFileName.h"
+#include "view/GpsViewData.h"
+#include "view/ModelFiles.h"
+
+namespace rq {
+
+namespace {
+
+constexpr const char* kCurrentTrack = "my.tk";
+constexpr const char* kPositionTexts = "default.pxt";
+
+}  // namespace
+
+bool CAutoSave::OnTimer(CGpsViewData& data, std::uint32_t now) {
+    // Unsigned difference: right across the wrap of the tick counter.
+    if (!m_started || now - m_last < kIntervalMs) return false;
+    m_last = now;
+
+    // Names that were due, to re-arm the message of those that saved.
+    std::vector<std::string> due;
+    if (data.track.IsModified()) due.push_back(kCurrentTrack);
+    for (const auto& track : data.friendTracks.Tracks()) {
+        if (track->IsModified()) due.push_back(FriendTrackFileName(track->ownerId));
+    }
+    const std::vector<std::string> failed = SaveModifiedTracksQuietly(data);
+    for (const std::string& fileName : due) {
+        if (std::find(failed.begin(), failed.end(), fileName) == failed.end()) Succeeded(fileName);
+    }
+    for (const std::string& fileName : failed) {
+        if (m_reported.insert(fileName).second) ReportSavingTrackFailed(fileName);
+    }
+
+    if (data.positionTexts.IsModified()) {
+        if (data.positionTexts.SaveFile()) {
+            Succeeded(kPositionTexts);
+        } else if (m_reported.insert(kPositionTexts).second) {
+            ShowStringMessage(StringId::FailedToSaveDefaultPositionText,
+                              platform::MessageIcon::Error);
+        }
+    }
+    return true;
+}
+
+}  // namespace rq
