@@ -188,6 +188,9 @@ bool CRoamquillPPCView::OnKeyDown(int key) {
 }
 
 std::intptr_t CRoamquillPPCView::OnMessage(platform::WindowMessage& message) {
+    // Fixes and received messages are what modify the files; look at the minute here
+    // too, not only on the host's timer.
+    m_autoSave.OnTimer(m_data, platform::GetTickCount());
     if (message.id == kMsgPosition) {
         OnPositionMessage(message);
     } else if (message.id == kMsgSmsReceived) {
