@@ -26,6 +26,7 @@
 #include "ui/IconStore.h"
 #include "ui/QtDC.h"
 #include "view/ControlModelOf.h"
+#include "view/ControlSetup.h"
 #include "view/GpsViewData.h"
 #include "view/ViewDisplay.h"
 
@@ -127,13 +128,7 @@ struct Controls {
           satellite(ControlModelOf(data)),
           compass(ControlModelOf(data)),
           info(ControlModelOf(data)) {
-        map.ApplyDisplayProfile(profile);
-        map.m_messageIcon = {IconId::MessageMarker, 13, 11, true};
-        satellite.ApplyProfile(profile);
-        compass.ApplyProfile(profile);
-        satellite.m_crBackground = 0xE6E6E6;
-        compass.m_crBackground = 0xE6E6E6;
-        info.m_crBackground = 0xFFFFFF;
+        SetUpControls(profile, map, satellite, compass, info);
         items = AddInfoPanelItems(info, profile);
     }
     bool Create(int width, int height) {

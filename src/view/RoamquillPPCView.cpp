@@ -16,6 +16,7 @@
 #include "track/Milestones.h"
 #include "track/TrackFile.h"
 #include "view/ControlModelOf.h"
+#include "view/ControlSetup.h"
 #include "view/GpsCommands.h"
 #include "view/ModelFiles.h"
 #include "view/NewFix.h"
@@ -64,15 +65,10 @@ CRoamquillPPCView::~CRoamquillPPCView() {
 bool CRoamquillPPCView::OnCreate(const DisplayProfile& profile,
                                  const std::function<bool(CGpsControl&)>& createWindow) {
     m_profile = profile;
-    m_mapCtrl.ApplyDisplayProfile(profile);
-    m_satelliteCtrl.ApplyProfile(profile);
-    m_compassCtrl.ApplyProfile(profile);
+    SetUpControls(profile, m_mapCtrl, m_satelliteCtrl, m_compassCtrl, m_infoCtrl);
     for (CGpsControl* control : Controls()) {
         if (!(createWindow ? createWindow(*control) : control->OnCreate())) return false;
     }
-    m_infoCtrl.m_crBackground = 0xFFFFFF;
-    m_satelliteCtrl.m_crBackground = 0xE6E6E6;
-    m_compassCtrl.m_crBackground = 0xE6E6E6;
     m_recording = ReadRecordingSettings();
     return true;
 }
@@ -81,7 +77,6 @@ void CRoamquillPPCView::OnInitialUpdate() {
     m_autoSave.Start(platform::GetTickCount());
     SelectView(static_cast<int>(GetLastView()));
     m_data.unitMode = GetUnitMode();
-    m_mapCtrl.m_messageIcon = {IconId::MessageMarker, 13, 11, true};
     m_vibrateOnMessage = GetVibrateOnMessage();
     m_infoItems = AddInfoPanelItems(m_infoCtrl, m_profile);
     m_infoCtrl.SetPage(static_cast<int>(GetLastGpsInfoPage()));
