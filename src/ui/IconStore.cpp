@@ -72,6 +72,11 @@ QString IconPath(IconId id) {
     }
 }
 
+QHash<int, QPixmap>& IconCache() {
+    static QHash<int, QPixmap> cache;
+    return cache;
+}
+
 }  // namespace
 
 QSize IconStore::IconSize(IconId id) {
@@ -93,7 +98,7 @@ QSize IconStore::IconSize(IconId id) {
 }
 
 const QPixmap& IconStore::Icon(IconId id) {
-    static QHash<int, QPixmap> cache;
+    QHash<int, QPixmap>& cache = IconCache();
     const int key = static_cast<int>(id);
     auto it = cache.find(key);
     if (it == cache.end()) it = cache.insert(key, Render(IconPath(id), IconSize(id)));
@@ -115,6 +120,17 @@ const QPixmap& IconStore::Button(CommandId command, int size) {
         it = cache.insert(key, Render(path, QSize(size, size)));
     }
     return *it;
+}
+
+void IconStore::ReleasePoiTypeIcons() {
+    for (int type = static_cast<int>(IconId::PoiTypeFirst);
+         type <= static_cast<int>(IconId::PoiTypeLast); ++type) {
+        IconCache().remove(type);
+    }
+}
+
+int IconStore::CachedIconCount() {
+    return static_cast<int>(IconCache().size());
 }
 
 QIcon IconStore::ApplicationIcon() {

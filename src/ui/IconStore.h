@@ -24,6 +24,10 @@ public:
     // has no button image or the size is another one.
     static const QPixmap& Button(CommandId command, int size);
     static QIcon ApplicationIcon();
+    // The view's destruction gives back the POI type pictures; they are rendered again
+    // when next drawn.
+    static void ReleasePoiTypeIcons();
+    static int CachedIconCount();
 };
 
 // The stored pictures as the icon source of the Qt drawing context.

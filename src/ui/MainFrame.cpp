@@ -1,6 +1,7 @@
 #include "ui/MainFrame.h"
 
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -29,6 +30,7 @@ CMainFrame::CMainFrame(int screenWidth, int screenHeight, bool largeButtons,
             OnCommand(static_cast<CommandId>(message.wParam & 0xFFFF));
         }
     });
+    view_->View().SetFrameWindow(target_->Handle());
 }
 
 CMainFrame::~CMainFrame() {
@@ -47,24 +49,33 @@ QToolBar* CMainFrame::CreateBar(int view, bool largeButtons) {
     bar->toggleViewAction()->setVisible(false);
     const int buttonSize = largeButtons ? 31 : 16;
     bar->setIconSize(QSize(buttonSize, buttonSize));
+    // Tight buttons: the map's three menus and five buttons share 240 pixels.
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->layout()->setSpacing(0);
+    bar->setStyleSheet(
+        QStringLiteral("QToolButton { padding: 1px 2px; margin: 0px; }"
+                       "QToolButton::menu-indicator { image: none; width: 0px; }"));
     const std::vector<resources::MenuItem>& popups = resources::MainMenuPopups();
     for (const resources::MenuBarButton& button : resources::MenuBarButtons(view)) {
         auto* menuButton = new QToolButton(bar);
         menuButton->setText(ToQString(LoadResourceString(button.caption)));
         menuButton->setPopupMode(QToolButton::InstantPopup);
+        menuButton->setFixedWidth(menuButton->fontMetrics().horizontalAdvance(menuButton->text()) +
+                                  8);
         auto* menu = new QMenu(menuButton);
         FillMenu(menu, popups[static_cast<std::size_t>(button.popup)]);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenu(menu); });
         menuButton->setMenu(menu);
         bar->addWidget(menuButton);
     }
-    bar->addSeparator();
     for (CommandId command : resources::ButtonStrip(view, largeButtons)) {
         QAction* action = bar->addAction(ToQString(resources::CommandCaption(command)));
         action->setIcon(QIcon(IconStore::Button(command, buttonSize)));
         action->setData(static_cast<int>(command));
         action->setEnabled(IsHandled(command));
         connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
+        if (QWidget* button = bar->widgetForAction(action))
+            button->setFixedSize(buttonSize + 4, buttonSize + 4);
     }
     addToolBar(Qt::BottomToolBarArea, bar);
     bar->hide();
@@ -101,13 +112,13 @@ void CMainFrame::UpdateMenu(QMenu* menu) {
         if (!action->data().isValid()) continue;
         const auto command = static_cast<CommandId>(action->data().toInt());
         if (!IsHandled(command)) continue;
-        const CRoamquillPPCView::CommandState state = view_->View().StateOf(command);
+        const CommandState state = view_->View().StateOf(command);
         action->setEnabled(state.enabled);
         if (state.checked) {
             action->setCheckable(true);
             action->setChecked(*state.checked);
         }
-        if (state.text) action->setText(ToQString(LoadResourceString(*state.text)));
+        if (state.text) action->setText(ToQString(*state.text));
     }
 }
 
@@ -124,17 +135,15 @@ void CMainFrame::SelectView(int index) {
 }
 
 bool CMainFrame::IsHandled(CommandId command) {
-    return command == CommandId::Exit || CRoamquillPPCView::HandlesCommand(command);
+    return CRoamquillPPCView::HandlesCommand(command);
 }
 
 void CMainFrame::OnCommand(CommandId command) {
     if (command == CommandId::Ok) {
+        // WM_COMMAND 1: after "Exit" the state is saved and the frame just closes;
+        // from anywhere else closing still asks first.
+        exited_ = exited_ || view_->View().HasExited();
         close();
-    } else if (command == CommandId::Exit) {
-        if (view_->View().OnExit()) {
-            exited_ = true;
-            close();
-        }
     } else if (!view_->View().OnCommand(command) && commandHandler_) {
         commandHandler_(command);
     }

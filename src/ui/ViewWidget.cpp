@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "platform/Kernel.h"
 #include "ui/ControlWidget.h"
+#include "ui/IconStore.h"
 #include "ui/QtWindowTarget.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/dialogs/GpsSetupDialog.h"
@@ -53,6 +54,7 @@ ViewWidget::~ViewWidget() {
     // No message may reach the view once it is gone.
     m_target->Close();
     m_view.reset();
+    IconStore::ReleasePoiTypeIcons();
 }
 
 bool ViewWidget::Create(const DisplayProfile& profile) {

@@ -15,6 +15,7 @@
 #include "platform/Wdp.h"
 #include "track/Milestones.h"
 #include "track/TrackFile.h"
+#include "view/CommandTable.h"
 #include "view/ControlModelOf.h"
 #include "view/ControlSetup.h"
 #include "view/GpsCommands.h"
@@ -27,19 +28,6 @@ namespace rq {
 namespace {
 
 constexpr std::uint32_t kExitStopTimeoutMs = 10000;
-constexpr double kScrollStep = 1.0 / 6;
-
-bool IsViewCommand(CommandId command) {
-    return command >= CommandId::ViewMap && command <= CommandId::ViewInfoPanel;
-}
-
-const PlaySpeedItem* SpeedItemOf(CommandId command) {
-    for (const PlaySpeedItem& item : kPlaySpeedItems) {
-        if (item.command == command) return &item;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 CRoamquillPPCView::CRoamquillPPCView(CommandBarSwitch& frame)
@@ -225,302 +213,78 @@ void CRoamquillPPCView::OnPositionMessage(platform::WindowMessage& message) {
 }
 
 bool CRoamquillPPCView::HandlesCommand(CommandId command) {
-    switch (command) {
-        case CommandId::Connect:
-        case CommandId::PlayGpsLog:
-        case CommandId::Repeat:
-        case CommandId::ZoomIn:
-        case CommandId::ZoomOut:
-        case CommandId::ScrollLeft:
-        case CommandId::ScrollRight:
-        case CommandId::ScrollUp:
-        case CommandId::ScrollDown:
-        case CommandId::CenterGps:
-        case CommandId::GotoMyPosition:
-        case CommandId::GotoLastPosition:
-        case CommandId::MicroScroll:
-        case CommandId::ShowPoi:
-        case CommandId::ShowPositionMessage:
-        case CommandId::ShowTrackInfo:
-        case CommandId::VibrateOnMessage:
-        case CommandId::ShowNumber:
-        case CommandId::ShowSignal:
-        case CommandId::Metric:
-        case CommandId::Imperial:
-        case CommandId::Nautical:
-        case CommandId::AutoRecordOnConnected:
-        case CommandId::SaveLocal:
-        case CommandId::NextPage:
-        case CommandId::PrevPage:
-        case CommandId::RecordGpsLog:
-        case CommandId::AddMilestone:
-        case CommandId::AddInitialMilestone:
-        case CommandId::SaveTrack:
-        case CommandId::ClearTrack:
-        case CommandId::ClearRoute:
-        case CommandId::Language:
-        case CommandId::GpsSetup:
-        case CommandId::LoadManageTrack:
-        case CommandId::LoadTrackAsRoute:
-            return true;
-        default:
-            return IsViewCommand(command) || SpeedItemOf(command) != nullptr;
-    }
+    return FindCommand(command) != nullptr;
 }
 
-CRoamquillPPCView::CommandState CRoamquillPPCView::StateOf(CommandId command) {
+CommandState CRoamquillPPCView::StateOf(CommandId command) {
     CommandState state;
-    if (IsViewCommand(command)) {
-        state.checked =
-            CurrentView() == static_cast<int>(command) - static_cast<int>(CommandId::ViewMap);
-    } else if (const PlaySpeedItem* speed = SpeedItemOf(command)) {
-        state.checked = PlaySpeedItemChecked(speed->factor);
-    }
-    switch (command) {
-        case CommandId::Connect:
-            state.enabled = !m_player.IsRunning();
-            state.text = GetCommKeeper().IsRunning() ? StringId::Disconnect : StringId::Connect;
-            break;
-        case CommandId::PlayGpsLog:
-            state.enabled = !GetCommKeeper().IsRunning();
-            state.text = m_player.IsRunning() ? StringId::Stop : StringId::PlayGpsLog;
-            break;
-        case CommandId::Repeat:
-            state.checked = m_player.GetRepeat();
-            break;
-        case CommandId::RecordGpsLog:
-            state.enabled = GetCommKeeper().IsRunning();
-            state.text =
-                GetCommKeeper().IsRecording() ? StringId::StopRecording : StringId::RecordGpsLog;
-            break;
-        case CommandId::AddMilestone:
-        case CommandId::AddInitialMilestone:
-            state.enabled = m_data.track.fix.IsValid();
-            break;
-        case CommandId::SaveTrack:
-            state.enabled = !m_data.track.IsEmpty();
-            break;
-        case CommandId::ClearTrack:
-            state.enabled = !m_data.track.IsEmpty() || !m_data.track.pois.IsEmpty();
-            break;
-        case CommandId::ClearRoute:
-            state.enabled = !m_data.route.IsEmpty();
-            break;
-        case CommandId::ZoomIn:
-            state.enabled = m_mapCtrl.CanZoomIn();
-            break;
-        case CommandId::ZoomOut:
-            state.enabled = m_mapCtrl.CanZoomOut();
-            break;
-        case CommandId::CenterGps:
-            state.checked = m_data.track.followFix != 0;
-            break;
-        case CommandId::SaveLocal:
-            state.enabled = m_data.localPois.IsModified();
-            break;
-        case CommandId::GotoMyPosition:
-            state.enabled = m_data.track.fix.IsValid();
-            break;
-        case CommandId::GotoLastPosition:
-            state.enabled = m_data.lastPosition.IsValid();
-            break;
-        case CommandId::MicroScroll:
-            state.checked = m_mapCtrl.IsMicroScroll();
-            break;
-        case CommandId::ShowPoi:
-            state.checked = m_mapCtrl.GetShowPoi();
-            break;
-        case CommandId::ShowPositionMessage:
-            state.checked = m_mapCtrl.GetShowPositionMessage();
-            break;
-        case CommandId::ShowTrackInfo:
-            state.checked = m_mapCtrl.GetShowTrackInfo();
-            break;
-        case CommandId::VibrateOnMessage:
-            state.enabled = false;
-            state.checked = m_vibrateOnMessage != 0;
-            break;
-        case CommandId::ShowNumber:
-            state.checked = m_satelliteCtrl.m_showNumber != 0;
-            break;
-        case CommandId::ShowSignal:
-            state.checked = m_satelliteCtrl.m_showSignal != 0;
-            break;
-        case CommandId::Metric:
-            state.checked = m_data.unitMode == 0;
-            break;
-        case CommandId::Imperial:
-            state.checked = m_data.unitMode == 1;
-            break;
-        case CommandId::Nautical:
-            state.checked = m_data.unitMode == 2;
-            break;
-        case CommandId::AutoRecordOnConnected:
-            state.checked = m_data.autoRecord != 0;
-            break;
-        default:
-            break;
-    }
+    const CommandEntry* row = FindCommand(command);
+    if (row != nullptr && row->state != nullptr) row->state(*this, command, state);
     return state;
 }
 
 bool CRoamquillPPCView::OnCommand(CommandId command) {
-    if (IsViewCommand(command)) {
-        SelectView(static_cast<int>(command) - static_cast<int>(CommandId::ViewMap));
-        return true;
+    const CommandEntry* row = FindCommand(command);
+    if (row == nullptr) return false;
+    row->handle(*this, command);
+    return true;
+}
+
+void CRoamquillPPCView::ToggleConnection() {
+    if (m_player.IsRunning()) return;  // the item is disabled then
+    // One item: "Connect" while disconnected, "Disconnect" while connected.
+    if (GetCommKeeper().IsRunning()) {
+        DisconnectGps(GetCommKeeper());
+        SetRecordingIcon(false);
+    } else if (ConnectGps(GetCommKeeper(), m_data.autoRecord != 0)) {
+        m_data.track.startTime = 0;  // the next dated fix starts the trip
+        SetRecordingIcon(GetCommKeeper().IsRecording());
     }
-    if (const PlaySpeedItem* speed = SpeedItemOf(command)) {
-        SetPlaySpeed(m_player, speed->factor);
-        return true;
+}
+
+void CRoamquillPPCView::TogglePlayback() {
+    if (GetCommKeeper().IsRunning()) return;  // the item is disabled then
+    // One item: "Play GPS Log" while idle, "Stop" while playing.
+    if (m_player.IsRunning()) {
+        if (StopGpsLog(m_player)) SetPlaybackIcon(false);
+    } else if (m_chooseLog) {
+        const std::string path = m_chooseLog();
+        if (!path.empty()) PlayLog(path);
     }
-    switch (command) {
-        case CommandId::Connect:
-            if (m_player.IsRunning()) return true;  // the item is disabled then
-            // One item: "Connect" while disconnected, "Disconnect" while connected.
-            if (GetCommKeeper().IsRunning()) {
-                DisconnectGps(GetCommKeeper());
-                SetRecordingIcon(false);
-            } else if (ConnectGps(GetCommKeeper(), m_data.autoRecord != 0)) {
-                m_data.track.startTime = 0;  // the next dated fix starts the trip
-                SetRecordingIcon(GetCommKeeper().IsRecording());
-            }
-            return true;
-        case CommandId::PlayGpsLog:
-            if (GetCommKeeper().IsRunning()) return true;  // the item is disabled then
-            // One item: "Play GPS Log" while idle, "Stop" while playing.
-            if (m_player.IsRunning()) {
-                if (StopGpsLog(m_player)) SetPlaybackIcon(false);
-            } else if (m_chooseLog) {
-                const std::string path = m_chooseLog();
-                if (!path.empty()) PlayLog(path);
-            }
-            return true;
-        case CommandId::Repeat:
-            ToggleRepeat(m_player);
-            return true;
-        case CommandId::RecordGpsLog:
-            if (GetCommKeeper().IsRunning()) ToggleGpsLogRecording();
-            return true;
-        case CommandId::AddInitialMilestone:
-            if (!m_data.track.fix.IsValid()) return true;  // the item is disabled then
-            if (AddInitialMilestone(m_data.track, m_data.track.fix, [] {
-                    return ShowStringMessage(StringId::AreYouSureToResetMilestoneCounter,
-                                             platform::MessageIcon::Question) ==
-                           platform::MessageAnswer::Yes;
-                })) {
-                RefreshVisibleControl();
-            }
-            return true;
-        case CommandId::AddMilestone:
-            if (!m_data.track.fix.IsValid()) return true;
-            AddMilestone(m_data.track, m_data.track.fix);
-            RefreshVisibleControl();
-            return true;
-        case CommandId::SaveTrack:
-            if (!m_data.track.IsEmpty()) SaveCurrentTrack();
-            return true;
-        case CommandId::ClearTrack:
-            if (m_data.track.IsEmpty() && m_data.track.pois.IsEmpty()) return true;
-            if (ShowStringMessage(StringId::AreYouSureToClearGpsTrackRecord,
-                                  platform::MessageIcon::Question) ==
-                platform::MessageAnswer::Yes) {
-                m_data.track.Clear();
-                RefreshInfoValues();
-                RefreshVisibleControl();
-            }
-            return true;
-        case CommandId::ClearRoute:
-            ClearRoute(m_data.route);
-            m_mapCtrl.Invalidate();
-            SetLastLoadedRoute(u"");
-            return true;
-        case CommandId::GpsSetup:
-            if (m_runGpsSetup) m_runGpsSetup();
-            return true;
-        case CommandId::LoadManageTrack:
-            LoadCurrentTrack();
-            return true;
-        case CommandId::LoadTrackAsRoute:
-            LoadTrackAsRoute();
-            return true;
-        case CommandId::Language:
-            if (m_languageChooser != nullptr) RunLanguageCommand(*m_languageChooser);
-            return true;
-        case CommandId::ZoomIn:
-            if (m_mapCtrl.ZoomIn()) m_mapCtrl.Invalidate();
-            return true;
-        case CommandId::ZoomOut:
-            if (m_mapCtrl.ZoomOut()) m_mapCtrl.Invalidate();
-            return true;
-        case CommandId::ScrollLeft:
-            m_mapCtrl.Scroll(-kScrollStep, 0);
-            return true;
-        case CommandId::ScrollRight:
-            m_mapCtrl.Scroll(kScrollStep, 0);
-            return true;
-        case CommandId::ScrollUp:
-            m_mapCtrl.Scroll(0, kScrollStep);
-            return true;
-        case CommandId::ScrollDown:
-            m_mapCtrl.Scroll(0, -kScrollStep);
-            return true;
-        case CommandId::CenterGps:
-            m_data.track.followFix = m_data.track.followFix ? 0 : 1;
-            if (m_data.track.followFix) m_mapCtrl.SetCenter(m_data.track.fix);
-            SetTrackPosition(m_data.track.followFix);
-            return true;
-        case CommandId::NextPage:
-            m_infoCtrl.NextPage();
-            return true;
-        case CommandId::PrevPage:
-            m_infoCtrl.PrevPage();
-            return true;
-        case CommandId::SaveLocal:
-            SaveLocalPois();
-            return true;
-        case CommandId::GotoMyPosition:
-            if (m_data.track.fix.IsValid()) m_mapCtrl.SetCenter(m_data.track.fix);
-            return true;
-        case CommandId::GotoLastPosition:
-            if (m_data.lastPosition.IsValid()) m_mapCtrl.SetCenter(m_data.lastPosition);
-            return true;
-        case CommandId::MicroScroll:
-            m_mapCtrl.SetMicroScroll(!m_mapCtrl.IsMicroScroll());
-            m_mapCtrl.Invalidate();
-            return true;
-        case CommandId::ShowPoi:
-            m_mapCtrl.SetShowPoi(!m_mapCtrl.GetShowPoi());
-            return true;
-        case CommandId::ShowPositionMessage:
-            m_mapCtrl.SetShowPositionMessage(!m_mapCtrl.GetShowPositionMessage());
-            return true;
-        case CommandId::ShowTrackInfo:
-            m_mapCtrl.SetShowTrackInfo(!m_mapCtrl.GetShowTrackInfo());
-            return true;
-        case CommandId::VibrateOnMessage:
-            m_vibrateOnMessage = m_vibrateOnMessage ? 0 : 1;
-            return true;
-        case CommandId::ShowNumber:
-        case CommandId::ShowSignal:
-            m_satelliteCtrl.m_showNumber = command == CommandId::ShowNumber ? 1 : 0;
-            m_satelliteCtrl.m_showSignal = command == CommandId::ShowSignal ? 1 : 0;
-            m_satelliteCtrl.Invalidate();
-            return true;
-        case CommandId::Metric:
-        case CommandId::Imperial:
-        case CommandId::Nautical:
-            m_data.unitMode = static_cast<std::uint32_t>(static_cast<int>(command) -
-                                                         static_cast<int>(CommandId::Metric));
-            RefreshInfoValues();
-            RefreshVisibleControl();
-            return true;
-        case CommandId::AutoRecordOnConnected:
-            m_data.autoRecord = m_data.autoRecord ? 0 : 1;
-            SetAutoRecord(m_data.autoRecord);
-            return true;
-        default:
-            return false;
+}
+
+void CRoamquillPPCView::AddMilestoneHere(bool initial) {
+    if (!m_data.track.fix.IsValid()) return;  // the items are disabled then
+    if (!initial) {
+        AddMilestone(m_data.track, m_data.track.fix);
+    } else if (!AddInitialMilestone(m_data.track, m_data.track.fix, [] {
+                   return ShowStringMessage(StringId::AreYouSureToResetMilestoneCounter,
+                                            platform::MessageIcon::Question) ==
+                          platform::MessageAnswer::Yes;
+               })) {
+        return;
     }
+    RefreshVisibleControl();
+}
+
+void CRoamquillPPCView::ClearCurrentTrack() {
+    if (m_data.track.IsEmpty() && m_data.track.pois.IsEmpty()) return;
+    if (ShowStringMessage(StringId::AreYouSureToClearGpsTrackRecord,
+                          platform::MessageIcon::Question) == platform::MessageAnswer::Yes) {
+        m_data.track.Clear();
+        RefreshInfoValues();
+        RefreshVisibleControl();
+    }
+}
+
+void CRoamquillPPCView::ExitCommand() {
+    if (!OnExit()) return;
+    // The frame closes the application on WM_COMMAND 1.
+    platform::WindowMessage message;
+    message.id = platform::kMsgCommand;
+    message.wParam = static_cast<std::uintptr_t>(CommandId::Ok);
+    if (m_frameWindow != platform::kNoWindow)
+        platform::PostMessage(m_frameWindow, std::move(message));
 }
 
 bool CRoamquillPPCView::PlayLog(const std::string& path, std::optional<float> speed) {
@@ -608,6 +372,7 @@ bool CRoamquillPPCView::OnExit() {
 }
 
 void CRoamquillPPCView::RunExitSequence() {
+    m_exited = true;
     CCommKeeper& serial = GetCommKeeper();
     if (serial.IsRunning() && serial.Stop(kExitStopTimeoutMs)) serial.ClosePort();
     if (m_player.IsRunning() && m_player.Stop(kExitStopTimeoutMs)) m_player.Close();

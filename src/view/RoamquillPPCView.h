@@ -28,6 +28,7 @@
 #include "track/DlgOpenFile.h"
 #include "track/RecordingSettings.h"
 #include "view/AutoSave.h"
+#include "view/CommandTable.h"
 #include "view/GpsViewData.h"
 #include "view/ViewDisplay.h"
 
@@ -50,6 +51,9 @@ public:
     // The view's own window: the keepers post to it, and commands it sends itself go
     // there. Set before OnInitialUpdate.
     void SetWindow(platform::WindowHandle window) { m_window = window; }
+    // The main frame's window: "Exit" posts WM_COMMAND 1 to it once the exit sequence
+    // has run, and the frame then closes.
+    void SetFrameWindow(platform::WindowHandle window) { m_frameWindow = window; }
     platform::WindowHandle Window() const { return m_window; }
     // Whether the initial update starts the SMS keeper on the configured bind address
     // (the program does; headless runs leave the datagram port to others).
@@ -73,16 +77,10 @@ public:
     bool OnKeyDown(int key);
     // Messages 2024, 2025 and WM_COMMAND; returns 0.
     std::intptr_t OnMessage(platform::WindowMessage& message);
-    // The commands the view serves; false for any other.
+    // Runs the command through the command table; false for a command without a row.
     bool OnCommand(CommandId command);
     static bool HandlesCommand(CommandId command);
-    // A menu item's state, applied before its menu opens: enabled, a check mark when the
-    // item has one, and another text when the item changes its text.
-    struct CommandState {
-        bool enabled = true;
-        std::optional<bool> checked;
-        std::optional<StringId> text;
-    };
+    // A menu item's state, applied before its menu opens.
     CommandState StateOf(CommandId command);
     // How "Play GPS Log" asks for a log: a path, or empty when the user cancelled.
     void SetChooseLog(std::function<std::string()> choose) { m_chooseLog = std::move(choose); }
@@ -106,6 +104,8 @@ public:
     // frame then closes.
     bool OnExit();
     void RunExitSequence();
+    // Whether the exit sequence has run: the state is saved, the frame may close.
+    bool HasExited() const { return m_exited; }
     // The host calls this every few seconds with the tick count; once a minute it saves
     // the modified tracks and position texts as the exit sequence does.
     bool OnAutoSaveTimer(std::uint32_t now) { return m_autoSave.OnTimer(m_data, now); }
@@ -130,11 +130,18 @@ public:
     const CRecordingSettings& RecordingSettings() const { return m_recording; }
 
 private:
+    friend std::span<const CommandEntry> CommandTable();
+
     std::array<CGpsControl*, 4> Controls() {
         return {&m_mapCtrl, &m_satelliteCtrl, &m_compassCtrl, &m_infoCtrl};
     }
     void OnPositionMessage(platform::WindowMessage& message);
+    void ToggleConnection();
+    void TogglePlayback();
     void ToggleGpsLogRecording();
+    void AddMilestoneHere(bool initial);
+    void ClearCurrentTrack();
+    void ExitCommand();
     void SaveCurrentTrack();
     void LoadCurrentTrack();
     void LoadTrackAsRoute();
@@ -157,9 +164,11 @@ private:
     CFileKeeper m_player;
     CSmsKeeper m_smsKeeper;
     bool m_startSmsKeeper = false;
+    bool m_exited = false;
     FilenameAsker* m_filenameAsker = nullptr;
     LanguageChooser* m_languageChooser = nullptr;
     platform::WindowHandle m_window = platform::kNoWindow;
+    platform::WindowHandle m_frameWindow = platform::kNoWindow;
     std::function<void(int, bool)> m_showControl;
     std::function<std::string()> m_chooseLog;
     ChooseTrackFn m_chooseTrack;

@@ -15,6 +15,7 @@
 #include "platform/Files.h"
 #include "support/QtTestApp.h"
 #include "ui/ControlWidget.h"
+#include "ui/IconStore.h"
 #include "ui/MainFrame.h"
 #include "ui/ViewWidget.h"
 
@@ -41,7 +42,9 @@ protected:
 };
 
 TEST_F(MainViewRun, ReplayDrawsTheWalkAndExitSavesIt) {
-    ui::CMainFrame frame(240, 320, false, BuiltInDisplayProfile(kScreenClassSmall));
+    auto owner =
+        std::make_unique<ui::CMainFrame>(240, 320, false, BuiltInDisplayProfile(kScreenClassSmall));
+    ui::CMainFrame& frame = *owner;
     ASSERT_TRUE(frame.CreatedView());
     frame.show();
     CRoamquillPPCView& view = frame.View().View();
@@ -83,10 +86,21 @@ TEST_F(MainViewRun, ReplayDrawsTheWalkAndExitSavesIt) {
     EXPECT_FALSE(item(CommandId::AddPoi)->isEnabled());
     EXPECT_TRUE(item(CommandId::Exit)->isEnabled());
 
-    frame.ExitWithoutAsking();
+    // "Exit" asks, runs the exit sequence, and WM_COMMAND 1 then closes the frame.
+    ui_.AnswerNext(platform::MessageAnswer::Yes);
+    item(CommandId::Exit)->trigger();
+    EXPECT_EQ(ui_.Messages().size(), 1u);
     EXPECT_FALSE(view.Player().IsRunning());
     EXPECT_TRUE(platform::PathExists(platform::JoinPath(folder_.Path(), "tracks/my.tk")));
-    EXPECT_TRUE(ui_.Messages().empty()) << "nothing asked, nothing failed";
+    for (int i = 0; i < 20 && frame.isVisible(); ++i) QCoreApplication::processEvents();
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_EQ(ui_.Messages().size(), 1u) << "closing does not ask again";
+
+    // The POI type pictures go with the view.
+    ui::IconStore::Icon(PoiTypeIcon(5));
+    const int cached = ui::IconStore::CachedIconCount();
+    owner.reset();
+    EXPECT_LT(ui::IconStore::CachedIconCount(), cached);
 }
 
 }  // namespace

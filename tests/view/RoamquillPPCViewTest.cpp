@@ -120,43 +120,6 @@ TEST_F(MainViewTest, FixesReachTheTrackAndTheEndOfALogClearsThePlaybackIcon) {
     EXPECT_EQ(ui_.Messages().size(), 1u);
 }
 
-TEST_F(MainViewTest, SwitchesInvertTheirCheckMarks) {
-    Start();
-    for (CommandId id : {CommandId::MicroScroll, CommandId::ShowPoi, CommandId::ShowPositionMessage,
-                         CommandId::ShowTrackInfo, CommandId::CenterGps,
-                         CommandId::AutoRecordOnConnected, CommandId::Repeat}) {
-        const std::optional<bool> before = view_->StateOf(id).checked;
-        ASSERT_TRUE(before.has_value()) << static_cast<int>(id);
-        EXPECT_TRUE(view_->OnCommand(id));
-        EXPECT_EQ(view_->StateOf(id).checked, !*before) << static_cast<int>(id);
-    }
-    EXPECT_EQ(GetAutoRecord(), 1u);
-    // One of the two satellite labels, one unit, one view carry the mark.
-    view_->OnCommand(CommandId::ShowSignal);
-    view_->OnCommand(CommandId::Nautical);
-    view_->OnCommand(CommandId::ViewCompass);
-    for (auto [id, checked] :
-         std::initializer_list<std::pair<CommandId, bool>>{{CommandId::ShowNumber, false},
-                                                           {CommandId::ShowSignal, true},
-                                                           {CommandId::Metric, false},
-                                                           {CommandId::Nautical, true},
-                                                           {CommandId::ViewMap, false},
-                                                           {CommandId::ViewCompass, true}}) {
-        EXPECT_EQ(view_->StateOf(id).checked, checked) << static_cast<int>(id);
-    }
-    EXPECT_EQ(view_->Data().unitMode, 2u);
-    // The vibrate item only shows the flag; nothing to go to before a fix or a message.
-    EXPECT_FALSE(view_->StateOf(CommandId::VibrateOnMessage).enabled);
-    EXPECT_EQ(view_->StateOf(CommandId::VibrateOnMessage).checked, true);
-    EXPECT_FALSE(view_->StateOf(CommandId::GotoMyPosition).enabled);
-    EXPECT_FALSE(view_->StateOf(CommandId::GotoLastPosition).enabled);
-    EXPECT_EQ(view_->StateOf(CommandId::PlaySpeed8).checked, std::nullopt);
-    view_->OnCommand(CommandId::PlaySpeed8);
-    EXPECT_EQ(view_->StateOf(CommandId::PlaySpeed8).checked, true);
-    EXPECT_EQ(view_->StateOf(CommandId::PlaySpeed2).checked, false);
-    EXPECT_FALSE(view_->OnCommand(CommandId::AddPoi)) << "not served yet";
-}
-
 TEST_F(MainViewTest, ExitStoresTheStateAndTheTrack) {
     SetShowPoi(0);
     Start();

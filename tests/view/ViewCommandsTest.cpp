@@ -4,6 +4,7 @@
 #include <pty.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include "app/StringTable.h"
 #include "platform/Files.h"
 #include "platform/PortMap.h"
+#include "resources/Menus.h"
 #include "support/AppTest.h"
 #include "support/FixMaker.h"
 #include "view/RoamquillPPCView.h"
@@ -78,24 +80,106 @@ protected:
     std::unique_ptr<CRoamquillPPCView> view_;
 };
 
-TEST_F(ViewCommandsTest, MenuStatesFollowFixTrackAndRoute) {
+// Every row of the command table as the menus list it: identifier, caption, whether the
+// item is enabled on a fresh view and once there is a fix, a track and route point, a
+// received position and unsaved POIs, and how its check mark behaves.
+TEST_F(ViewCommandsTest, CommandTableHoldsEveryRowOfTheMenus) {
+    enum Mark { None, Toggles, OneOfGroup, NoneUntilStored, Later };
     struct Row {
-        CommandId command;
-        bool idle;      // fresh view: no fix, empty track and route, not connected
-        bool withData;  // a valid fix, one track point, one route point
+        int id;
+        const char16_t* caption;
+        bool idle;
+        bool withData;
+        Mark mark;
     };
     const Row rows[] = {
-        {CommandId::GpsSetup, true, true},        {CommandId::RecordGpsLog, false, false},
-        {CommandId::AddMilestone, false, true},   {CommandId::AddInitialMilestone, false, true},
-        {CommandId::LoadManageTrack, true, true}, {CommandId::SaveTrack, false, true},
-        {CommandId::ClearTrack, false, true},     {CommandId::LoadTrackAsRoute, true, true},
-        {CommandId::ClearRoute, false, true},     {CommandId::Language, true, true},
+        {32773, u"Connect", true, true, None},
+        {32774, u"Navigate To ...", false, false, Later},
+        {32775, u"Play GPS Log", true, true, None},
+        {32776, u"x 1.0", true, true, NoneUntilStored},
+        {32777, u"x 2.0", true, true, NoneUntilStored},
+        {32778, u"x 4.0", true, true, NoneUntilStored},
+        {32779, u"x 8.0", true, true, NoneUntilStored},
+        {32780, u"x 16.0", true, true, NoneUntilStored},
+        {32781, u"x 32.0", true, true, NoneUntilStored},
+        {32782, u"x 100.0", true, true, NoneUntilStored},
+        {32783, u"Repeat", true, true, Toggles},
+        {32784, u"Record GPS Log", false, false, None},
+        {32785, u"Auto Record On Connected", true, true, Toggles},
+        {32786, u"Add Poi", false, false, Later},
+        {32787, u"Manage Poi", false, false, Later},
+        {32788, u"New (Local)", false, false, Later},
+        {32789, u"Load/Manage (Local)", false, false, Later},
+        {32790, u"Save (Local)", false, true, None},
+        {32791, u"Save As (Local)", false, false, Later},
+        {32792, u"Current Poi File", false, false, Later},
+        {32793, u"Send My Position", false, false, Later},
+        {32794, u"Send Position Message", false, false, Later},
+        {32795, u"Position Message List", false, false, Later},
+        {32796, u"Friend Track List", false, false, Later},
+        {32797, u"Friends", false, false, Later},
+        {32804, u"Language", true, true, None},
+        {32805, u"Setup", true, true, None},
+        {32806, u"Sensitivity", false, false, Later},
+        {32807, u"Metric", true, true, OneOfGroup},
+        {32808, u"Imperial", true, true, OneOfGroup},
+        {32809, u"Nautical", true, true, OneOfGroup},
+        {32772, u"Exit", true, true, None},
+        {32798, u"Map", true, true, OneOfGroup},
+        {32799, u"Satellite", true, true, OneOfGroup},
+        {32800, u"Compass", true, true, OneOfGroup},
+        {32801, u"Info Panel", true, true, OneOfGroup},
+        {32812, u"Add Milestone", false, true, None},
+        {32813, u"Add Initial Milestone", false, true, None},
+        {32814, u"Load/Manage Track", true, true, None},
+        {32815, u"Save Track", false, true, None},
+        {32816, u"Clear Track", false, true, None},
+        {32817, u"Load Track as Route", true, true, None},
+        {32818, u"Clear Route", false, true, None},
+        {32819, u"Goto My Position", false, true, None},
+        {32820, u"Center GPS", true, true, Toggles},
+        {32821, u"Goto Last Position", false, true, None},
+        {32845, u"Zoom In", true, true, None},
+        {32823, u"Zoom Out", true, true, None},
+        {32824, u"Scroll Left", true, true, None},
+        {32825, u"Scroll Right", true, true, None},
+        {32826, u"Scroll Up", true, true, None},
+        {32827, u"Scroll Down", true, true, None},
+        {32828, u"Micro Scroll", true, true, Toggles},
+        {32829, u"Show POI", true, true, Toggles},
+        {32830, u"Show Position Message", true, true, Toggles},
+        {32831, u"Show Track Info", true, true, Toggles},
+        {32832, u"Vibrate On Message", false, false, Toggles},
+        {32833, u"Show Number", true, true, OneOfGroup},
+        {32834, u"Show Signal", true, true, OneOfGroup},
+        {32835, u"Next Page", true, true, None},
+        {32836, u"Prev Page", true, true, None},
+        // Never shown by a bar and served by no handler.
+        {32837, u"Compass Actions", false, false, Later},
+    };
+    // A command without a row is greyed, as the front end shows it.
+    const auto enabled = [this](CommandId id) {
+        return CRoamquillPPCView::HandlesCommand(id) && Enabled(id);
     };
     for (const Row& row : rows) {
-        EXPECT_TRUE(CRoamquillPPCView::HandlesCommand(row.command));
-        EXPECT_EQ(Enabled(row.command), row.idle) << static_cast<int>(row.command);
+        const auto id = static_cast<CommandId>(row.id);
+        EXPECT_EQ(std::u16string(resources::CommandCaption(id)), row.caption) << row.id;
+        EXPECT_EQ(CRoamquillPPCView::HandlesCommand(id), row.mark != Later) << row.id;
+        EXPECT_EQ(enabled(id), row.idle) << row.id;
+        const std::optional<bool> mark = view_->StateOf(id).checked;
+        EXPECT_EQ(mark.has_value(), row.mark == Toggles || row.mark == OneOfGroup) << row.id;
     }
-    EXPECT_EQ(view_->StateOf(CommandId::RecordGpsLog).text, StringId::RecordGpsLog);
+    // Every handled command has its row.
+    for (const CommandEntry& entry : CommandTable()) {
+        EXPECT_TRUE(std::any_of(std::begin(rows), std::end(rows), [&](const Row& r) {
+            return r.id == static_cast<int>(entry.id);
+        })) << static_cast<int>(entry.id);
+    }
+    EXPECT_EQ(view_->StateOf(CommandId::Connect).text, LoadResourceString(StringId::Connect));
+    EXPECT_EQ(view_->StateOf(CommandId::PlayGpsLog).text, LoadResourceString(StringId::PlayGpsLog));
+    EXPECT_EQ(view_->StateOf(CommandId::RecordGpsLog).text,
+              LoadResourceString(StringId::RecordGpsLog));
+    EXPECT_EQ(view_->StateOf(CommandId::VibrateOnMessage).checked, true) << "the default is on";
 
     view_->Data().track.fix = test::MakeFix(48.1, 11.5);
     CGpsTrackCoordinate point;
@@ -103,9 +187,27 @@ TEST_F(ViewCommandsTest, MenuStatesFollowFixTrackAndRoute) {
     point.m_lon.value = 11.5;
     view_->Data().track.AddHead(point);
     view_->Data().route.AddHead(point);
+    view_->Data().lastPosition = CCoordinate(48.2, 11.6);
+    view_->Data().localPois.AddCategory(u"Cafes");
     for (const Row& row : rows) {
-        EXPECT_EQ(Enabled(row.command), row.withData) << static_cast<int>(row.command);
+        const auto id = static_cast<CommandId>(row.id);
+        EXPECT_EQ(enabled(id), row.withData) << row.id;
+        const std::optional<bool> before = view_->StateOf(id).checked;
+        if (row.mark == Toggles) {
+            view_->OnCommand(id);
+            EXPECT_EQ(view_->StateOf(id).checked, !*before) << row.id;
+            view_->OnCommand(id);
+            EXPECT_EQ(view_->StateOf(id).checked, before) << row.id;
+        } else if (row.mark == OneOfGroup || row.mark == NoneUntilStored) {
+            view_->OnCommand(id);
+            EXPECT_EQ(view_->StateOf(id).checked, true) << row.id;
+        }
     }
+    // The last of each group run holds the mark alone.
+    EXPECT_EQ(view_->StateOf(CommandId::PlaySpeed1).checked, false);
+    EXPECT_EQ(view_->StateOf(CommandId::Metric).checked, false);
+    EXPECT_EQ(view_->StateOf(CommandId::ShowNumber).checked, false);
+    EXPECT_EQ(view_->CurrentView(), 3);
 }
 
 TEST_F(ViewCommandsTest, MilestonesAndClearTrack) {
@@ -205,13 +307,15 @@ TEST_F(ViewCommandsTest, RecordGpsLogWhileConnected) {
 
     names_.names = {u"walk.nmea"};
     view_->OnCommand(CommandId::RecordGpsLog);
-    EXPECT_EQ(view_->StateOf(CommandId::RecordGpsLog).text, StringId::StopRecording);
+    EXPECT_EQ(view_->StateOf(CommandId::RecordGpsLog).text,
+              LoadResourceString(StringId::StopRecording));
     EXPECT_TRUE(view_->Map().m_recordIcon.shown);
     EXPECT_TRUE(
         platform::PathExists(platform::JoinPath(platform::ProgramFolder(), "logs/walk.nmea.nmea")));
 
     view_->OnCommand(CommandId::RecordGpsLog);
-    EXPECT_EQ(view_->StateOf(CommandId::RecordGpsLog).text, StringId::RecordGpsLog);
+    EXPECT_EQ(view_->StateOf(CommandId::RecordGpsLog).text,
+              LoadResourceString(StringId::RecordGpsLog));
     EXPECT_FALSE(view_->Map().m_recordIcon.shown);
     EXPECT_TRUE(ui_.Messages().empty());
 
