@@ -39,9 +39,6 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    rq::ui::SingleInstance instance(QCoreApplication::applicationFilePath());
-    if (!instance.Acquire()) return 0;
-
     if (!commandLine.dataDir.empty()) {
         // The chosen folder is made when missing; one that cannot be written is reported
         // by the start-up check of the data folders.
@@ -49,6 +46,13 @@ int main(int argc, char** argv) {
         rq::platform::SetProgramFolder(
             QDir(QString::fromStdString(commandLine.dataDir)).absolutePath().toStdString());
     }
+    // One instance per program and data folder: a second start on the same folder raises
+    // the first, while instances with folders of their own run side by side (as friends
+    // on two bind addresses, say).
+    rq::ui::SingleInstance instance(QCoreApplication::applicationFilePath() + QLatin1Char('|') +
+                                    QString::fromStdString(rq::platform::ProgramFolder()));
+    if (!instance.Acquire()) return 0;
+
     // A damaged settings file was set aside and the store starts empty; say so once.
     const std::string registryProblem = rq::platform::Registry().TakeLoadProblem();
     if (!registryProblem.empty()) std::fprintf(stderr, "roamquill: %s\n", registryProblem.c_str());
