@@ -231,4 +231,13 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
     return writer.IsOpen() && writer.Write(data, size) && writer.Commit();
 }
 
+bool SetAsideFile(const std::string& path, std::string& badPath) {
+    for (int n = 0; n < 100; ++n) {
+        badPath = path + ".bad" + (n == 0 ? std::string() : "." + std::to_string(n));
+        if (PathExists(badPath)) continue;
+        return RenamePath(path, badPath) || !PathExists(path);
+    }
+    return false;
+}
+
 }  // namespace rq::platform

@@ -23,6 +23,10 @@ bool MatchesWildcard(std::string_view name, std::string_view pattern);
 bool DeletePath(const std::string& path);
 // Fails when the destination exists.
 bool RenamePath(const std::string& from, const std::string& to);
+// Moves a damaged file out of the way to "<file>.bad", or "<file>.bad.N" when an earlier
+// one is still there: a file set aside is never replaced, and the next save cannot
+// overwrite what may still be recovered from it. True when the path is free afterwards.
+bool SetAsideFile(const std::string& path, std::string& badPath);
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 // The program folder, with a trailing '/': the folder of the executable, unless

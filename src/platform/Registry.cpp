@@ -362,17 +362,6 @@ bool CreateFolders(const std::string& filePath) {
     return IsDirectory(folder);
 }
 
-// "<file>.bad", or "<file>.bad.N" when an earlier bad file is still there: a file set
-// aside is never replaced.
-bool SetAside(const std::string& path, std::string& badPath) {
-    for (int n = 0; n < 100; ++n) {
-        badPath = path + ".bad" + (n == 0 ? std::string() : "." + std::to_string(n));
-        if (PathExists(badPath)) continue;
-        return RenamePath(path, badPath) || !PathExists(path);
-    }
-    return false;
-}
-
 std::string DefaultRegistryPath() {
     if (const char* p = std::getenv("ROAMQUILL_REGISTRY"); p != nullptr && *p != '\0') return p;
     if (const char* x = std::getenv("XDG_CONFIG_HOME"); x != nullptr && *x == '/') {
@@ -416,7 +405,7 @@ struct RegistryStore::Impl {
     void Reject(const std::string& why) {
         std::string badPath;
         state.problem = "The settings file " + state.path + " was not used: " + why + ". ";
-        if (SetAside(state.path, badPath)) {
+        if (SetAsideFile(state.path, badPath)) {
             state.problem += "It was kept as " + badPath + "; the settings start empty.";
         } else {
             state.setAsidePending = true;
@@ -429,7 +418,7 @@ struct RegistryStore::Impl {
     bool Commit(Key root) {
         if (state.setAsidePending) {
             std::string badPath;
-            if (!SetAside(state.path, badPath)) return false;
+            if (!SetAsideFile(state.path, badPath)) return false;
             state.setAsidePending = false;
         }
         std::string bytes = Serialize(root);

@@ -24,13 +24,21 @@ void Report(StringId id, const std::string& fileName) {
     ShowStringMessage(id, MessageIcon::Error, {platform::FromUtf8(fileName)});
 }
 
+// A saved track that does not load is kept aside: the next save of that track would
+// otherwise replace it with only what was recorded since.
+void ReportDamagedTrack(const char* folder, const std::string& fileName) {
+    std::string badPath;
+    platform::SetAsideFile(TrackPath(folder, fileName), badPath);
+    Report(StringId::LoadingTrackFailed, fileName);
+}
+
 }  // namespace
 
 void LoadSavedTracks(CGpsViewData& data) {
     if (platform::PathExists(TrackPath(kTracks, kCurrentTrack))) {
         if (!LoadTrack(kTracks, kCurrentTrack, data.track)) {
             data.track.Clear();
-            Report(StringId::LoadingTrackFailed, kCurrentTrack);
+            ReportDamagedTrack(kTracks, kCurrentTrack);
         }
     }
     const std::string folder = platform::JoinPath(platform::ProgramFolder(), kFriendTrackFolder);
@@ -44,7 +52,7 @@ void LoadFriendTracks(CGpsViewData& data, const std::vector<std::string>& fileNa
         CGpsTrackInfo* track = data.friendTracks.AddOwner(owner, u"", kFriendTrackColour);
         if (!LoadTrack(kFriendTrackFolder, fileName, *track)) {
             data.friendTracks.RemoveTrack(track);
-            Report(StringId::LoadingTrackFailed, fileName);
+            ReportDamagedTrack(kFriendTrackFolder, fileName);
             continue;
         }
         // The file names its owner again inside, and the track is saved under that

@@ -56,7 +56,8 @@ TEST_F(ModelFilesTest, ExitSavesModifiedTracksAndStartUpLoadsThem) {
     EXPECT_EQ(loaded->GetCount(), 1u);
 }
 
-TEST_F(ModelFilesTest, BadFilesAtStartUpAreReportedAndDropped) {
+TEST_F(ModelFilesTest, BadFilesAtStartUpAreReportedAndSetAside) {
+    WriteFile("tracks/my.tk.bad", "an earlier damaged track");
     WriteFile("tracks/my.tk", "not a track");
     WriteFile("ftracks/eve.trk", "junk");
     CGpsViewData data;
@@ -66,6 +67,16 @@ TEST_F(ModelFilesTest, BadFilesAtStartUpAreReportedAndDropped) {
     EXPECT_EQ(data.friendTracks.GetCount(), 0u);
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Loading track 'my.tk' failed.",
                                                     "Loading track 'eve.trk' failed."}));
+    // The next save cannot replace them: they are kept beside, the earlier one too.
+    data.track.AddHead(CGpsTrackCoordinate(1, 1));
+    data.friendTracks.AddOwner(u"eve", u"", kFriendTrackColour)->AddHead(CGpsTrackCoordinate(2, 2));
+    EXPECT_TRUE(SaveModifiedTracks(data));
+    for (auto [file, bytes] : {std::pair{"tracks/my.tk.bad", "an earlier damaged track"},
+                               std::pair{"tracks/my.tk.bad.1", "not a track"},
+                               std::pair{"ftracks/eve.trk.bad", "junk"}}) {
+        std::ifstream in(Path(file), std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes) << file;
+    }
 }
 
 TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersEscaped) {
