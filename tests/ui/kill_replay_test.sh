@@ -16,7 +16,7 @@ tool="$build/roamquill-tool"
 log="$root/samples/demo.nmea"
 speed=60
 interval_ms=300
-slack=1.5 # seconds a loaded machine may add to the interval
+slack=2.5 # seconds a loaded machine may add to the interval
 
 work=$(mktemp -d)
 data="$work/data"
