@@ -100,6 +100,14 @@ for delay in 0.05 0.13 0.29 0.41 0.77 1.1; do
     cmp -s "$data/tracks/earlier.trk" "$work/earlier.trk" || fail "the earlier track changed"
     before=$now_points
 done
+# Kills during start-up, while the settings and "my.tk" are read, lose nothing either.
+for delay in 0.1 0.25; do
+    start
+    sleep "$delay"
+    stop
+    now_points=$(points "$track")
+    [[ $now_points -ge $before ]] || fail "kill at start-up: my.tk lost points"
+done
 # The settings survived the kills too: a damaged store is reported at start.
 grep -q "roamquill:" "$work/stderr" && fail "$(cat "$work/stderr")"
-echo "kill -9: 7 kills, my.tk whole each time, $before points, earlier file intact"
+echo "kill -9: 9 kills, my.tk whole each time, $before points, earlier file intact"
