@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
 """Writes samples/demo.nmea: a four-minute walk round a park, one fix a second.
 
-Each second carries GGA, RMC, GSA, three GSV, VTG and GLL with correct checksums and
+Each fix carries GGA, RMC, GSA, three GSV, VTG and GLL with correct checksums and
 CR LF line ends, as a receiver at 4800 baud sends them. Deterministic: the same file
-every run.
+every run. --rate 10 writes the same walk as a 10 Hz receiver reports it (times with
+tenths, every sentence ten times a second), for measuring the program under a fast
+receiver; --seconds sets the length.
 
-usage: scripts/make-demo-log.py [OUTPUT]
+usage: scripts/make-demo-log.py [--rate HZ] [--seconds N] [OUTPUT]
 """
+import argparse
 import math
-import sys
 from datetime import datetime, timedelta, timezone
 
 START = datetime(2008, 3, 15, 14, 5, 9, tzinfo=timezone.utc)
@@ -46,7 +48,7 @@ def nmea_lon(lon):
 
 def heading_at(t):
     # A rounded rectangle: four legs joined by gentle turns.
-    leg = t // 60
+    leg = int(t // 60)
     within = t % 60
     base = [70.0, 160.0, 250.0, 340.0][leg % 4]
     if within > 50:
@@ -55,12 +57,18 @@ def heading_at(t):
 
 
 def main():
-    out_path = sys.argv[1] if len(sys.argv) > 1 else "samples/demo.nmea"
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--rate", type=int, default=1)
+    parser.add_argument("--seconds", type=int, default=SECONDS)
+    parser.add_argument("output", nargs="?", default="samples/demo.nmea")
+    args = parser.parse_args()
     lat, lon = LAT0, LON0
     lines = []
-    for t in range(SECONDS):
+    for step in range(args.seconds * args.rate):
+        # Whole seconds stay integers, so the one-a-second file does not change.
+        t = step // args.rate if args.rate == 1 else step / args.rate
         now = START + timedelta(seconds=t)
-        hhmmss = now.strftime("%H%M%S") + ".00"
+        hhmmss = now.strftime("%H%M%S") + ".%02d" % (step % args.rate * 100 // args.rate)
         ddmmyy = now.strftime("%d%m%y")
         course = heading_at(t)
         speed = SPEED_MS * (1.0 + 0.05 * math.sin(t / 7.0))
@@ -85,11 +93,12 @@ def main():
         lines.append(sentence("GPVTG,%.1f,T,%.1f,M,%.2f,N,%.2f,K"
                               % (course, (course + 2.5) % 360.0, knots, speed * 3.6)))
         lines.append(sentence("GPGLL,%s,%s,%s,%s,%s,A" % (la, ns, lo, ew, hhmmss)))
-        # Move on for the next second.
+        # Move on for the next fix.
         rad = math.radians(course)
-        lat += speed * math.cos(rad) / 111200.162632
-        lon += speed * math.sin(rad) / (111200.162632 * math.cos(math.radians(lat)))
-    with open(out_path, "w", newline="") as f:
+        step_m = speed / args.rate
+        lat += step_m * math.cos(rad) / 111200.162632
+        lon += step_m * math.sin(rad) / (111200.162632 * math.cos(math.radians(lat)))
+    with open(args.output, "w", newline="") as f:
         f.write("".join(lines))
 
 

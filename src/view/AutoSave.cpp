@@ -1,6 +1,7 @@
 #include "view/AutoSave.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "app/StringTable.h"
@@ -17,9 +18,21 @@ constexpr const char* kPositionTexts = "default.pxt";
 
 }  // namespace
 
+void CAutoSave::Start(std::uint32_t now) {
+    m_last = now;
+    m_started = true;
+    m_interval = kIntervalMs;
+    if (const char* text = std::getenv("ROAMQUILL_AUTOSAVE_MS")) {
+        char* end = nullptr;
+        const unsigned long ms = std::strtoul(text, &end, 10);
+        if (end != text && *end == '\0' && *text != '-' && ms > 0 && ms < kIntervalMs)
+            m_interval = static_cast<std::uint32_t>(ms);
+    }
+}
+
 bool CAutoSave::OnTimer(CGpsViewData& data, std::uint32_t now) {
     // Unsigned difference: right across the wrap of the tick counter.
-    if (!m_started || now - m_last < kIntervalMs) return false;
+    if (!m_started || now - m_last < m_interval) return false;
     m_last = now;
 
     // Names that were due, to re-arm the message of those that saved.

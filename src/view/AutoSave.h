@@ -16,11 +16,11 @@ class CAutoSave {
 public:
     static constexpr std::uint32_t kIntervalMs = 60000;
 
-    // The minute counts from `now` (milliseconds of the tick counter).
-    void Start(std::uint32_t now) {
-        m_last = now;
-        m_started = true;
-    }
+    // The minute counts from `now` (milliseconds of the tick counter). The crash test of
+    // the program cannot wait minutes: ROAMQUILL_AUTOSAVE_MS, a whole number of
+    // milliseconds below the minute, shortens it; anything else leaves the minute.
+    void Start(std::uint32_t now);
+    std::uint32_t IntervalMs() const { return m_interval; }
     // Called from a timer on the UI thread, as often as wanted: once a minute has passed
     // since the last save, saves what is modified, the same files the same way as at
     // exit; nothing before Start (the saved files are not read yet). A file whose save fails is
@@ -33,6 +33,7 @@ private:
 
     bool m_started = false;
     std::uint32_t m_last = 0;
+    std::uint32_t m_interval = kIntervalMs;
     std::set<std::string> m_reported;
 };
 

@@ -88,5 +88,26 @@ TEST_F(AutoSaveTest, AFailingFileIsReportedOnceRetriedQuietlyAndReArmedBySuccess
     EXPECT_EQ(ui_.Messages()[2].text, u"Saving track 'my.tk' failed.");
 }
 
+TEST(AutoSaveInterval, OnlyAWholeNumberBelowTheMinuteShortensIt) {
+    const struct {
+        const char* text;
+        std::uint32_t ms;
+    } rows[] = {{"250", 250},
+                {"59999", 59999},
+                {"0", kMinute},
+                {"60000", kMinute},
+                {"4294967546", kMinute},
+                {"-5", kMinute},
+                {"12ms", kMinute},
+                {"", kMinute}};
+    for (const auto& row : rows) {
+        setenv("ROAMQUILL_AUTOSAVE_MS", row.text, 1);
+        CAutoSave autoSave;
+        autoSave.Start(0);
+        EXPECT_EQ(autoSave.IntervalMs(), row.ms) << row.text;
+    }
+    unsetenv("ROAMQUILL_AUTOSAVE_MS");
+}
+
 }  // namespace
 }  // namespace rq
