@@ -30,8 +30,10 @@ ViewWidget::ViewWidget(CommandBarSwitch& frame, QWidget* parent)
     m_view->SetFilenameAsker(m_filenameAsker.get());
     m_view->SetChooseLog([this]() -> std::string {
         const std::string folder = platform::JoinPath(platform::ProgramFolder(), "logs") + "/";
-        return ChooseFile(this, folder, "*.nmea", ".nmea", CDlgOpenFile::Bar::OkCancel)
-            .value_or(std::string());
+        // The chooser names a file of the folder; the player opens it by its path.
+        const std::optional<std::string> name =
+            ChooseFile(this, folder, "*.nmea", ".nmea", CDlgOpenFile::Bar::OkCancel);
+        return name ? folder + *name : std::string();
     });
     m_view->SetChooseTrack([this](CDlgOpenFile::Bar bar) {
         const std::string folder = platform::JoinPath(platform::ProgramFolder(), "tracks") + "/";

@@ -313,11 +313,15 @@ void CRoamquillPPCView::SaveCurrentTrack() {
     const std::optional<std::u16string> name = m_filenameAsker->AskFilename(
         LoadResourceString(StringId::EnterTrackName), DefaultRecordingName());
     if (!name) return;
+    // A copy under a name does not save the current track: "my.tk" must still be
+    // written at exit and by the auto save, so the modified flags stay as they were.
+    const bool modified = m_data.track.IsModified();
     bool saved = false;
     {
         platform::WaitCursor wait;
         saved = SaveTrack("tracks", platform::ToUtf8(*name + u".trk"), m_data.track);
     }
+    if (modified) m_data.track.SetModified(true);
     if (!saved) ShowStringMessage(StringId::SaveTrackFailed, platform::MessageIcon::Information);
 }
 

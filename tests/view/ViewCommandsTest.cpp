@@ -251,7 +251,7 @@ TEST_F(ViewCommandsTest, SaveLoadAndRouteThroughTheTracksFolder) {
     EXPECT_EQ(names_.prompts.back(), LoadResourceString(StringId::EnterTrackName));
     const std::string tracks = platform::JoinPath(platform::ProgramFolder(), "tracks");
     EXPECT_TRUE(platform::PathExists(platform::JoinPath(tracks, "trip.trk")));
-    EXPECT_FALSE(track.IsModified());
+    EXPECT_TRUE(track.IsModified()) << "a copy under a name; my.tk is still to be written";
     EXPECT_TRUE(ui_.Messages().empty());
 
     // Load/Manage replaces the track, marks it modified and centres on its fix.
