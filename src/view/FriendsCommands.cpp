@@ -8,7 +8,8 @@
 #include "platform/Owner.h"
 #include "poi/Poi.h"
 #include "view/DlgPositionMessages.h"
-#include "view/RoamquillPPCView.h"
+#include "view/GpsViewData.h"
+#include "view/ViewDisplay.h"
 
 namespace rq {
 
@@ -32,12 +33,7 @@ void ManageFriends(CFriendList& friends, FriendsDialogs& dialogs) {
     dialogs.RunFriendList(dlg);
 }
 
-bool CanSendMyPosition(CRoamquillPPCView& view) {
-    return view.Data().track.fix.IsValid();
-}
-
-void SendMyPosition(CRoamquillPPCView& view, CFriendList& friends, FriendsDialogs& dialogs) {
-    const CGpsPosition& fix = view.Data().track.fix;
+void SendMyPosition(const CGpsPosition& fix, CFriendList& friends, FriendsDialogs& dialogs) {
     if (!fix.IsValid()) {
         ShowStringMessage(StringId::YourPositionDataIsInvalid, MessageIcon::Information);
         return;
@@ -62,13 +58,8 @@ void SendMyPosition(CRoamquillPPCView& view, CFriendList& friends, FriendsDialog
                   StringId::SendingPositionSignalFailed);
 }
 
-bool CanSendPositionMessage(CRoamquillPPCView& view) {
-    return view.Map().GetCenter().IsValid();
-}
-
-void SendPositionMessage(CRoamquillPPCView& view, CFriendList& friends, FriendsDialogs& dialogs) {
+void SendPositionMessage(const CCoordinate& centre, CFriendList& friends, FriendsDialogs& dialogs) {
     // The map centre, not the own fix: the text tells where to look on the map.
-    const CCoordinate centre = view.Map().GetCenter();
     if (!centre.IsValid()) return;
     const auto chosen = ChooseFriends(friends, dialogs);
     if (!chosen) return;
@@ -93,16 +84,16 @@ void SendPoiToFriends(const CPoi* poi, CFriendList& friends, FriendsDialogs& dia
                   StringId::FailToSendPoiToFriends);
 }
 
-void ShowPositionMessageList(CRoamquillPPCView& view, FriendsDialogs& dialogs) {
-    CDlgPositionMessages dlg(view.Data());
+void ShowPositionMessageList(CGpsViewData& data, CViewDisplay& display, FriendsDialogs& dialogs) {
+    CDlgPositionMessages dlg(data);
     const int result = dialogs.RunPositionMessages(dlg);
     const CPositionText* chosen = dlg.Result();
     if (chosen == nullptr) return;
     if (result == kDialogOk) {
-        view.SetShowPositionMessage(true);
-        view.CenterMap(*chosen);
+        display.SetShowPositionMessage(true);
+        display.CenterMap(*chosen);
     } else if (result == CDlgPositionMessages::kResultNavigate) {
-        view.RefreshVisibleControl();
+        display.RefreshVisibleControl();
     }
 }
 

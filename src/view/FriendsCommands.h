@@ -3,25 +3,26 @@
 #pragma once
 
 #include "friends/FriendList.h"
+#include "geo/Coordinate.h"
+#include "keepers/GpsPosition.h"
 #include "view/FriendsDialogs.h"
 
 namespace rq {
 
+class CGpsViewData;
 class CPoi;
-class CRoamquillPPCView;
+class CViewDisplay;
 
 // "Friends": the friend list in manage mode; every change is saved as it is made.
 void ManageFriends(CFriendList& friends, FriendsDialogs& dialogs);
 
 // "Send My Position": the current fix to the chosen friends, with message 149 for each
-// one it did not reach. Enabled while the fix's coordinate is valid.
-void SendMyPosition(CRoamquillPPCView& view, CFriendList& friends, FriendsDialogs& dialogs);
-bool CanSendMyPosition(CRoamquillPPCView& view);
+// one it did not reach.
+void SendMyPosition(const CGpsPosition& fix, CFriendList& friends, FriendsDialogs& dialogs);
 
 // "Send Position Message": a typed text at the map centre, message 193 per failure.
-// Enabled while the map centre is valid.
-void SendPositionMessage(CRoamquillPPCView& view, CFriendList& friends, FriendsDialogs& dialogs);
-bool CanSendPositionMessage(CRoamquillPPCView& view);
+void SendPositionMessage(const CCoordinate& mapCentre, CFriendList& friends,
+                         FriendsDialogs& dialogs);
 
 // "Send To Friend" of the POI manager: `poi` is the selected POI, null when none is
 // (message 178); message 199 per failure.
@@ -29,6 +30,6 @@ void SendPoiToFriends(const CPoi* poi, CFriendList& friends, FriendsDialogs& dia
 
 // "Position Message List": "Go to" shows the texts on the map and centres it on the chosen
 // one; "Navigate" (the target is set by the dialog) repaints.
-void ShowPositionMessageList(CRoamquillPPCView& view, FriendsDialogs& dialogs);
+void ShowPositionMessageList(CGpsViewData& data, CViewDisplay& display, FriendsDialogs& dialogs);
 
 }  // namespace rq

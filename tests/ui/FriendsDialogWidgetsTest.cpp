@@ -70,10 +70,7 @@ TEST(FriendsDialogWidgetsTest, EachOpensAndCancels) {
     ui::FriendListDialog manager(manage);
     EXPECT_EQ(Keys(manager), (QStringList{"Close", "Menu"}));
     EXPECT_EQ(manager.List()->item(0)->data(Qt::CheckStateRole), QVariant());
-    const QList<QAction*> items = manager.findChild<QMenu*>()->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("Add Friend"));
-    items[0]->trigger();
+    manager.findChild<QMenu*>()->actions().at(0)->trigger();  // "Add Friend"
     ASSERT_EQ(manager.List()->count(), 3);
     EXPECT_EQ(manager.List()->item(2)->text(), QStringLiteral("0789 Cid"));
     EXPECT_EQ(manager.List()->currentRow(), 2);
@@ -100,7 +97,11 @@ TEST(FriendsDialogWidgetsTest, EachOpensAndCancels) {
     CDlgPositionMessages messages(data);
     ui::PositionMessagesDialog messageList(messages);
     EXPECT_EQ(Keys(messageList), (QStringList{"Go to", "Menu", "Cancel"}));
-    EXPECT_EQ(messageList.List()->item(0)->text(), QStringLiteral("second"));
+    EXPECT_EQ(messageList.List()->item(0)->text(), QStringLiteral("second"));  // newest first
+    data.positionTexts.SetModified(false);
+    messageList.RunCommand(CommandId::PositionMessageDelete);  // No keeps it
+    EXPECT_EQ(ui.Messages().back().text, u"Are you sure to delete this position text?");
+    EXPECT_FALSE(data.positionTexts.IsModified());
     ui.AnswerNext(platform::MessageAnswer::Yes);
     messageList.RunCommand(CommandId::PositionMessageDelete);
     EXPECT_EQ(messageList.List()->count(), 1);
@@ -108,6 +109,7 @@ TEST(FriendsDialogWidgetsTest, EachOpensAndCancels) {
     messageList.RunCommand(CommandId::PositionMessageNavigate);
     EXPECT_EQ(messageList.result(), CDlgPositionMessages::kResultNavigate);
     EXPECT_EQ(data.navigating, 1u);
+    EXPECT_TRUE(data.target.IsSamePosition(CCoordinate(1, 2)));
 
     platform::SetUserInterface(nullptr);
 }

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/Screen.h"
 #include "ui/QtText.h"
 #include "ui/dialogs/DialogKeys.h"
 
@@ -20,6 +21,9 @@ FriendListDialog::FriendListDialog(CDlgFriendList& logic, QWidget* parent)
     setWindowTitle(QStringLiteral("Friend List"));
     list_->setObjectName(QStringLiteral("friends"));
     list_->installEventFilter(this);
+    // The check boxes are twice as large on VGA screens, as the images of that class are.
+    if (logic_.GetMode() == CDlgFriendList::Mode::Choose && ScreenClass() == kScreenClassVga)
+        list_->setStyleSheet(QStringLiteral("QListView::indicator { width: 32px; height: 32px; }"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     if (logic_.GetMode() == CDlgFriendList::Mode::Choose) {
