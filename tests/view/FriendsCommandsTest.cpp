@@ -68,21 +68,24 @@ bool SameBody(const Bytes& got, const Bytes& expected) {
 
 class FriendsCommandsTest : public test::UiAppTest {
 protected:
-    void SetUp() override {
-        UiAppTest::SetUp();
+    // Listens on port 2001 of `address` (one per test: tests may run side by side) and
+    // lists Ann and Cid there, between them Bob with an unusable number, all chosen.
+    void Listen(const char* address) {
         savedWdp_ = platform::GetWdpSettings();
         platform::WdpSettings s = savedWdp_;
-        s.bindAddress = "127.0.0.21";
+        s.bindAddress = address;
         platform::SetWdpSettings(s);
         ASSERT_TRUE(platform::WapOpen(platform::kWapLayerWdp, kSmsReceivePort, &rx_, &event_));
-        // Ann, an unusable number, Cid: all chosen.
-        friends_.AddFriend(u"127.0.0.21", u"Ann", true);
+        const std::u16string number(address, address + std::char_traits<char>::length(address));
+        friends_.AddFriend(number, u"Ann", true);
         friends_.AddFriend(u"no-such-peer", u"Bob", true);
-        friends_.AddFriend(u"127.0.0.21", u"Cid", true);
+        friends_.AddFriend(number, u"Cid", true);
     }
     void TearDown() override {
-        platform::WapClose(rx_);
-        platform::SetWdpSettings(savedWdp_);
+        if (rx_ != nullptr) {
+            platform::WapClose(rx_);
+            platform::SetWdpSettings(savedWdp_);
+        }
         UiAppTest::TearDown();
     }
     // The datagrams waiting on the peer's port.
@@ -114,6 +117,7 @@ protected:
 };
 
 TEST_F(FriendsCommandsTest, SendMyPositionChecksChoosesAndGoesOnAfterAFailure) {
+    Listen("127.0.0.21");
     CGpsPosition fix;  // no fix yet: refused before anything is opened
     SendMyPosition(fix, friends_, dialogs_);
     EXPECT_EQ(Shown(), Texts{u"Your position data is invalid, please make sure your device is "
@@ -144,6 +148,7 @@ TEST_F(FriendsCommandsTest, SendMyPositionChecksChoosesAndGoesOnAfterAFailure) {
 }
 
 TEST_F(FriendsCommandsTest, SendPositionMessageAndPoi) {
+    Listen("127.0.0.22");
     // An empty friend list still opens the chooser, whose OK then refuses.
     CFriendList none;
     SendPositionMessage(CCoordinate(-33.875, 151.25), none, dialogs_);
@@ -174,6 +179,9 @@ TEST_F(FriendsCommandsTest, SendPositionMessageAndPoi) {
 }
 
 TEST_F(FriendsCommandsTest, ManagingWritesEveryChangeThrough) {
+    friends_.AddFriend(u"0456", u"Ann");
+    friends_.AddFriend(u"no-such-peer", u"Bob");
+    friends_.AddFriend(u"0789", u"Cid");
     dialogs_.edits = {CDlgFriendEdit(u"Dan", u"0123")};
     dialogs_.onFriendList = [this](CDlgFriendList& dlg) {
         dlg.Add();

@@ -27,6 +27,9 @@ FriendEditDialog::FriendEditDialog(CDlgFriendEdit& logic, QWidget* parent)
     layout->addLayout(form);
     layout->addStretch();
     AddSoftKeys(*this, *layout);
+    // The action key in either field is OK, as on the device.
+    connect(name_, &QLineEdit::returnPressed, this, &FriendEditDialog::accept);
+    connect(number_, &QLineEdit::returnPressed, this, &FriendEditDialog::accept);
     name_->setFocus();
 }
 

@@ -12,7 +12,9 @@ namespace rq::ui {
 
 namespace {
 bool IsActionKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select;
+    // Space too: it is how a desktop list flips a check.
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select ||
+           key == Qt::Key_Space;
 }
 }  // namespace
 
