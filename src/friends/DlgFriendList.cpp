@@ -52,6 +52,18 @@ bool CDlgFriendList::Confirm() {
     return true;
 }
 
+void CDlgFriendList::Add() {
+    CDlgFriendEdit edit;
+    if (editor_ && editor_(edit)) AddFriend(std::move(edit.name), std::move(edit.number));
+}
+
+void CDlgFriendList::Edit(std::size_t index) {
+    if (index >= items_.size()) return;
+    const CFriendInfo* f = items_[index].friendInfo;
+    CDlgFriendEdit edit(f->name, f->number);
+    if (editor_ && editor_(edit)) EditFriend(index, std::move(edit.name), std::move(edit.number));
+}
+
 void CDlgFriendList::AddFriend(std::u16string name, std::u16string number) {
     list_.AddFriend(std::move(number), std::move(name), false);
     Refill();

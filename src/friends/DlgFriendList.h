@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "friends/DlgFriendEdit.h"
 #include "friends/FriendList.h"
 
 namespace rq {
@@ -20,10 +21,14 @@ public:
         bool checked;         // shown in choose mode only
     };
     using Saver = std::function<bool(const CFriendList&)>;
+    // Shows the edit dialog over the given texts; true on OK.
+    using Editor = std::function<bool(CDlgFriendEdit&)>;
 
     // `save` writes the list after every change; by default to "friends.ini".
     CDlgFriendList(CFriendList& list, Mode mode, Saver save = {});
 
+    Mode GetMode() const { return mode_; }
+    void SetEditor(Editor editor) { editor_ = std::move(editor); }
     const std::vector<Item>& Items() const { return items_; }
     // The item selected and focused on opening, or -1 for an empty list.
     int InitialSelection() const { return items_.empty() ? -1 : 0; }
@@ -35,6 +40,12 @@ public:
     bool Confirm();
     // The checked friends in item order.
     const std::vector<CFriendInfo*>& Chosen() const { return chosen_; }
+
+    // "Add Friend" and "Edit Friend" of the Menu soft key: the edit dialog, empty or over
+    // the friend of item `index`, then AddFriend or EditFriend on OK. Without an editor
+    // they do nothing.
+    void Add();
+    void Edit(std::size_t index);
 
     void AddFriend(std::u16string name, std::u16string number);
     void EditFriend(std::size_t index, std::u16string name, std::u16string number);
@@ -49,6 +60,7 @@ private:
     CFriendList& list_;
     Mode mode_;
     Saver save_;
+    Editor editor_;
     std::vector<Item> items_;
     std::vector<CFriendInfo*> chosen_;
 };
