@@ -11,6 +11,7 @@
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/dialogs/GpsSetupDialog.h"
 #include "ui/dialogs/LanguageDialog.h"
+#include "ui/dialogs/QtFriendsDialogs.h"
 
 namespace rq::ui {
 
@@ -45,6 +46,8 @@ ViewWidget::ViewWidget(CommandBarSwitch& frame, QWidget* parent)
     });
     m_languageChooser = std::make_unique<LanguageDialogChooser>(this);
     m_view->SetLanguageChooser(m_languageChooser.get());
+    m_friendsDialogs = std::make_unique<QtFriendsDialogs>(this);
+    m_view->SetFriendsDialogs(m_friendsDialogs.get());
     // The view decides when a minute has passed; a few seconds between looks is enough.
     auto* autoSave = new QTimer(this);
     connect(autoSave, &QTimer::timeout, this,

@@ -37,6 +37,7 @@ private:
     StoredIconSource m_icons;
     std::unique_ptr<FilenameAsker> m_filenameAsker;
     std::unique_ptr<LanguageChooser> m_languageChooser;
+    std::unique_ptr<FriendsDialogs> m_friendsDialogs;
     std::unique_ptr<CRoamquillPPCView> m_view;
     std::array<ControlWidget*, 4> m_controls{};
     std::shared_ptr<QtWindowTarget> m_target;

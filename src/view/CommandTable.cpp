@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "app/StringTable.h"
 #include "keepers/CommKeeper.h"
+#include "view/FriendsCommands.h"
 #include "view/GpsCommands.h"
 #include "view/RoamquillPPCView.h"
 
@@ -111,6 +112,30 @@ std::span<const CommandEntry> CommandTable() {
          [](View& v, CommandId, CommandState& s) { s.checked = v.m_data.autoRecord != 0; }},
         {CommandId::SaveLocal, [](View& v, CommandId) { v.SaveLocalPois(); },
          [](View& v, CommandId, CommandState& s) { Enable(s, v.m_data.localPois.IsModified()); }},
+        // Friends: each needs the front end's dialogs.
+        {CommandId::SendMyPosition,
+         [](View& v, CommandId) {
+             if (v.m_friendsDialogs != nullptr)
+                 SendMyPosition(v.m_data.track.fix, v.m_friends, *v.m_friendsDialogs);
+         },
+         [](View& v, CommandId, CommandState& s) { Enable(s, v.m_data.track.fix.IsValid()); }},
+        {CommandId::SendPositionMessage,
+         [](View& v, CommandId) {
+             if (v.m_friendsDialogs != nullptr)
+                 SendPositionMessage(v.m_mapCtrl.GetCenter(), v.m_friends, *v.m_friendsDialogs);
+         },
+         [](View& v, CommandId, CommandState& s) { Enable(s, v.m_mapCtrl.GetCenter().IsValid()); }},
+        {CommandId::PositionMessageList,
+         [](View& v, CommandId) {
+             if (v.m_friendsDialogs != nullptr)
+                 ShowPositionMessageList(v.m_data, v, *v.m_friendsDialogs);
+         },
+         nullptr},
+        {CommandId::Friends,
+         [](View& v, CommandId) {
+             if (v.m_friendsDialogs != nullptr) ManageFriends(v.m_friends, *v.m_friendsDialogs);
+         },
+         nullptr},
         {CommandId::Language,
          [](View& v, CommandId) {
              if (v.m_languageChooser != nullptr) RunLanguageCommand(*v.m_languageChooser);

@@ -29,6 +29,7 @@
 #include "track/RecordingSettings.h"
 #include "view/AutoSave.h"
 #include "view/CommandTable.h"
+#include "view/FriendsDialogs.h"
 #include "view/GpsViewData.h"
 #include "view/ViewDisplay.h"
 
@@ -92,6 +93,8 @@ public:
     void SetChooseTrack(ChooseTrackFn choose) { m_chooseTrack = std::move(choose); }
     // How "Setup" shows the GPS setup dialog, which stores what the user chose.
     void SetRunGpsSetup(std::function<void()> run) { m_runGpsSetup = std::move(run); }
+    // How the friend commands show their dialogs; none: those commands do nothing.
+    void SetFriendsDialogs(FriendsDialogs* dialogs) { m_friendsDialogs = dialogs; }
     // How "Language" asks for a language; none: the command does nothing.
     void SetLanguageChooser(LanguageChooser* chooser) { m_languageChooser = chooser; }
     // "Save (Local)": asks for a name when the local POIs have none, saves them and
@@ -127,6 +130,7 @@ public:
     CGpsInfoListControl& Info() { return m_infoCtrl; }
     CGpsControl& Control(int index) { return *Controls()[static_cast<std::size_t>(index)]; }
     CFileKeeper& Player() { return m_player; }
+    CFriendList& Friends() { return m_friends; }
     const CRecordingSettings& RecordingSettings() const { return m_recording; }
 
 private:
@@ -167,6 +171,7 @@ private:
     bool m_exited = false;
     FilenameAsker* m_filenameAsker = nullptr;
     LanguageChooser* m_languageChooser = nullptr;
+    FriendsDialogs* m_friendsDialogs = nullptr;
     platform::WindowHandle m_window = platform::kNoWindow;
     platform::WindowHandle m_frameWindow = platform::kNoWindow;
     std::function<void(int, bool)> m_showControl;
