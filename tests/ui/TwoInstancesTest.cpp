@@ -1,0 +1,197 @@
+// Two program instances on one machine, bound to 127.0.0.2 and 127.0.0.3 and each in the
+// other's friend list, exchange a position, a text and a POI from the menus. This test
+// is instance A; instance B is this test program started again on the PeerB case, with
+// RQ_PEER_FOLDER naming its data folder, so each has its own settings and folders.
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/DisplayProfile.h"
+#include "app/Screen.h"
+#include "friends/DlgFriendList.h"
+#include "friends/DlgInputText.h"
+#include "keepers/PositionMessage.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+#include "platform/Registry.h"
+#include "resources/MessageIds.h"
+#include "support/FixMaker.h"
+#include "support/QtTestApp.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempFolder.h"
+#include "ui/MainFrame.h"
+#include "ui/ViewWidget.h"
+#include "view/DlgPositionMessages.h"
+#include "view/FriendsDialogs.h"
+
+extern char** environ;
+
+namespace rq {
+namespace {
+
+constexpr const char* kText = "Meet at the fountain";
+
+// One instance's folder: its settings (bind address, English without asking) and its
+// friend list naming the other instance.
+void PrepareFolder(const std::string& folder, const char* bind, const char* friendAddress,
+                   const char16_t* friendName) {
+    std::ofstream(folder + "registry.reg")
+        << "REGEDIT4\n\n[HKEY_CURRENT_USER\\software\\Roamquill PPC\\Roamquill\\WDP]\n"
+        << "\"Bind Address\"=\"" << bind << "\"\n\n"
+        << "[HKEY_CURRENT_USER\\software\\Roamquill PPC\\Roamquill\\GPS]\n"
+        << "\"Language Id\"=dword:00000001\n";
+    CFriendList friends;
+    const std::string address(friendAddress);
+    friends.AddFriend(std::u16string(address.begin(), address.end()), friendName, true);
+    ASSERT_TRUE(friends.Save(folder + "friends.ini"));
+}
+
+// The friend dialogs as a user answers them here: OK on the friend list (the friend
+// is checked), a typed text.
+class AnsweringFriendsDialogs : public FriendsDialogs {
+public:
+    bool RunFriendList(CDlgFriendList& dlg) override { return dlg.Confirm(); }
+    bool RunFriendEdit(CDlgFriendEdit&) override { return false; }
+    bool RunInputText(CDlgInputText& dlg) override {
+        dlg.text = u"Meet at the fountain";
+        return true;
+    }
+    int RunPositionMessages(CDlgPositionMessages&) override { return kDialogCancel; }
+};
+
+// One program instance on `folder`, started as the program starts it, with its dialogs
+// answered by script.
+class Instance {
+public:
+    explicit Instance(const std::string& folder) {
+        test::TestApp();
+        platform::OpenRegistry(folder + "registry.reg");
+        platform::SetProgramFolder(folder);
+        platform::SetUserInterface(&ui_);
+        frame_ = std::make_unique<ui::CMainFrame>(240, 320, false,
+                                                  BuiltInDisplayProfile(kScreenClassSmall));
+        View().SetFriendsDialogs(&friendsDialogs_);
+        View().SetFilenameAsker(&names_);
+        frame_->show();
+        View().SetStartSmsKeeper(true);
+        View().OnInitialUpdate();
+    }
+    ~Instance() {
+        if (!View().HasExited()) View().RunExitSequence();
+        frame_.reset();
+        platform::SetUserInterface(nullptr);
+    }
+    CRoamquillPPCView& View() { return frame_->View().View(); }
+    test::ScriptedUserInterface& Ui() { return ui_; }
+    // Runs the event loop until `done` holds or `ms` have passed.
+    bool Await(const std::function<bool()>& done, int ms = 20000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return done();
+    }
+
+private:
+    struct Names : FilenameAsker {
+        std::optional<std::u16string> AskFilename(std::u16string_view,
+                                                  std::u16string_view) override {
+            return u"received";
+        }
+    } names_;
+    test::ScriptedUserInterface ui_;
+    AnsweringFriendsDialogs friendsDialogs_;
+    std::unique_ptr<ui::CMainFrame> frame_;
+};
+
+bool Received(CRoamquillPPCView& view) {
+    const CGpsViewData& data = view.Data();
+    return data.friendTracks.GetCount() >= 1 && data.positionTexts.GetCount() >= 1;
+}
+
+// Instance B: waits for what A sends, checks it arrived, exits, starts again and finds
+// it all still there.
+TEST(TwoInstances, PeerB) {
+    const char* folder = std::getenv("RQ_PEER_FOLDER");
+    if (folder == nullptr) GTEST_SKIP() << "instance B of TwoInstances.AToB";
+    {
+        Instance b(folder);
+        std::ofstream(std::string(folder) + "ready") << "ready";
+        ASSERT_TRUE(b.Await([&] { return Received(b.View()); }, 30000)) << "nothing arrived";
+        CGpsViewData& data = b.View().Data();
+        const CGpsTrackInfo* friendTrack = data.friendTracks.FindByOwner(u"127.0.0.2");
+        ASSERT_NE(friendTrack, nullptr);
+        EXPECT_EQ(friendTrack->GetCount(), 1u);
+        EXPECT_NEAR(friendTrack->GetHead()->m_lat.value, 51.5, 1e-6);
+        EXPECT_EQ(data.positionTexts.GetAt(0)->text, u"Meet at the fountain");
+        EXPECT_TRUE(b.View().Map().GetShowPositionMessage());
+        b.Ui().AnswerNext(platform::MessageAnswer::Yes);  // unsaved POIs: save them
+        b.View().RunExitSequence();
+    }
+    Instance again(folder);
+    CGpsViewData& data = again.View().Data();
+    EXPECT_NE(data.friendTracks.FindByOwner(u"127.0.0.2"), nullptr);
+    ASSERT_EQ(data.positionTexts.GetCount(), 1u);
+    EXPECT_EQ(data.positionTexts.GetAt(0)->text, u"Meet at the fountain");
+}
+
+// Instance A: starts B, gets a fix, and sends from the menus.
+TEST(TwoInstances, AToB) {
+    if (std::getenv("RQ_PEER_FOLDER") != nullptr) GTEST_SKIP() << "this is instance B";
+    test::TempFolder root;
+    const std::string a = root / "a/", b = root / "b/";
+    std::filesystem::create_directories(a);
+    std::filesystem::create_directories(b);
+    PrepareFolder(a, "127.0.0.2", "127.0.0.3", u"Bea");
+    PrepareFolder(b, "127.0.0.3", "127.0.0.2", u"Al");
+
+    std::vector<std::string> env = {"RQ_PEER_FOLDER=" + b, "QT_QPA_PLATFORM=offscreen"};
+    for (char** e = environ; *e != nullptr; ++e) {
+        if (std::string(*e).rfind("RQ_PEER_FOLDER=", 0) != 0) env.emplace_back(*e);
+    }
+    std::vector<char*> envp;
+    for (std::string& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::string exe = platform::JoinPath("/proc/self", "exe");
+    std::string filter = "--gtest_filter=TwoInstances.PeerB";
+    char* argv[] = {exe.data(), filter.data(), nullptr};
+    pid_t peer = 0;
+    ASSERT_EQ(posix_spawn(&peer, exe.c_str(), nullptr, nullptr, argv, envp.data()), 0);
+
+    {
+        Instance instanceA(a);
+        ASSERT_TRUE(instanceA.Await([&] { return platform::PathExists(b + "ready"); }, 30000))
+            << "instance B did not start";
+        CRoamquillPPCView& view = instanceA.View();
+        platform::WindowMessage fix;
+        fix.id = kMsgPosition;
+        fix.wParam = kPositionNewFix;
+        fix.payload = std::make_unique<CPositionMessage>(test::MakeFix(51.5, -0.13));
+        view.OnMessage(fix);
+        ASSERT_TRUE(view.StateOf(CommandId::SendMyPosition).enabled);
+        EXPECT_TRUE(view.OnCommand(CommandId::SendMyPosition));
+        EXPECT_TRUE(view.OnCommand(CommandId::SendPositionMessage));
+        EXPECT_TRUE(instanceA.Ui().Messages().empty()) << "every send reached B";
+    }
+
+    int status = -1;
+    for (int waited = 0; waited < 600 && waitpid(peer, &status, WNOHANG) == 0; ++waited)
+        usleep(100000);
+    if (waitpid(peer, &status, WNOHANG) == 0) kill(peer, SIGKILL);
+    ASSERT_TRUE(WIFEXITED(status)) << "instance B did not end";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "instance B failed: see its output above";
+}
+
+}  // namespace
+}  // namespace rq
