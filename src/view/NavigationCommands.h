@@ -1,0 +1,28 @@
+// The commands of navigation and recording sensitivity: "Navigate To ..." (with its
+// "Stop Navigating" state), "Sensitivity" and "Friend Track List".
+#pragma once
+
+#include "resources/StringIds.h"
+
+namespace rq {
+
+class CGpsViewData;
+class CRoamquillPPCView;
+class NavigationDialogs;
+struct CRecordingSettings;
+
+// "Navigate To ..." (32774): while navigating, stops (the settings follow at once) and
+// refreshes the visible view; otherwise "Navigate By" and the chosen source, then the
+// refresh.
+void NavigateToCommand(CRoamquillPPCView& view, NavigationDialogs& dialogs);
+// The item's text: "Stop Navigating" while navigating, else "Navigate To ...".
+StringId NavigateToText(const CGpsViewData& data);
+
+// "Sensitivity" (32806): the dialog shows `settings`; on OK the new values replace them
+// (the next fix uses them) and are written to the settings store.
+void SensitivityCommand(CRecordingSettings& settings, NavigationDialogs& dialogs);
+
+// "Friend Track List" (32796): the list with "Go to", "Cancel" and "Menu".
+void FriendTrackListCommand(CRoamquillPPCView& view, NavigationDialogs& dialogs);
+
+}  // namespace rq
