@@ -1,17 +1,18 @@
 #include "view/NavigationCommands.h"
 
+#include "controls/GpsMapControl.h"
 #include "track/RecordingSettings.h"
+#include "view/GpsViewData.h"
 #include "view/Navigation.h"
 #include "view/NavigationDialogs.h"
-#include "view/RoamquillPPCView.h"
+#include "view/ViewDisplay.h"
 
 namespace rq {
 
 namespace {
 
-void NavigateBy(CRoamquillPPCView& view, NavigationDialogs& dialogs,
+void NavigateBy(CGpsViewData& data, CGpsMapControl& map, NavigationDialogs& dialogs,
                 CDlgNavigateTo::Source source) {
-    CGpsViewData& data = view.Data();
     using Source = CDlgNavigateTo::Source;
     switch (source) {
         case Source::LocalPoi:
@@ -26,15 +27,15 @@ void NavigateBy(CRoamquillPPCView& view, NavigationDialogs& dialogs,
         case Source::PositionMessage:
             if (const std::optional<CCoordinate> at = dialogs.RunPositionMessagesToNavigate()) {
                 SaveNavigation(data);
-                view.CenterMap(*at);
+                map.SetCenter(*at);
             }
             break;
         case Source::Here:
-            SetNavigationTarget(data, view.Map().GetCenter(), u"");
+            SetNavigationTarget(data, map.GetCenter(), u"");
             SaveNavigation(data);
             break;
         case Source::FriendPosition: {
-            CDlgTrackList list(view.Map(), data, CDlgTrackList::Bar::Navigate);
+            CDlgTrackList list(map, data, CDlgTrackList::Bar::Navigate);
             dialogs.RunTrackList(list);
             break;
         }
@@ -43,18 +44,18 @@ void NavigateBy(CRoamquillPPCView& view, NavigationDialogs& dialogs,
 
 }  // namespace
 
-void NavigateToCommand(CRoamquillPPCView& view, NavigationDialogs& dialogs) {
-    CGpsViewData& data = view.Data();
+void NavigateToCommand(CGpsViewData& data, CGpsMapControl& map, CViewDisplay& display,
+                       NavigationDialogs& dialogs) {
     if (data.navigating) {
         StopNavigation(data);
         SaveNavigation(data);
-        view.RefreshVisibleControl();
+        display.RefreshVisibleControl();
         return;
     }
     CDlgNavigateTo dlg;
     if (!dialogs.RunNavigateTo(dlg)) return;
-    NavigateBy(view, dialogs, dlg.Result());
-    view.RefreshVisibleControl();
+    NavigateBy(data, map, dialogs, dlg.Result());
+    display.RefreshVisibleControl();
 }
 
 StringId NavigateToText(const CGpsViewData& data) {
@@ -68,10 +69,11 @@ void SensitivityCommand(CRecordingSettings& settings, NavigationDialogs& dialogs
     WriteRecordingSettings(settings);
 }
 
-void FriendTrackListCommand(CRoamquillPPCView& view, NavigationDialogs& dialogs) {
-    CDlgTrackList list(view.Map(), view.Data(), CDlgTrackList::Bar::GoToMenu);
+void FriendTrackListCommand(CGpsViewData& data, CGpsMapControl& map, CViewDisplay& display,
+                            NavigationDialogs& dialogs) {
+    CDlgTrackList list(map, data, CDlgTrackList::Bar::GoToMenu);
     dialogs.RunTrackList(list);
-    view.RefreshVisibleControl();
+    display.RefreshVisibleControl();
 }
 
 }  // namespace rq

@@ -6,15 +6,19 @@
 
 namespace rq {
 
+class CGpsMapControl;
 class CGpsViewData;
-class CRoamquillPPCView;
+class CViewDisplay;
 class NavigationDialogs;
 struct CRecordingSettings;
+
+// The commands work on the view's model, its map and its display (the view itself).
 
 // "Navigate To ..." (32774): while navigating, stops (the settings follow at once) and
 // refreshes the visible view; otherwise "Navigate By" and the chosen source, then the
 // refresh.
-void NavigateToCommand(CRoamquillPPCView& view, NavigationDialogs& dialogs);
+void NavigateToCommand(CGpsViewData& data, CGpsMapControl& map, CViewDisplay& display,
+                       NavigationDialogs& dialogs);
 // The item's text: "Stop Navigating" while navigating, else "Navigate To ...".
 StringId NavigateToText(const CGpsViewData& data);
 
@@ -23,6 +27,7 @@ StringId NavigateToText(const CGpsViewData& data);
 void SensitivityCommand(CRecordingSettings& settings, NavigationDialogs& dialogs);
 
 // "Friend Track List" (32796): the list with "Go to", "Cancel" and "Menu".
-void FriendTrackListCommand(CRoamquillPPCView& view, NavigationDialogs& dialogs);
+void FriendTrackListCommand(CGpsViewData& data, CGpsMapControl& map, CViewDisplay& display,
+                            NavigationDialogs& dialogs);
 
 }  // namespace rq

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "app/Settings.h"
 #include "controls/GpsMapControl.h"
 #include "friends/FriendTrackFileName.h"
 #include "support/AppTest.h"
@@ -13,77 +12,60 @@
 namespace rq {
 namespace {
 
-using platform::MessageAnswer;
-
 class DlgTrackListTest : public test::UiAppTest {
 protected:
     void SetUp() override {
         UiAppTest::SetUp();
         std::filesystem::create_directory(folder_ / "ftracks");
         map_.SetInvalidate([this] { ++repaints_; });
-        // Bob has a fix and a file; "+2" neither a name nor a file; Eve no fix.
-        AddTrack(u"+1", u"Bob", test::MakeFix(10, 20));
-        AddTrack(u"+2", u"", test::MakeFix(-5, 7));
+        // "+1" has a name and a file, "+2" neither, Eve no fix.
+        data_.friendTracks.AddOwner(u"+1", u"Bob", kFriendTrackColour)->fix = test::MakeFix(1, 2);
+        data_.friendTracks.AddOwner(u"+2", u"", kFriendTrackColour)->fix = test::MakeFix(-5, 7);
         data_.friendTracks.AddOwner(u"+3", u"Eve", kFriendTrackColour);
         test::WriteText(FilePath(u"+1"), "track");
-    }
-    void AddTrack(std::u16string_view owner, std::u16string_view name, const CGpsPosition& fix) {
-        data_.friendTracks.AddOwner(owner, name, kFriendTrackColour)->fix = fix;
+        dlg_.Open();
     }
     std::string FilePath(std::u16string_view owner) const {
         return folder_ / ("ftracks/" + FriendTrackFileName(owner));
     }
     std::u16string LastMessage() const { return ui_.Messages().back().text; }
+    void DeleteRow(std::size_t row) {
+        dlg_.Select(row);
+        ui_.AnswerNext(platform::MessageAnswer::Yes);
+        dlg_.Delete();
+    }
 
     CGpsViewData data_;
     CGpsMapControl map_{ControlModelOf(data_)};
+    CDlgTrackList dlg_{map_, data_, CDlgTrackList::Bar::GoToMenu};
     int repaints_ = 0;
 };
 
 TEST_F(DlgTrackListTest, EntriesGoToAndNavigate) {
-    CDlgTrackList dlg(map_, data_, CDlgTrackList::Bar::GoToMenu);
-    dlg.Open();
-    ASSERT_EQ(dlg.Items().size(), 3u);
-    EXPECT_EQ(dlg.Items()[0].text, u"+1 Bob");
-    EXPECT_EQ(dlg.Items()[1].text, u"+2");
-    EXPECT_EQ(dlg.Selection(), 0u);
+    ASSERT_EQ(dlg_.Items().size(), 3u);
+    EXPECT_EQ(dlg_.Items()[0].text, u"+1 Bob");
+    EXPECT_EQ(dlg_.Items()[1].text, u"+2");
+    EXPECT_EQ(dlg_.Selection(), 0u);
 
-    dlg.Select(std::nullopt);
-    EXPECT_FALSE(dlg.Ok());
-    EXPECT_FALSE(dlg.Navigate());
-    dlg.Delete();
+    dlg_.Select(std::nullopt);
+    EXPECT_FALSE(dlg_.Ok());
+    EXPECT_FALSE(dlg_.Navigate());
+    dlg_.Delete();
     ASSERT_EQ(ui_.Messages().size(), 3u);
     for (const auto& shown : ui_.Messages()) EXPECT_EQ(shown.text, u"Select a track first.");
 
-    dlg.Select(1);
-    EXPECT_TRUE(dlg.Ok()) << "the left key of this bar is Go to";
-    EXPECT_EQ(map_.GetCenter().m_lat.value, -5);
+    dlg_.Select(1);
+    EXPECT_TRUE(dlg_.Ok()) << "the left key of this bar is Go to";
+    EXPECT_TRUE(map_.GetCenter().IsSamePosition(CCoordinate(-5, 7)));
     EXPECT_EQ(data_.navigating, 0u);
+    EXPECT_TRUE(dlg_.Navigate());
+    EXPECT_EQ(data_.target.name, u"+2") << "no short name: the owner names the target";
 
-    dlg.Select(2);
-    EXPECT_FALSE(dlg.Navigate());
+    dlg_.Select(2);
+    data_.navigating = 0;
+    EXPECT_FALSE(dlg_.Navigate());
     EXPECT_EQ(LastMessage(), u"Can not navigate due to no position information of your friend.");
     EXPECT_EQ(data_.navigating, 0u);
-
-    // Without a short name the owner names the target; the settings follow at once.
-    for (std::size_t row : {1u, 0u}) {
-        dlg.Select(row);
-        ASSERT_TRUE(dlg.Navigate());
-        CCoordinate stored;
-        std::u16string name;
-        std::uint32_t status = 0;
-        ASSERT_TRUE(GetNavigation(stored, name, status));
-        EXPECT_EQ(name, row == 0 ? u"Bob" : u"+2");
-        EXPECT_EQ(status, 1u);
-        EXPECT_TRUE(stored.IsSamePosition(dlg.Items()[row].track->fix));
-        EXPECT_TRUE(data_.target.IsSamePosition(stored));
-        EXPECT_TRUE(map_.GetCenter().IsSamePosition(stored));
-    }
-    CDlgTrackList choice(map_, data_, CDlgTrackList::Bar::Navigate);
-    choice.Open();
-    data_.navigating = 0;
-    EXPECT_TRUE(choice.Ok()) << "the left key of the friend choice navigates";
-    EXPECT_EQ(data_.navigating, 1u);
 }
 
 TEST_F(DlgTrackListTest, DeleteRemovesTrackAndFileOrNothing) {
@@ -92,38 +74,28 @@ TEST_F(DlgTrackListTest, DeleteRemovesTrackAndFileOrNothing) {
     data_.friendTracks.AddOwner(u"../evil", u"", kFriendTrackColour);
     // A file that cannot be deleted (a folder with content in its place) keeps all.
     std::filesystem::create_directories(FilePath(u"+2") + "/x");
+    dlg_.Open();
 
-    CDlgTrackList dlg(map_, data_, CDlgTrackList::Bar::GoToMenu);
-    dlg.Open();
-    dlg.Delete();  // answered No
+    dlg_.Delete();  // answered No
     EXPECT_EQ(LastMessage(), u"Are you sure to delete track '+1'?");
-    EXPECT_EQ(dlg.Items().size(), 4u);
-    EXPECT_TRUE(platform::PathExists(FilePath(u"+1")));
-
-    ui_.AnswerNext(MessageAnswer::Yes);
-    dlg.Delete();
+    DeleteRow(0);
     EXPECT_FALSE(platform::PathExists(FilePath(u"+1")));
     EXPECT_EQ(data_.friendTracks.FindByOwner(u"+1"), nullptr);
-    ASSERT_EQ(dlg.Items().size(), 3u);
-    EXPECT_EQ(dlg.Selection(), 0u);
+    EXPECT_EQ(dlg_.Items().size(), 3u);
+    EXPECT_EQ(dlg_.Selection(), 0u);
     EXPECT_EQ(repaints_, 1);
 
-    ui_.AnswerNext(MessageAnswer::Yes);
-    dlg.Delete();  // "+2": its file will not go
+    DeleteRow(0);  // "+2": its file will not go
     EXPECT_EQ(LastMessage(), u"Deleting track '+2' failed");
-    EXPECT_EQ(ui_.Messages().back().icon, platform::MessageIcon::Error);
-    EXPECT_EQ(dlg.Items().size(), 3u);
+    EXPECT_EQ(dlg_.Items().size(), 3u);
     EXPECT_NE(data_.friendTracks.FindByOwner(u"+2"), nullptr);
 
     // Tracks whose file was never written go all the same; deleting the last entry
     // selects the new last.
-    for (std::size_t row : {2u, 1u}) {
-        dlg.Select(row);
-        ui_.AnswerNext(MessageAnswer::Yes);
-        dlg.Delete();
-        EXPECT_EQ(dlg.Selection(), row - 1);
-    }
-    EXPECT_EQ(dlg.Items().size(), 1u);
+    DeleteRow(2);
+    EXPECT_EQ(dlg_.Selection(), 1u);
+    DeleteRow(1);
+    EXPECT_EQ(dlg_.Selection(), 0u);
     EXPECT_EQ(data_.friendTracks.GetCount(), 1u);
     EXPECT_EQ(test::ReadText(folder_ / "evil.trk"), "keep");
 }

@@ -1,35 +1,24 @@
-// "Navigate To ..." with every source, "Stop Navigating", "Sensitivity" and "Friend
-// Track List" on a whole view, with scripted dialogs.
+// "Navigate To ..." with every source, "Stop Navigating" and "Sensitivity", with
+// scripted dialogs.
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 
-#include "app/Screen.h"
 #include "app/Settings.h"
+#include "controls/GpsMapControl.h"
 #include "support/AppTest.h"
 #include "support/FixMaker.h"
+#include "support/RecordingDisplay.h"
+#include "track/RecordingSettings.h"
+#include "view/ControlModelOf.h"
 #include "view/Navigation.h"
 #include "view/NavigationCommands.h"
 #include "view/NavigationDialogs.h"
-#include "view/NewFix.h"
-#include "view/RoamquillPPCView.h"
 
 namespace rq {
 namespace {
 
 using Source = CDlgNavigateTo::Source;
-
-class BarsOnly : public CommandBarSwitch {
-protected:
-    void SetBarShown(int index, bool shown) override {
-        bars_[static_cast<std::size_t>(index)] = shown;
-    }
-    bool IsBarShown(int index) const override { return bars_[static_cast<std::size_t>(index)]; }
-
-private:
-    std::array<bool, 4> bars_{};
-};
 
 // Answers from the script and writes down what was opened.
 class ScriptedDialogs : public NavigationDialogs {
@@ -42,31 +31,30 @@ public:
         return false;  // Cancel
     }
     bool RunNavigateTo(CDlgNavigateTo& dlg) override {
-        opened.push_back("navigate by");
+        opened += "navigate by;";
         dlg.Select(source);
         return source && dlg.Ok();
     }
     bool RunTrackList(CDlgTrackList& dlg) override {
-        opened.push_back(dlg.CommandBar() == CDlgTrackList::Bar::Navigate ? "friends to navigate"
-                                                                          : "friend tracks");
+        opened += dlg.CommandBar() == CDlgTrackList::Bar::Navigate ? "friends;" : "?;";
         dlg.Open();
         return dlg.Ok();
     }
     void RunPoiManager(CPoiCollection& pois) override {
-        opened.push_back("poi manager");
+        opened += "pois;";
         poiManagerOn = &pois;
     }
     std::optional<CCoordinate> RunPositionMessagesToNavigate() override {
-        opened.push_back("position messages");
+        opened += "messages;";
         // The list's own "Navigate" sets the target before it closes with 100.
-        if (messageChosen) SetNavigationTarget(*data, *messageChosen, u"");
-        return messageChosen;
+        if (message) SetNavigationTarget(*data, *message, u"");
+        return message;
     }
 
     std::optional<std::size_t> source;  // none: Cancel
     std::vector<std::array<std::u16string, 3>> typed;
-    std::optional<CCoordinate> messageChosen;
-    std::vector<std::string> opened;
+    std::optional<CCoordinate> message;
+    std::string opened;
     CPoiCollection* poiManagerOn = nullptr;
     CGpsViewData* data = nullptr;
 };
@@ -75,126 +63,80 @@ class NavigationCommandsTest : public test::UiAppTest {
 protected:
     void SetUp() override {
         UiAppTest::SetUp();
-        view_ = std::make_unique<CRoamquillPPCView>(frame_);
-        ASSERT_TRUE(view_->OnCreate(BuiltInDisplayProfile(kScreenClassSmall)));
-        view_->OnSize(240, 268);
-        view_->OnInitialUpdate();
-        view_->Map().SetInvalidate([this] { ++repaints_; });
-        view_->Map().SetCenter(CCoordinate(47, 8));
-        view_->Data().track.fix = test::MakeFix(48.1, 11.5);
-        view_->Data().friendTracks.AddOwner(u"+1", u"Bob", kFriendTrackColour)->fix =
-            test::MakeFix(10, 20);
-        repaints_ = 0;
+        map_.SetCenter(CCoordinate(47, 8));
+        data_.track.fix = test::MakeFix(48.1, 11.5);
+        data_.friendTracks.AddOwner(u"+1", u"Bob", kFriendTrackColour)->fix = test::MakeFix(10, 20);
+        dialogs_.data = &data_;
     }
-    void TearDown() override {
-        view_.reset();
-        UiAppTest::TearDown();
-    }
-    // The navigation group as stored.
-    std::uint32_t StoredStatus() {
-        CCoordinate point;
-        std::u16string name;
-        std::uint32_t status = 99;
-        GetNavigation(point, name, status);
-        return status;
+    void Run() {
+        display_.calls.clear();
+        dialogs_.opened.clear();
+        NavigateToCommand(data_, map_, display_, dialogs_);
     }
 
-    BarsOnly frame_;
-    std::unique_ptr<CRoamquillPPCView> view_;
+    CGpsViewData data_;
+    CGpsMapControl map_{ControlModelOf(data_)};
+    test::RecordingDisplay display_;
     ScriptedDialogs dialogs_;
-    int repaints_ = 0;
 };
 
-TEST_F(NavigationCommandsTest, EverySourceAndStopNavigating) {
-    CGpsViewData& data = view_->Data();
+TEST_F(NavigationCommandsTest, EverySourceThenStopNavigating) {
+    const std::vector<std::string> refreshed{"refresh"};
     const struct {
         Source source;
         std::string opened;
         const CPoiCollection* pois;
-        std::optional<CCoordinate> target;  // none: the source leaves navigation off
+        std::optional<CCoordinate> target;  // none: navigation stays off
     } cases[] = {
-        {Source::LocalPoi, "poi manager", &data.localPois, std::nullopt},
-        {Source::TrackPoi, "poi manager", &data.track.pois, std::nullopt},
-        {Source::RoutePoi, "poi manager", &data.route.pois, std::nullopt},
-        {Source::PositionMessage, "position messages", nullptr, CCoordinate(30, 40)},
+        {Source::LocalPoi, "pois;", &data_.localPois, std::nullopt},
+        {Source::TrackPoi, "pois;", &data_.track.pois, std::nullopt},
+        {Source::RoutePoi, "pois;", &data_.route.pois, std::nullopt},
+        {Source::PositionMessage, "messages;", nullptr, CCoordinate(30, 40)},
         {Source::Here, "", nullptr, CCoordinate(47, 8)},  // the map centre, not the fix
-        {Source::FriendPosition, "friends to navigate", nullptr, CCoordinate(10, 20)},
+        {Source::FriendPosition, "friends;", nullptr, CCoordinate(10, 20)},
     };
     for (const auto& c : cases) {
-        const std::string what = std::to_string(static_cast<int>(c.source));
-        dialogs_ = ScriptedDialogs{};
+        const int what = static_cast<int>(c.source);
         dialogs_.source = static_cast<std::size_t>(c.source) - 1;
-        dialogs_.data = &data;
-        if (c.source == Source::PositionMessage) dialogs_.messageChosen = c.target;
-        repaints_ = 0;
-        NavigateToCommand(*view_, dialogs_);
-        std::vector<std::string> opened{"navigate by"};
-        if (!c.opened.empty()) opened.push_back(c.opened);
-        EXPECT_EQ(dialogs_.opened, opened) << what;
+        dialogs_.message = c.source == Source::PositionMessage ? c.target : std::nullopt;
+        dialogs_.poiManagerOn = nullptr;
+        Run();
+        EXPECT_EQ(dialogs_.opened, "navigate by;" + c.opened) << what;
         EXPECT_EQ(dialogs_.poiManagerOn, c.pois) << what;
-        EXPECT_GE(repaints_, 1) << what;
-        EXPECT_EQ(data.navigating != 0, c.target.has_value()) << what;
+        EXPECT_EQ(display_.calls, refreshed) << what;
+        EXPECT_EQ(NavigateToText(data_),
+                  c.target ? StringId::StopNavigating : StringId::NavigateTo);
         if (!c.target) continue;
-        EXPECT_TRUE(data.target.IsSamePosition(*c.target)) << what;
-        EXPECT_EQ(StoredStatus(), 1u) << "written at once: " << what;
-        EXPECT_EQ(NavigateToText(data), StringId::StopNavigating);
-        if (c.source != Source::Here) {
-            EXPECT_TRUE(view_->Map().GetCenter().IsSamePosition(*c.target)) << what;
-            view_->Map().SetCenter(CCoordinate(47, 8));
-        }
+        EXPECT_TRUE(data_.target.IsSamePosition(*c.target)) << what;
+        EXPECT_TRUE(map_.GetCenter().IsSamePosition(*c.target)) << what;
+        EXPECT_EQ(GetLastNavigationStatus(), 1u) << "written at once " << what;
 
-        // "Stop Navigating" opens nothing and keeps the target.
-        dialogs_.opened.clear();
-        repaints_ = 0;
-        NavigateToCommand(*view_, dialogs_);
-        EXPECT_TRUE(dialogs_.opened.empty());
-        EXPECT_EQ(data.navigating, 0u);
-        EXPECT_EQ(StoredStatus(), 0u);
-        EXPECT_EQ(repaints_, 1);
-        EXPECT_TRUE(data.target.IsSamePosition(*c.target));
+        // "Stop Navigating" opens nothing, keeps the target and is written at once too.
+        Run();
+        EXPECT_EQ(dialogs_.opened, "");
+        EXPECT_EQ(display_.calls, refreshed);
+        EXPECT_EQ(GetLastNavigationStatus(), 0u);
+        EXPECT_TRUE(data_.target.IsSamePosition(*c.target));
+        map_.SetCenter(CCoordinate(47, 8));
     }
-    // Cancel: nothing happens, nothing is repainted.
-    dialogs_ = ScriptedDialogs{};
-    repaints_ = 0;
-    NavigateToCommand(*view_, dialogs_);
-    EXPECT_EQ(dialogs_.opened, std::vector<std::string>{"navigate by"});
-    EXPECT_EQ(repaints_, 0);
-    EXPECT_EQ(data.navigating, 0u);
-}
-
-TEST_F(NavigationCommandsTest, ArrivalEndsNavigationAndTheItemSaysNavigateToAgain) {
-    CGpsViewData& data = view_->Data();
-    dialogs_.source = static_cast<std::size_t>(Source::Here) - 1;
-    NavigateToCommand(*view_, dialogs_);
-    ASSERT_EQ(NavigateToText(data), StringId::StopNavigating);
-    OnNewFix(data, test::MakeFix(47 + 60 / test::kMetresPerDegree, 8, 5), CRecordingSettings{},
-             nullptr);
-    EXPECT_EQ(NavigateToText(data), StringId::StopNavigating) << "60 m to go";
-    OnNewFix(data, test::MakeFix(47 + 50 / test::kMetresPerDegree, 8, 5), CRecordingSettings{},
-             nullptr);
-    EXPECT_EQ(NavigateToText(data), StringId::NavigateTo) << "arrived within 50 m";
+    dialogs_.source.reset();  // Cancel: nothing happens
+    Run();
+    EXPECT_TRUE(display_.calls.empty());
+    EXPECT_EQ(data_.navigating, 0u);
 }
 
 TEST_F(NavigationCommandsTest, SensitivityStoresAndAppliesOnlyOnOk) {
-    CRecordingSettings settings = view_->RecordingSettings();
+    CRecordingSettings settings;
     SensitivityCommand(settings, dialogs_);  // Cancel
-    EXPECT_EQ(settings.taThreshold, 10u);
+    EXPECT_EQ(ReadRecordingSettings().taThreshold, 10u);
     dialogs_.typed = {{u"61", u"6", u"5000"}, {u"20", u"0", u"2"}};
     SensitivityCommand(settings, dialogs_);
-    ASSERT_EQ(ui_.Messages().size(), 1u) << "the refused try";
-    EXPECT_EQ(settings.taThreshold, 20u);
-    EXPECT_EQ(settings.tsThreshold, 0u);
-    EXPECT_EQ(settings.maxTrackPoints, 2u);
-    EXPECT_EQ(GetTaThreshold(), 20u);
-    EXPECT_EQ(GetTsThreshold(), 0u);
-    EXPECT_EQ(GetMaximumTrackSegments(), 2u);
-}
-
-TEST_F(NavigationCommandsTest, FriendTrackListGoesToTheFriend) {
-    FriendTrackListCommand(*view_, dialogs_);
-    EXPECT_EQ(dialogs_.opened, std::vector<std::string>{"friend tracks"});
-    EXPECT_TRUE(view_->Map().GetCenter().IsSamePosition(CCoordinate(10, 20)));
-    EXPECT_EQ(view_->Data().navigating, 0u);
+    EXPECT_EQ(ui_.Messages().size(), 1u) << "the refused try";
+    for (const CRecordingSettings& s : {settings, ReadRecordingSettings()}) {
+        EXPECT_EQ(s.taThreshold, 20u);
+        EXPECT_EQ(s.tsThreshold, 0u);
+        EXPECT_EQ(s.maxTrackPoints, 2u);
+    }
 }
 
 }  // namespace
