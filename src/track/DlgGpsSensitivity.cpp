@@ -22,7 +22,7 @@ std::optional<std::int64_t> ParseInteger(std::u16string_view text) {
         text.remove_prefix(1);
     }
     if (text.empty()) return std::nullopt;
-    constexpr std::int64_t kLimit = 1'000'000'000'000'000'000;
+    constexpr std::int64_t kLimit = 100'000'000'000'000'000;
     std::int64_t value = 0;
     for (char16_t c : text) {
         if (c < u'0' || c > u'9') return std::nullopt;
