@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QToolButton>
@@ -57,7 +58,10 @@ TEST_F(NavigationDialogWidgetsTest, OpenLayOutAndCancel) {
     EXPECT_NE(navigateByDialog.result(), QDialog::Accepted);
     EXPECT_TRUE(ui_.Messages().empty());
     navigateByDialog.Sources()->setCurrentIndex(4);
-    EXPECT_EQ(navigateBy.Selection(), 4u);
+    QKeyEvent action(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(navigateByDialog.Sources(), &action);
+    EXPECT_EQ(navigateByDialog.result(), QDialog::Accepted);
+    EXPECT_EQ(navigateBy.Result(), CDlgNavigateTo::Source::Here);
     OpenAtBothSizesAndCancel(navigateByDialog);
 
     CGpsViewData data;

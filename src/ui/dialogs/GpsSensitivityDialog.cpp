@@ -19,6 +19,8 @@ GpsSensitivityDialog::GpsSensitivityDialog(CDlgGpsSensitivity& logic, QWidget* p
         QLineEdit* field = new QLineEdit(ToQString(logic_.text[i]), this);
         field->setInputMethodHints(Qt::ImhDigitsOnly);
         form->addRow(ToQString(CDlgGpsSensitivity::Labels()[i]), field);
+        // The action key is OK, as on the device.
+        connect(field, &QLineEdit::returnPressed, this, &GpsSensitivityDialog::accept);
         fields_[i] = field;
     }
     auto* layout = new QVBoxLayout(this);

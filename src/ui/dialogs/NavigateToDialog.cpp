@@ -1,6 +1,7 @@
 #include "ui/dialogs/NavigateToDialog.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -27,6 +28,14 @@ NavigateToDialog::NavigateToDialog(CDlgNavigateTo& logic, QWidget* parent)
     layout->addStretch();
     AddSoftKeys(*this, *layout);
     sources_->setFocus();
+}
+
+void NavigateToDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void NavigateToDialog::accept() {

@@ -18,6 +18,10 @@ public:
     QComboBox* Sources() const { return sources_; }
     void accept() override;
 
+protected:
+    // The action key is OK, as on the device.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     CDlgNavigateTo& logic_;
     QComboBox* sources_;
