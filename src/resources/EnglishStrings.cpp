@@ -143,6 +143,8 @@ constexpr StringEntry kEnglish[] = {
     {StringId::Others, u"Others"},
     {StringId::Zoo, u"Zoo"},
     {StringId::Roamquill, u"Roamquill"},
+    {StringId::PleaseEnterAnInteger, u"Please enter an integer."},
+    {StringId::PleaseEnterAnIntegerBetween, u"Please enter an integer between %s and %s."},
 };
 
 }  // namespace

@@ -125,6 +125,9 @@ enum class StringId : std::uint32_t {
     Others = 335,
     Zoo = 336,
     Roamquill = 57344,
+    // The prompts of the dialogs' standard integer validation.
+    PleaseEnterAnInteger = 61712,
+    PleaseEnterAnIntegerBetween = 61714,
 };
 
 }  // namespace rq

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "app/Settings.h"
 #include "view/GpsViewData.h"
 
 namespace rq {
@@ -15,6 +16,10 @@ void SetNavigationTarget(CGpsViewData& data, const CCoordinate& at, std::u16stri
 
 void StopNavigation(CGpsViewData& data) {
     data.navigating = 0;
+}
+
+bool SaveNavigation(const CGpsViewData& data) {
+    return SetNavigation(data.target, data.target.name, data.navigating);
 }
 
 void UpdateNavigation(CGpsViewData& data) {

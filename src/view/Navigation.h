@@ -17,6 +17,10 @@ inline constexpr double kArrivalDistance = 50.0;  // metres
 // it and switches navigation on.
 void SetNavigationTarget(CGpsViewData& data, const CCoordinate& at, std::u16string_view name);
 void StopNavigation(CGpsViewData& data);
+// Writes the target, its name and the navigation status to the settings at once, so a
+// run that ends without the exit sequence still starts with them; false when a write
+// failed.
+bool SaveNavigation(const CGpsViewData& data);
 // Distance and estimated time from the current fix to the target; arriving within
 // 50 metres ends navigation.
 void UpdateNavigation(CGpsViewData& data);
