@@ -12,6 +12,8 @@
 #include "ui/dialogs/GpsSetupDialog.h"
 #include "ui/dialogs/LanguageDialog.h"
 #include "ui/dialogs/QtFriendsDialogs.h"
+#include "ui/dialogs/QtNavigationDialogs.h"
+#include "view/DlgPositionMessages.h"
 
 namespace rq::ui {
 
@@ -48,6 +50,18 @@ ViewWidget::ViewWidget(CommandBarSwitch& frame, QWidget* parent)
     m_view->SetLanguageChooser(m_languageChooser.get());
     m_friendsDialogs = std::make_unique<QtFriendsDialogs>(this);
     m_view->SetFriendsDialogs(m_friendsDialogs.get());
+    auto navigation = std::make_unique<QtNavigationDialogs>(this);
+    // "Navigate By" leads to the position message list as its own command shows it.
+    navigation->SetPositionMessages([this]() -> std::optional<CCoordinate> {
+        CDlgPositionMessages dlg(m_view->Data());
+        if (m_friendsDialogs->RunPositionMessages(dlg) != CDlgPositionMessages::kResultNavigate ||
+            dlg.Result() == nullptr) {
+            return std::nullopt;
+        }
+        return CCoordinate(*dlg.Result());
+    });
+    m_navigationDialogs = std::move(navigation);
+    m_view->SetNavigationDialogs(m_navigationDialogs.get());
     // The view decides when a minute has passed; a few seconds between looks is enough.
     auto* autoSave = new QTimer(this);
     connect(autoSave, &QTimer::timeout, this,

@@ -8,6 +8,7 @@
 #include "keepers/CommKeeper.h"
 #include "view/FriendsCommands.h"
 #include "view/GpsCommands.h"
+#include "view/NavigationCommands.h"
 #include "view/RoamquillPPCView.h"
 
 namespace rq {
@@ -81,6 +82,12 @@ std::span<const CommandEntry> CommandTable() {
              Enable(s, !v.m_player.IsRunning());
              Text(s, GetCommKeeper().IsRunning() ? StringId::Disconnect : StringId::Connect);
          }},
+        {CommandId::NavigateTo,
+         [](View& v, CommandId) {
+             if (v.m_navigationDialogs != nullptr)
+                 NavigateToCommand(v.m_data, v.m_mapCtrl, v, *v.m_navigationDialogs);
+         },
+         [](View& v, CommandId, CommandState& s) { Text(s, NavigateToText(v.m_data)); }},
         {CommandId::PlayGpsLog, [](View& v, CommandId) { v.TogglePlayback(); },
          [](View& v, CommandId, CommandState& s) {
              Enable(s, !GetCommKeeper().IsRunning());
@@ -131,6 +138,12 @@ std::span<const CommandEntry> CommandTable() {
                  ShowPositionMessageList(v.m_data, v, *v.m_friendsDialogs);
          },
          nullptr},
+        {CommandId::FriendTrackList,
+         [](View& v, CommandId) {
+             if (v.m_navigationDialogs != nullptr)
+                 FriendTrackListCommand(v.m_data, v.m_mapCtrl, v, *v.m_navigationDialogs);
+         },
+         nullptr},
         {CommandId::Friends,
          [](View& v, CommandId) {
              if (v.m_friendsDialogs != nullptr) ManageFriends(v.m_friends, *v.m_friendsDialogs);
@@ -144,6 +157,12 @@ std::span<const CommandEntry> CommandTable() {
         {CommandId::GpsSetup,
          [](View& v, CommandId) {
              if (v.m_runGpsSetup) v.m_runGpsSetup();
+         },
+         nullptr},
+        {CommandId::Sensitivity,
+         [](View& v, CommandId) {
+             if (v.m_navigationDialogs != nullptr)
+                 SensitivityCommand(v.m_recording, *v.m_navigationDialogs);
          },
          nullptr},
         {CommandId::Metric, setUnits, unitsChecked},

@@ -31,6 +31,7 @@
 #include "view/CommandTable.h"
 #include "view/FriendsDialogs.h"
 #include "view/GpsViewData.h"
+#include "view/NavigationDialogs.h"
 #include "view/ViewDisplay.h"
 
 namespace rq {
@@ -95,6 +96,8 @@ public:
     void SetRunGpsSetup(std::function<void()> run) { m_runGpsSetup = std::move(run); }
     // How the friend commands show their dialogs; none: those commands do nothing.
     void SetFriendsDialogs(FriendsDialogs* dialogs) { m_friendsDialogs = dialogs; }
+    // How the navigation commands show their dialogs; none: those commands do nothing.
+    void SetNavigationDialogs(NavigationDialogs* dialogs) { m_navigationDialogs = dialogs; }
     // How "Language" asks for a language; none: the command does nothing.
     void SetLanguageChooser(LanguageChooser* chooser) { m_languageChooser = chooser; }
     // "Save (Local)": asks for a name when the local POIs have none, saves them and
@@ -172,6 +175,7 @@ private:
     FilenameAsker* m_filenameAsker = nullptr;
     LanguageChooser* m_languageChooser = nullptr;
     FriendsDialogs* m_friendsDialogs = nullptr;
+    NavigationDialogs* m_navigationDialogs = nullptr;
     platform::WindowHandle m_window = platform::kNoWindow;
     platform::WindowHandle m_frameWindow = platform::kNoWindow;
     std::function<void(int, bool)> m_showControl;

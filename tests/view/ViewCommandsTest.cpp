@@ -94,7 +94,7 @@ TEST_F(ViewCommandsTest, CommandTableHoldsEveryRowOfTheMenus) {
     };
     const Row rows[] = {
         {32773, u"Connect", true, true, None},
-        {32774, u"Navigate To ...", false, false, Later},
+        {32774, u"Navigate To ...", true, true, None},
         {32775, u"Play GPS Log", true, true, None},
         {32776, u"x 1.0", true, true, NoneUntilStored},
         {32777, u"x 2.0", true, true, NoneUntilStored},
@@ -116,11 +116,11 @@ TEST_F(ViewCommandsTest, CommandTableHoldsEveryRowOfTheMenus) {
         {32793, u"Send My Position", false, true, None},
         {32794, u"Send Position Message", true, true, None},
         {32795, u"Position Message List", true, true, None},
-        {32796, u"Friend Track List", false, false, Later},
+        {32796, u"Friend Track List", true, true, None},
         {32797, u"Friends", true, true, None},
         {32804, u"Language", true, true, None},
         {32805, u"Setup", true, true, None},
-        {32806, u"Sensitivity", false, false, Later},
+        {32806, u"Sensitivity", true, true, None},
         {32807, u"Metric", true, true, OneOfGroup},
         {32808, u"Imperial", true, true, OneOfGroup},
         {32809, u"Nautical", true, true, OneOfGroup},
