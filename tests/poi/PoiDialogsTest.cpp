@@ -74,7 +74,9 @@ TEST_F(PoiDialogsTest, EditorFillsAndReadsItsControls) {
         dlg.latitudeHemisphere = c.hemisphere;
         dlg.categoryIndex = 0;
         ASSERT_EQ(dlg.Ok(), c.ok);
-        if (c.ok) EXPECT_DOUBLE_EQ(dlg.coordinate.m_lat.value, c.want);
+        if (c.ok) {
+            EXPECT_DOUBLE_EQ(dlg.coordinate.m_lat.value, c.want);
+        }
     }
     EXPECT_EQ(LastMessage(), u"You have entered an invalid coordinate!");
     EXPECT_EQ(dlg.name, u"Hut");

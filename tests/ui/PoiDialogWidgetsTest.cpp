@@ -2,7 +2,9 @@
 // Cancel; their controls show what the logic holds and hand the user's acts back.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -41,6 +43,11 @@ TEST_F(PoiDialogWidgetsTest, OpenAndCancel) {
     ui::SelectPoiCollectionDialog selectDialog(select);
     EXPECT_EQ(selectDialog.Collections()->count(), 2);
     OpenAtBothSizesAndCancel(selectDialog);
+    selectDialog.Collections()->setCurrentIndex(1);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&selectDialog, &enter);  // the action key is OK
+    EXPECT_EQ(selectDialog.result(), QDialog::Accepted);
+    EXPECT_EQ(select.Result(), PoiCollectionKind::Track);
 
     CDlgEditPoi edit(pois);
     edit.name = u"Hut";

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -85,6 +86,14 @@ void EditPoiDialog::accept() {
     logic_.categoryIndex = categories_->currentIndex();
     logic_.typeIndex = types_->currentIndex();
     if (logic_.Ok()) QDialog::accept();
+}
+
+void EditPoiDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace rq::ui

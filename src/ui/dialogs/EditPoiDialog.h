@@ -7,6 +7,7 @@
 #include "poi/DlgEditPoi.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 
 namespace rq::ui {
@@ -25,6 +26,10 @@ public:
     QLineEdit* Longitude() const { return longitude_; }
     QComboBox* LongitudeHemisphere() const { return longitudeHemisphere_; }
     void accept() override;
+
+protected:
+    // The action key (Enter) is the dialog's OK.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CDlgEditPoi& logic_;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QToolButton>
@@ -47,7 +48,6 @@ ManagePoiDialog::ManagePoiDialog(CDlgManagePoi& logic, QWidget* parent)
     });
     connect(pois_, &QListWidget::currentRowChanged, this,
             [this](int row) { logic_.SelectPoi(Row(row)); });
-    connect(pois_, &QListWidget::itemActivated, this, [this] { accept(); });
 
     menu_->addAction(QStringLiteral("Add Category"), this,
                      [this] { Changing(&CDlgManagePoi::AddCategory, true); });
@@ -125,6 +125,14 @@ void ManagePoiDialog::Changing(void (CDlgManagePoi::*command)(), bool categories
 
 void ManagePoiDialog::accept() {
     if (logic_.Ok()) QDialog::accept();
+}
+
+void ManagePoiDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace rq::ui

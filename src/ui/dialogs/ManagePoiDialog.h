@@ -8,6 +8,7 @@
 #include "poi/DlgManagePoi.h"
 
 class QComboBox;
+class QKeyEvent;
 class QListWidget;
 class QMenu;
 
@@ -24,6 +25,10 @@ public:
     QMenu* Menu() const { return menu_; }
     // The action key: centre on the selected POI and close.
     void accept() override;
+
+protected:
+    // The action key (Enter) is the dialog's OK.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ShowCategories();

@@ -1,6 +1,7 @@
 #include "ui/dialogs/SelectPoiCollectionDialog.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -27,6 +28,14 @@ SelectPoiCollectionDialog::SelectPoiCollectionDialog(CDlgSelectPoiCollection& lo
 void SelectPoiCollectionDialog::accept() {
     logic_.selection = list_->currentIndex();
     if (logic_.Ok()) QDialog::accept();
+}
+
+void SelectPoiCollectionDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace rq::ui

@@ -7,6 +7,7 @@
 #include "poi/DlgSelectPoiCollection.h"
 
 class QComboBox;
+class QKeyEvent;
 
 namespace rq::ui {
 
@@ -17,6 +18,10 @@ public:
     explicit SelectPoiCollectionDialog(CDlgSelectPoiCollection& logic, QWidget* parent = nullptr);
     QComboBox* Collections() const { return list_; }
     void accept() override;
+
+protected:
+    // The action key (Enter) is the dialog's OK.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     CDlgSelectPoiCollection& logic_;
