@@ -22,6 +22,23 @@ bool CPoiCategory::RemovePoi(const CPoi* poi) {
     return true;
 }
 
+std::unique_ptr<CPoi> CPoiCategory::DetachPoi(const CPoi* poi) {
+    const auto it = std::find_if(pois_.begin(), pois_.end(),
+                                 [poi](const std::unique_ptr<CPoi>& p) { return p.get() == poi; });
+    if (it == pois_.end()) return nullptr;
+    std::unique_ptr<CPoi> detached = std::move(*it);
+    pois_.erase(it);
+    return detached;
+}
+
+CPoi* CPoiCategory::AppendPoi(std::unique_ptr<CPoi> poi) {
+    if (poi == nullptr) return nullptr;
+    CPoi* appended = poi.get();
+    pois_.push_back(std::move(poi));
+    modified = true;
+    return appended;
+}
+
 void CPoiCategory::RemoveAllPois() {
     pois_.clear();
     modified = true;

@@ -28,6 +28,11 @@ public:
     bool RemovePoi(const CPoi* poi);
     // Destroys every POI and marks the category modified.
     void RemoveAllPois();
+    // Unlinks the POI (found by identity) and hands it over, for a move to another
+    // category; none when it is not here.
+    std::unique_ptr<CPoi> DetachPoi(const CPoi* poi);
+    // Appends a POI taken from another category; marks the category modified.
+    CPoi* AppendPoi(std::unique_ptr<CPoi> poi);
 
     std::size_t GetCount() const { return pois_.size(); }
     bool IsEmpty() const { return pois_.empty(); }
