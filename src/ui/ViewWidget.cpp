@@ -13,7 +13,9 @@
 #include "ui/dialogs/LanguageDialog.h"
 #include "ui/dialogs/QtFriendsDialogs.h"
 #include "ui/dialogs/QtNavigationDialogs.h"
+#include "ui/dialogs/QtPoiDialogs.h"
 #include "view/DlgPositionMessages.h"
+#include "view/PoiCommands.h"
 
 namespace rq::ui {
 
@@ -50,7 +52,13 @@ ViewWidget::ViewWidget(CommandBarSwitch& frame, QWidget* parent)
     m_view->SetLanguageChooser(m_languageChooser.get());
     m_friendsDialogs = std::make_unique<QtFriendsDialogs>(this);
     m_view->SetFriendsDialogs(m_friendsDialogs.get());
+    m_poiDialogs = std::make_unique<QtPoiDialogs>(this);
+    m_view->SetPoiDialogs(m_poiDialogs.get());
     auto navigation = std::make_unique<QtNavigationDialogs>(this);
+    // "Navigate By" leads to the POI manager as "Manage Poi" shows it.
+    navigation->SetPoiManager([this](CPoiCollection& pois) {
+        ManagePoiCollection(*m_view, *m_poiDialogs, pois, m_view->FriendPoiSender());
+    });
     // "Navigate By" leads to the position message list as its own command shows it.
     navigation->SetPositionMessages([this]() -> std::optional<CCoordinate> {
         CDlgPositionMessages dlg(m_view->Data());

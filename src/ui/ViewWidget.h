@@ -39,6 +39,7 @@ private:
     std::unique_ptr<LanguageChooser> m_languageChooser;
     std::unique_ptr<FriendsDialogs> m_friendsDialogs;
     std::unique_ptr<NavigationDialogs> m_navigationDialogs;
+    std::unique_ptr<PoiDialogs> m_poiDialogs;
     std::unique_ptr<CRoamquillPPCView> m_view;
     std::array<ControlWidget*, 4> m_controls{};
     std::shared_ptr<QtWindowTarget> m_target;

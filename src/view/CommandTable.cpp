@@ -9,6 +9,7 @@
 #include "view/FriendsCommands.h"
 #include "view/GpsCommands.h"
 #include "view/NavigationCommands.h"
+#include "view/PoiCommands.h"
 #include "view/RoamquillPPCView.h"
 
 namespace rq {
@@ -117,8 +118,40 @@ std::span<const CommandEntry> CommandTable() {
              SetAutoRecord(v.m_data.autoRecord);
          },
          [](View& v, CommandId, CommandState& s) { s.checked = v.m_data.autoRecord != 0; }},
+        // Poi: each needs the front end's dialogs.
+        {CommandId::AddPoi,
+         [](View& v, CommandId) {
+             if (v.m_poiDialogs != nullptr) OnAddPoi(v, *v.m_poiDialogs);
+         },
+         [](View& v, CommandId, CommandState& s) { Enable(s, CanAddPoi(v)); }},
+        {CommandId::ManagePoi,
+         [](View& v, CommandId) {
+             if (v.m_poiDialogs != nullptr) OnManagePoi(v, *v.m_poiDialogs, v.FriendPoiSender());
+         },
+         nullptr},
+        {CommandId::NewLocal,
+         [](View& v, CommandId) {
+             if (v.m_poiDialogs != nullptr) OnNewLocal(v, *v.m_poiDialogs);
+         },
+         nullptr},
+        {CommandId::LoadManageLocal,
+         [](View& v, CommandId) {
+             if (v.m_poiDialogs != nullptr) OnLoadManageLocal(v, *v.m_poiDialogs);
+         },
+         nullptr},
         {CommandId::SaveLocal, [](View& v, CommandId) { v.SaveLocalPois(); },
-         [](View& v, CommandId, CommandState& s) { Enable(s, v.m_data.localPois.IsModified()); }},
+         [](View& v, CommandId, CommandState& s) { Enable(s, IsLocalPoisModified(v)); }},
+        {CommandId::SaveAsLocal,
+         [](View& v, CommandId) {
+             if (v.m_poiDialogs != nullptr) OnSaveAsLocal(v, *v.m_poiDialogs);
+         },
+         nullptr},
+        // A label: always greyed, naming the local collection's file.
+        {CommandId::CurrentPoiFile, [](View&, CommandId) {},
+         [](View& v, CommandId, CommandState& s) {
+             Enable(s, false);
+             s.text = CurrentPoiFileText(v);
+         }},
         // Friends: each needs the front end's dialogs.
         {CommandId::SendMyPosition,
          [](View& v, CommandId) {

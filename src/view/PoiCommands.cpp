@@ -70,8 +70,13 @@ void OnAddPoi(CRoamquillPPCView& view, PoiDialogs& dialogs) {
 }
 
 void OnManagePoi(CRoamquillPPCView& view, PoiDialogs& dialogs, PoiSender send) {
-    CPoiCollection* pois = ChooseCollection(view, dialogs);
-    if (pois == nullptr) return;
+    if (CPoiCollection* pois = ChooseCollection(view, dialogs))
+        ManagePoiCollection(view, dialogs, *pois, std::move(send));
+}
+
+void ManagePoiCollection(CRoamquillPPCView& view, PoiDialogs& dialogs, CPoiCollection& collection,
+                         PoiSender send) {
+    CPoiCollection* pois = &collection;
     CDlgManagePoi::Actions actions;
     actions.goTo = [&view](const CPoi& poi) { ShowPoiOnMap(view, poi); };
     actions.centre = [&view](const CPoi& poi) { view.CenterMap(poi); };

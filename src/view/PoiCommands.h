@@ -22,6 +22,9 @@ bool CanAddPoi(CRoamquillPPCView& view);
 void OnAddPoi(CRoamquillPPCView& view, PoiDialogs& dialogs);
 // "Manage Poi": the chooser, then the manager; "Send To Friend" calls `send`.
 void OnManagePoi(CRoamquillPPCView& view, PoiDialogs& dialogs, PoiSender send);
+// The manager on one collection (also where "Navigate By" leads).
+void ManagePoiCollection(CRoamquillPPCView& view, PoiDialogs& dialogs, CPoiCollection& pois,
+                         PoiSender send);
 // "New (Local)" and "Load/Manage (Local)" ask about an unsaved collection first; when
 // the user wants it saved and that is cancelled or fails, the command stops there.
 void OnNewLocal(CRoamquillPPCView& view, PoiDialogs& dialogs);

@@ -18,9 +18,11 @@
 #include "view/CommandTable.h"
 #include "view/ControlModelOf.h"
 #include "view/ControlSetup.h"
+#include "view/FriendsCommands.h"
 #include "view/GpsCommands.h"
 #include "view/ModelFiles.h"
 #include "view/NewFix.h"
+#include "view/PoiCommands.h"
 #include "view/ReceivedMessages.h"
 
 namespace rq {
@@ -407,23 +409,15 @@ void CRoamquillPPCView::RunExitSequence() {
     }
 }
 
+std::function<void(const CPoi&)> CRoamquillPPCView::FriendPoiSender() {
+    return [this](const CPoi& poi) {
+        if (m_friendsDialogs != nullptr) SendPoiToFriends(&poi, m_friends, *m_friendsDialogs);
+    };
+}
+
 bool CRoamquillPPCView::SaveLocalPois() {
-    CPoiCollection& pois = m_data.localPois;
-    if (pois.name.empty()) {
-        if (m_filenameAsker == nullptr) return false;
-        const std::optional<std::u16string> name = m_filenameAsker->AskFilename(
-            LoadResourceString(StringId::EnterPoiFileName), DefaultRecordingName());
-        if (!name) return false;
-        pois.name = *name + u".poi";
-    }
-    bool saved = false;
-    {
-        platform::WaitCursor wait;
-        saved = pois.Save();
-    }
-    if (!saved) ShowStringMessage(StringId::FailedToSavePoiFile, platform::MessageIcon::Error);
-    SetLastLoadedPoi(pois.name);
-    return saved;
+    if (m_filenameAsker == nullptr) return false;
+    return SaveLocalPoiCollection(m_data.localPois, *m_filenameAsker, false);
 }
 
 void CRoamquillPPCView::CenterMap(const CCoordinate& at) {

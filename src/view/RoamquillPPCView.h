@@ -32,6 +32,7 @@
 #include "view/FriendsDialogs.h"
 #include "view/GpsViewData.h"
 #include "view/NavigationDialogs.h"
+#include "view/PoiDialogs.h"
 #include "view/ViewDisplay.h"
 
 namespace rq {
@@ -98,6 +99,8 @@ public:
     void SetFriendsDialogs(FriendsDialogs* dialogs) { m_friendsDialogs = dialogs; }
     // How the navigation commands show their dialogs; none: those commands do nothing.
     void SetNavigationDialogs(NavigationDialogs* dialogs) { m_navigationDialogs = dialogs; }
+    // How the POI commands show their dialogs; none: those commands do nothing.
+    void SetPoiDialogs(PoiDialogs* dialogs) { m_poiDialogs = dialogs; }
     // How "Language" asks for a language; none: the command does nothing.
     void SetLanguageChooser(LanguageChooser* chooser) { m_languageChooser = chooser; }
     // "Save (Local)": asks for a name when the local POIs have none, saves them and
@@ -134,6 +137,9 @@ public:
     CGpsControl& Control(int index) { return *Controls()[static_cast<std::size_t>(index)]; }
     CFileKeeper& Player() { return m_player; }
     CFriendList& Friends() { return m_friends; }
+    // "Send To Friend" of the POI manager: the POI to the friends the user chooses, as
+    // the Friends menu sends.
+    std::function<void(const CPoi&)> FriendPoiSender();
     const CRecordingSettings& RecordingSettings() const { return m_recording; }
 
 private:
@@ -176,6 +182,7 @@ private:
     LanguageChooser* m_languageChooser = nullptr;
     FriendsDialogs* m_friendsDialogs = nullptr;
     NavigationDialogs* m_navigationDialogs = nullptr;
+    PoiDialogs* m_poiDialogs = nullptr;
     platform::WindowHandle m_window = platform::kNoWindow;
     platform::WindowHandle m_frameWindow = platform::kNoWindow;
     std::function<void(int, bool)> m_showControl;

@@ -71,7 +71,7 @@ TEST_F(MainViewRun, ReplayDrawsTheWalkAndExitSavesIt) {
     EXPECT_GT(trackPixels, 10);
 
     // The menus tell what the commands do now: "Stop" while playing, "Connect" greyed,
-    // the map's item checked; items without a handler yet stay disabled.
+    // the map's item checked; the label of the POI file greyed.
     std::map<int, QAction*> items;
     for (QMenu* menu : frame.CommandBar(0)->findChildren<QMenu*>()) {
         emit menu->aboutToShow();
@@ -83,7 +83,8 @@ TEST_F(MainViewRun, ReplayDrawsTheWalkAndExitSavesIt) {
     EXPECT_FALSE(item(CommandId::Connect)->isEnabled());
     EXPECT_TRUE(item(CommandId::ViewMap)->isChecked());
     EXPECT_FALSE(item(CommandId::ViewCompass)->isChecked());
-    EXPECT_FALSE(item(CommandId::AddPoi)->isEnabled());
+    EXPECT_FALSE(item(CommandId::CurrentPoiFile)->isEnabled());
+    EXPECT_EQ(item(CommandId::CurrentPoiFile)->text(), "<No Name>");
     EXPECT_TRUE(item(CommandId::Exit)->isEnabled());
 
     // "Exit" asks, runs the exit sequence, and WM_COMMAND 1 then closes the frame.

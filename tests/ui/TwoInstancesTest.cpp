@@ -2,13 +2,17 @@
 // other's friend list, exchange a position, a text and a POI from the menus. This test
 // is instance A; instance B is this test program started again on the PeerB case, with
 // RQ_PEER_FOLDER naming its data folder, so each has its own settings and folders.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +25,7 @@
 #include "app/Screen.h"
 #include "friends/DlgFriendList.h"
 #include "friends/DlgInputText.h"
+#include "friends/SendSms.h"
 #include "keepers/PositionMessage.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
@@ -115,6 +120,20 @@ private:
     std::unique_ptr<ui::CMainFrame> frame_;
 };
 
+// Whether an instance's receiving socket is open: the SMS keeper opens it on its own
+// thread, a little after the start.
+bool Listening(const char* address) {
+    const int probe = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_port = htons(static_cast<std::uint16_t>(kSmsReceivePort));
+    inet_pton(AF_INET, address, &at.sin_addr);
+    const bool taken =
+        bind(probe, reinterpret_cast<sockaddr*>(&at), sizeof at) != 0 && errno == EADDRINUSE;
+    close(probe);
+    return taken;
+}
+
 bool Received(CRoamquillPPCView& view) {
     const CGpsViewData& data = view.Data();
     return data.friendTracks.GetCount() >= 1 && data.positionTexts.GetCount() >= 1;
@@ -127,6 +146,7 @@ TEST(TwoInstances, PeerB) {
     if (folder == nullptr) GTEST_SKIP() << "instance B of TwoInstances.AToB";
     {
         Instance b(folder);
+        ASSERT_TRUE(b.Await([] { return Listening("127.0.0.3"); })) << "B does not listen";
         std::ofstream(std::string(folder) + "ready") << "ready";
         ASSERT_TRUE(b.Await([&] { return Received(b.View()); }, 30000)) << "nothing arrived";
         CGpsViewData& data = b.View().Data();
