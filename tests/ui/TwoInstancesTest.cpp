@@ -39,6 +39,8 @@
 #include "ui/ViewWidget.h"
 #include "view/DlgPositionMessages.h"
 #include "view/FriendsDialogs.h"
+#include "view/NavigationDialogs.h"
+#include "view/PoiDialogs.h"
 
 extern char** environ;
 
@@ -75,6 +77,45 @@ public:
     int RunPositionMessages(CDlgPositionMessages&) override { return kDialogCancel; }
 };
 
+// The POI manager as a user works it here: the local collection, the first POI of
+// "Sights", "Send To Friend".
+class SendingPoiDialogs : public PoiDialogs {
+public:
+    bool RunSelectPoiCollection(CDlgSelectPoiCollection& dlg) override { return dlg.Ok(); }
+    bool RunManagePoi(CDlgManagePoi& dlg) override {
+        for (std::size_t i = 0; i < dlg.Categories().size(); ++i) {
+            if (dlg.Categories()[i].text == u"Sights") dlg.SelectCategory(i);
+        }
+        dlg.SelectPoi(0);
+        dlg.SendToFriend();
+        return false;
+    }
+    bool RunEditPoi(CDlgEditPoi&) override { return false; }
+    std::optional<std::string> ChoosePoiFile(const std::string&) override { return std::nullopt; }
+    std::optional<std::u16string> AskFilename(std::u16string_view, std::u16string_view) override {
+        return u"received";
+    }
+};
+
+// "Navigate By", "Friend Position", the first friend track, "Navigate".
+class FriendNavigationDialogs : public NavigationDialogs {
+public:
+    bool RunGpsSensitivity(CDlgGpsSensitivity&) override { return false; }
+    bool RunNavigateTo(CDlgNavigateTo& dlg) override {
+        for (std::size_t i = 0; i < dlg.Entries().size(); ++i) {
+            if (dlg.Entries()[i].code == CDlgNavigateTo::Source::FriendPosition) dlg.Select(i);
+        }
+        return dlg.Ok();
+    }
+    bool RunTrackList(CDlgTrackList& dlg) override {
+        dlg.Open();
+        dlg.Select(0);
+        return dlg.Ok();
+    }
+    void RunPoiManager(CPoiCollection&) override {}
+    std::optional<CCoordinate> RunPositionMessagesToNavigate() override { return std::nullopt; }
+};
+
 // One program instance on `folder`, started as the program starts it, with its dialogs
 // answered by script.
 class Instance {
@@ -87,6 +128,8 @@ public:
         frame_ = std::make_unique<ui::CMainFrame>(240, 320, false,
                                                   BuiltInDisplayProfile(kScreenClassSmall));
         View().SetFriendsDialogs(&friendsDialogs_);
+        View().SetPoiDialogs(&poiDialogs_);
+        View().SetNavigationDialogs(&navigationDialogs_);
         View().SetFilenameAsker(&names_);
         frame_->show();
         View().SetStartSmsKeeper(true);
@@ -117,6 +160,8 @@ private:
     } names_;
     test::ScriptedUserInterface ui_;
     AnsweringFriendsDialogs friendsDialogs_;
+    SendingPoiDialogs poiDialogs_;
+    FriendNavigationDialogs navigationDialogs_;
     std::unique_ptr<ui::CMainFrame> frame_;
 };
 
@@ -134,9 +179,15 @@ bool Listening(const char* address) {
     return taken;
 }
 
+const CPoi* ReceivedPoi(CGpsViewData& data) {
+    const CPoiCategory* general = data.localPois.FindCategory(u"General");
+    return general != nullptr && general->GetCount() > 0 ? general->GetAt(0) : nullptr;
+}
+
 bool Received(CRoamquillPPCView& view) {
-    const CGpsViewData& data = view.Data();
-    return data.friendTracks.GetCount() >= 1 && data.positionTexts.GetCount() >= 1;
+    CGpsViewData& data = view.Data();
+    return data.friendTracks.GetCount() >= 1 && data.positionTexts.GetCount() >= 1 &&
+           ReceivedPoi(data) != nullptr;
 }
 
 // Instance B: waits for what A sends, checks it arrived, exits, starts again and finds
@@ -156,6 +207,12 @@ TEST(TwoInstances, PeerB) {
         EXPECT_NEAR(friendTrack->GetHead()->m_lat.value, 51.5, 1e-6);
         EXPECT_EQ(data.positionTexts.GetAt(0)->text, u"Meet at the fountain");
         EXPECT_TRUE(b.View().Map().GetShowPositionMessage());
+        EXPECT_EQ(ReceivedPoi(data)->name, u"Fountain");
+        EXPECT_TRUE(b.View().Map().GetShowPoi());
+        // "Navigate To ...", by the friend's position.
+        EXPECT_TRUE(b.View().OnCommand(CommandId::NavigateTo));
+        EXPECT_EQ(data.navigating, 1u);
+        EXPECT_NEAR(data.target.m_lat.value, 51.5, 1e-6);
         b.Ui().AnswerNext(platform::MessageAnswer::Yes);  // unsaved POIs: save them
         b.View().RunExitSequence();
     }
@@ -164,6 +221,9 @@ TEST(TwoInstances, PeerB) {
     EXPECT_NE(data.friendTracks.FindByOwner(u"127.0.0.2"), nullptr);
     ASSERT_EQ(data.positionTexts.GetCount(), 1u);
     EXPECT_EQ(data.positionTexts.GetAt(0)->text, u"Meet at the fountain");
+    ASSERT_NE(ReceivedPoi(data), nullptr);
+    EXPECT_EQ(ReceivedPoi(data)->name, u"Fountain");
+    EXPECT_EQ(data.navigating, 1u);
 }
 
 // Instance A: starts B, gets a fix, and sends from the menus.
@@ -202,6 +262,9 @@ TEST(TwoInstances, AToB) {
         ASSERT_TRUE(view.StateOf(CommandId::SendMyPosition).enabled);
         EXPECT_TRUE(view.OnCommand(CommandId::SendMyPosition));
         EXPECT_TRUE(view.OnCommand(CommandId::SendPositionMessage));
+        view.Data().localPois.AddCategory(u"Sights")->AddPoi(u"Fountain",
+                                                             CCoordinate(51.501, -0.129), 12);
+        EXPECT_TRUE(view.OnCommand(CommandId::ManagePoi));
         EXPECT_TRUE(instanceA.Ui().Messages().empty()) << "every send reached B";
     }
 
