@@ -1,5 +1,6 @@
 // The "File Name" dialog without its widgets: a prompt above a one-line name entry.
-// OK trims the name and refuses an empty one, the dialog staying open.
+// OK trims the name and refuses an empty one or one that names a path, the dialog
+// staying open.
 #pragma once
 
 #include <optional>
@@ -16,7 +17,8 @@ public:
     // The edit box's text, as typed.
     std::u16string fileName;
 
-    // False (after "Your input is invalid") when the trimmed name is empty; otherwise
+    // False (after "Your input is invalid") when the trimmed name is empty, holds a
+    // slash or backslash, or is "." or ".."; otherwise
     // the trimmed name becomes the result.
     bool Ok();
     const std::u16string& Result() const { return result_; }

@@ -49,12 +49,14 @@ protected:
     ScriptedAsker asker_;
 };
 
-TEST_F(FileDialogsTest, FileNameIsTrimmedAndAnEmptyOneRefused) {
+TEST_F(FileDialogsTest, FileNameIsTrimmedAndAnEmptyOrPathLikeOneRefused) {
     const struct {
         std::u16string typed;
         bool accepted;
         std::u16string result;
-    } rows[] = {{u"  trip 1 ", true, u"trip 1"}, {u"", false, u""}, {u" \t ", false, u""}};
+    } rows[] = {{u"  trip 1 ", true, u"trip 1"}, {u"", false, u""},     {u" \t ", false, u""},
+                {u"../x", false, u""},           {u"a/b", false, u""},  {u"..", false, u""},
+                {u"a\\b", false, u""},           {u"..a", true, u"..a"}};
     for (const auto& row : rows) {
         ui_.ClearMessages();
         CDlgFilename dialog(u"Enter file name", row.typed);
