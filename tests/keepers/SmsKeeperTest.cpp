@@ -1,10 +1,5 @@
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <thread>
@@ -16,6 +11,7 @@
 #include "platform/Text.h"
 #include "platform/Wdp.h"
 #include "resources/MessageIds.h"
+#include "support/Datagram.h"
 
 namespace rq {
 namespace {
@@ -39,13 +35,7 @@ protected:
     void TearDown() override { SetWdpSettings(saved_); }
 
     void SendRaw(const std::vector<std::uint8_t>& data) const {
-        const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in sa{};
-        sa.sin_family = AF_INET;
-        sa.sin_port = htons(2001);
-        inet_pton(AF_INET, address_.c_str(), &sa.sin_addr);
-        sendto(fd, data.data(), data.size(), 0, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
-        close(fd);
+        test::SendDatagram(address_, 2001, data.data(), data.size());
     }
 
     std::string address_;
@@ -174,15 +164,6 @@ TEST_F(SmsKeeperTest, StoppingDuringADeliveryEndsTheWorkerAndKeepsTheBytesValid)
     }
 }
 
-long ResidentKiB() {
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(f);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
 TEST_F(SmsKeeperTest, AFloodIsSurvivedWithBoundedMemory) {
     QueueWindow window;
     CSmsKeeper keeper;
@@ -197,7 +178,7 @@ TEST_F(SmsKeeperTest, AFloodIsSurvivedWithBoundedMemory) {
     while (window.PumpOne(handler, 50)) {
     }
 
-    const long before = ResidentKiB();
+    const long before = test::ResidentKiB();
     const auto message = MakePoiMessage(1, 2, 3, u"flood", 0);
     handled = 0;
     // The window is pumped only every 100 datagrams: the worker waits in its send, the
@@ -210,7 +191,7 @@ TEST_F(SmsKeeperTest, AFloodIsSurvivedWithBoundedMemory) {
     }
     EXPECT_GT(handled, 0u);
     EXPECT_LE(handled, 10000u);
-    EXPECT_LT(ResidentKiB() - before, 8 * 1024);
+    EXPECT_LT(test::ResidentKiB() - before, 8 * 1024);
     // Still answering after the flood.
     EXPECT_TRUE(keeper.Stop(2000));
 }
