@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "geo/Coordinate.h"
 #include "geo/DoubleRect.h"
@@ -128,19 +129,13 @@ TEST(Course, FlatMoves) {
 }
 
 TEST(DoubleRect, NormalizeContainsExtendIntersects) {
+    const auto edges = [](const CDoubleRect& b) {
+        return std::vector<double>{b.left, b.top, b.right, b.bottom};
+    };
     CDoubleRect r(11, 47, 10, 48);  // left > right, top < bottom
     r.Normalize();
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.right, 11);
-    EXPECT_EQ(r.top, 48);
-    EXPECT_EQ(r.bottom, 47);
-
-    const CDoubleRect fromCorners(CCoordinate(48, 10), CCoordinate(47, 11));
-    EXPECT_EQ(fromCorners.left, 10);
-    EXPECT_EQ(fromCorners.top, 48);
-    EXPECT_EQ(fromCorners.right, 11);
-    EXPECT_EQ(fromCorners.bottom, 47);
-
+    EXPECT_EQ(edges(r), (std::vector<double>{10, 48, 11, 47}));
+    EXPECT_EQ(edges(CDoubleRect(CCoordinate(48, 10), CCoordinate(47, 11))), edges(r));
     for (const std::string& row : geotest::GeoRows("rect_contains.txt")) {
         std::istringstream in(row);
         double lat, lon;
@@ -152,10 +147,7 @@ TEST(DoubleRect, NormalizeContainsExtendIntersects) {
     CDoubleRect grown = r;
     grown.Extend(CCoordinate(50, 9));
     grown.Extend(CCoordinate(46, 12));
-    EXPECT_EQ(grown.top, 50);
-    EXPECT_EQ(grown.left, 9);
-    EXPECT_EQ(grown.bottom, 46);
-    EXPECT_EQ(grown.right, 12);
+    EXPECT_EQ(edges(grown), (std::vector<double>{9, 50, 12, 46}));
 
     EXPECT_TRUE(r.Intersects(CDoubleRect(10.5, 47.5, 12, 46)));
     EXPECT_TRUE(r.Intersects(CDoubleRect(11, 49, 12, 48)));  // touching corner
