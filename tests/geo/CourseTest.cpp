@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <vector>
 
 #include "geo/Coordinate.h"
 #include "geo/DoubleRect.h"
 #include "geo/Earth.h"
-#include "geo/GeoRows.h"
+#include "support/CaseTable.h"
 
 using namespace rq;
 
@@ -34,11 +35,11 @@ TEST(Earth, DegreeLengthsAndBearingOf) {
     EXPECT_NEAR(MetresPerLongitudeDegree(90, 0), 0, 1e-3);
     EXPECT_FALSE(std::isnan(MetresPerLongitudeDegree(-90, 0)));
 
-    for (const std::string& row : geotest::GeoRows("bearings.txt")) {
-        std::istringstream in(row);
+    for (const auto& row : test::CaseTable("geo/bearings.txt", '\t')) {
+        std::istringstream in(row[0]);
         double east, north, pis;
-        ASSERT_TRUE(in >> east >> north >> pis) << row;
-        EXPECT_NEAR(BearingOf(east, north), pis * kPi, 1e-12) << row;
+        ASSERT_TRUE(in >> east >> north >> pis) << row[0];
+        EXPECT_NEAR(BearingOf(east, north), pis * kPi, 1e-12) << row[0];
     }
 }
 
@@ -136,12 +137,12 @@ TEST(DoubleRect, NormalizeContainsExtendIntersects) {
     r.Normalize();
     EXPECT_EQ(edges(r), (std::vector<double>{10, 48, 11, 47}));
     EXPECT_EQ(edges(CDoubleRect(CCoordinate(48, 10), CCoordinate(47, 11))), edges(r));
-    for (const std::string& row : geotest::GeoRows("rect_contains.txt")) {
-        std::istringstream in(row);
+    for (const auto& row : test::CaseTable("geo/rect_contains.txt", '\t')) {
+        std::istringstream in(row[0]);
         double lat, lon;
         bool inside;
-        ASSERT_TRUE(in >> lat >> lon >> inside) << row;
-        EXPECT_EQ(r.Contains(CCoordinate(lat, lon)), inside) << row;
+        ASSERT_TRUE(in >> lat >> lon >> inside) << row[0];
+        EXPECT_EQ(r.Contains(CCoordinate(lat, lon)), inside) << row[0];
     }
 
     CDoubleRect grown = r;

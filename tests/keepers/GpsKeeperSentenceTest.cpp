@@ -12,6 +12,7 @@
 #include "nmea/Response.h"
 #include "nmea/TestLines.h"
 #include "platform/Text.h"
+#include "support/CaseTable.h"
 
 namespace rq {
 namespace {
@@ -83,7 +84,7 @@ std::map<std::string, std::string> Describe(const CGpsPosition& f) {
 }
 
 TEST(GpsKeeperSentenceTest, MergesSentencesIntoTheFix) {
-    const auto rows = test::DataRows("keepers/fix_merges.tsv");
+    const auto rows = test::CaseTable("keepers/fix_merges.tsv", '\t');
     ASSERT_GT(rows.size(), 20u);
     for (const auto& row : rows) {
         SCOPED_TRACE(row[0]);

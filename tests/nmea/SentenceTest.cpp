@@ -8,6 +8,7 @@
 #include "nmea/NumberScan.h"
 #include "nmea/Sentence.h"
 #include "nmea/TestLines.h"
+#include "support/CaseTable.h"
 
 using namespace rq;
 using rq::test::Crlf;
@@ -38,7 +39,7 @@ TEST(Sentence, FieldsSplitOnCommaAndStarAndStopAtTheLineEnd) {
 
 TEST(Sentence, ChecksumAndChecksumField) {
     const char* const kResults[] = {"Unknown", "Bad", "NotBad"};
-    const auto rows = rq::test::DataRows("nmea/checksums.tsv");
+    const auto rows = rq::test::CaseTable("nmea/checksums.tsv", '\t');
     ASSERT_GT(rows.size(), 8u);
     for (const auto& row : rows) {
         SENTENCE s(row[1] == "crlf" ? Crlf(row[0]) : Line(row[0]));
@@ -54,7 +55,7 @@ TEST(Sentence, ChecksumAndChecksumField) {
 }
 
 TEST(Sentence, NumbersReadAsScanfDoes) {
-    const auto rows = rq::test::DataRows("nmea/numbers.tsv");
+    const auto rows = rq::test::CaseTable("nmea/numbers.tsv", '\t');
     ASSERT_GT(rows.size(), 30u);
     for (const auto& row : rows) {
         SENTENCE s(Crlf("$GPXXX," + row[0]));
