@@ -94,22 +94,13 @@ TEST(Sentence, CodedFields) {
 
 TEST(Sentence, TimeFieldOnFirstJanuary1980) {
     const platform::TimeValue base = *platform::MakeLocalTime({1980, 1, 1, 0, 0, 0});
-    struct Case {
-        const char* field;
-        platform::TimeValue expected;  // seconds after midnight, or -1 for 0
-    } cases[] = {
-        {"123519", 12 * 3600 + 35 * 60 + 19},
-        {"000000.00", 0},
-        {"235959.999", 23 * 3600 + 59 * 60 + 59},
-        {"240000", -1},
-        {"236000", -1},
-        {"235960", -1},
-        {"12351", -1},
-        {"", -1},
-    };
-    for (const Case& c : cases) {
-        SENTENCE s(Crlf(std::string("$GPGGA,") + c.field));
-        EXPECT_EQ(s.Time(1), c.expected < 0 ? 0 : base + c.expected) << c.field;
+    // The field and the seconds after midnight it gives, or -1 where the time is 0.
+    const std::pair<const char*, int> cases[] = {
+        {"123519", 45319}, {"000000.00", 0}, {"235959.999", 86399}, {"240000", -1},
+        {"236000", -1},    {"235960", -1},   {"12351", -1},         {"", -1}};
+    for (const auto& [field, seconds] : cases) {
+        SENTENCE s(Crlf(std::string("$GPGGA,") + field));
+        EXPECT_EQ(s.Time(1), seconds < 0 ? 0 : base + seconds) << field;
     }
 }
 
