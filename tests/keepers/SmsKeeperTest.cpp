@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "friends/PositionMessage.h"
 #include "friends/SendSms.h"
@@ -42,11 +43,9 @@ protected:
     WdpSettings saved_;
 };
 
-struct Seen {
-    std::u16string sender, destination;
-    std::uint32_t senderPort = 0, destinationPort = 0;
-    std::vector<std::uint8_t> data;
-};
+// Sender, ports, destination and the user data of a received record.
+using Seen = std::tuple<std::u16string, std::uint32_t, std::uint32_t, std::u16string,
+                        std::vector<std::uint8_t>>;
 
 TEST_F(SmsKeeperTest, ReceivedDatagramsReachTheWindowDuringTheCall) {
     QueueWindow window;
@@ -60,21 +59,16 @@ TEST_F(SmsKeeperTest, ReceivedDatagramsReachTheWindowDuringTheCall) {
     auto handler = [&](WindowMessage& m) {
         ASSERT_EQ(m.id, kMsgSmsReceived);
         const auto* r = reinterpret_cast<const ReceivedMessageRecord*>(m.wParam);
-        Seen s{r->SenderAddress(), std::u16string(r->destinationAddress), r->senderPort,
-               r->destinationPort,
-               std::vector<std::uint8_t>(r->userData, r->userData + r->userDataSize)};
-        seen.push_back(s);
+        seen.emplace_back(r->SenderAddress(), r->senderPort, r->destinationPort,
+                          std::u16string(r->destinationAddress),
+                          std::vector<std::uint8_t>(r->userData, r->userData + r->userDataSize));
     };
     for (int tries = 0; seen.empty() && tries < 100; ++tries) {
         ASSERT_TRUE(SendSms(platform::FromUtf8(address_), message.data(), message.size()));
         window.PumpOne(handler, 50);
     }
     ASSERT_FALSE(seen.empty());
-    EXPECT_EQ(seen[0].sender, u"+4917011111");
-    EXPECT_EQ(seen[0].senderPort, 2000u);
-    EXPECT_EQ(seen[0].destination, u"+4917011111");
-    EXPECT_EQ(seen[0].destinationPort, 2001u);
-    EXPECT_EQ(seen[0].data, message);
+    EXPECT_EQ(seen[0], Seen(u"+4917011111", 2000, 2001, u"+4917011111", message));
     while (window.PumpOne(handler, 100)) {
     }
 
@@ -84,8 +78,8 @@ TEST_F(SmsKeeperTest, ReceivedDatagramsReachTheWindowDuringTheCall) {
     SendRaw({0xD4});
     ASSERT_TRUE(window.PumpOne(handler, 2000));
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].data, std::vector<std::uint8_t>{0xD4});
-    EXPECT_EQ(seen[0].sender, u"127.0.0.1");
+    EXPECT_EQ(std::get<4>(seen[0]), std::vector<std::uint8_t>{0xD4});
+    EXPECT_EQ(std::get<0>(seen[0]), u"127.0.0.1");
 
     // The stop request ends the endless wait at once.
     EXPECT_TRUE(keeper.Stop(2000));
