@@ -264,14 +264,23 @@ TEST(CommKeeperTest, ReadSizesDoNotChangeTheFix) {
     EXPECT_EQ(records[0].substr(0, 20), "51.503202 -0.152797 ");
 }
 
-TEST(CommKeeperTest, OpensThroughThePortMap) {
+TEST(CommKeeperTest, PortMapResolvesNamesAndTheKeeperOpensThroughIt) {
     const test::TempFolder dir;
     platform::OpenRegistry(dir / "map.reg");
     int master = -1, slave = -1;
     char name[128];
     ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
     ::close(slave);
+    // First use fills the map from the devices present (none need exist here).
+    EXPECT_FALSE(platform::Registry().KeyExists(platform::kPortMapKey));
+    platform::ResolvePortName(u"COM1:");
+    EXPECT_TRUE(platform::Registry().KeyExists(platform::kPortMapKey));
     ASSERT_TRUE(platform::SetPortMapping(u"COM3:", name));
+    // Names fold case, device paths stand for themselves, unmapped names resolve to nothing.
+    EXPECT_EQ(platform::ResolvePortName(u"com3:").value_or(""), name);
+    EXPECT_EQ(platform::ResolvePortName(u"/dev/ttyUSB3").value_or(""), "/dev/ttyUSB3");
+    EXPECT_FALSE(platform::ResolvePortName(u"COM17:").has_value());
+    for (const std::string& d : platform::DetectSerialDevices()) EXPECT_EQ(d.rfind("/dev/", 0), 0u);
     CCommKeeper keeper;
     EXPECT_TRUE(
         keeper.OpenPort(u"COM3:", 38400, 8, false, 0, platform::kTwoStopBits, 10, 10, 10, 10, 10));
