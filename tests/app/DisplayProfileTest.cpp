@@ -7,6 +7,7 @@
 #include "app/Screen.h"
 #include "support/AppTest.h"
 #include "support/CaseTable.h"
+#include "support/TempFolder.h"
 
 namespace rq {
 namespace {
@@ -68,19 +69,8 @@ TEST(DisplayProfile, OverrideLines) {
     }
 
     DisplayProfile profile;
-    ApplyDisplayProfileOverrides(profile,
-                                 "mapctrl_defaults.scale_text_size=1\n"
-                                 "mapctrl_defaults.normal_text_size=3\n"
-                                 "mapctrl_defaults.large_text_size=4\n"
-                                 "mapctrl_defaults.coordinate_bar_text_size=5\n"
-                                 "satellitectrl_defaults.font_height=6\n"
-                                 "satellitectrl_defaults.corner_font_height=7\n"
-                                 "gpsinfo_panel_defaults.text_size1=8\n"
-                                 "gpsinfo_panel_defaults.text_size2=9\n"
-                                 "gpsinfo_panel_defaults.text_size3=10\n"
-                                 "compass_defaults.heading_font_size=11\n"
-                                 "compass_defaults.small_scale_font_size=12\n"
-                                 "compass_defaults.large_scale_font_size=13");
+    ApplyDisplayProfileOverrides(
+        profile, test::ReadText(RQ_SOURCE_DIR "/tests/data/cases/display-profile-every-key.ini"));
     EXPECT_EQ(Fields(profile),
               (std::vector<double>{1, 0, 12, 3, 4, 5, 3000, 6, 7, 8, 9, 10, 11, 12, 13}));
 }

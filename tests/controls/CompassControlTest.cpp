@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "controls/CompassControl.h"
 #include "support/RecordingDC.h"
 #include "view/ControlModelOf.h"
@@ -54,10 +56,10 @@ TEST(CompassControl, RoseTurnsWithTheCourse) {
     // At course 0 the blue north tip points up.
     const auto needle = rose.dc.Of<PolygonCall>();
     ASSERT_EQ(needle.size(), 2u);
-    EXPECT_EQ(needle[0].points[0], (CPoint{120, 34}));
-    EXPECT_EQ(needle[0].pen, (CPen{PenStyle::Solid, 1, 0xB40000}));
-    EXPECT_EQ(needle[0].brush.colour, 0xB40000u);
-    EXPECT_EQ(needle[1].brush.colour, 0x0000C0u);
+    EXPECT_EQ(
+        std::tuple(needle[0].points[0], needle[0].pen, needle[0].brush.colour,
+                   needle[1].brush.colour),
+        std::tuple(CPoint{120, 34}, CPen{PenStyle::Solid, 1, 0xB40000}, 0xB40000u, 0x0000C0u));
 
     const std::vector<std::u16string> labels = {u"E", u"W", u"NE", u"SE", u"SW", u"NW", u"0"};
     EXPECT_EQ(rose.dc.Texts(), labels);
@@ -110,20 +112,18 @@ TEST(CompassControl, TargetDotColourFollowsTheDistanceAcrossPaints) {
     // Distance below the centre: number in the heading font above the anchor, unit below.
     const auto texts = rose.dc.Of<TextCall>();
     ASSERT_GE(texts.size(), 2u);
-    EXPECT_EQ(texts[0].text, u"3.720");
-    EXPECT_EQ(texts[0].font.height, 26);
-    EXPECT_EQ(texts[1].text, u"km");
-    EXPECT_EQ(texts[1].font.height, 12);
-    EXPECT_EQ(texts[0].rect.bottom - 2, 134 + 60);
-    EXPECT_EQ(texts[1].rect.top + 2, 134 + 60);
+    EXPECT_EQ(std::tuple(texts[0].text, texts[0].font.height, texts[0].rect.bottom - 2),
+              std::tuple(u"3.720", 26, 134 + 60));
+    EXPECT_EQ(std::tuple(texts[1].text, texts[1].font.height, texts[1].rect.top + 2),
+              std::tuple(u"km", 12, 134 + 60));
 
     // Without a valid fix: no dot, and the memory stays as it was.
     const CCompassTargetMemory before = rose.memory;
     rose.data.track.fix.m_lat = CLatitude();
     rose.Draw();
     EXPECT_TRUE(rose.TargetDots().empty());
-    EXPECT_EQ(rose.memory.colour, before.colour);
-    EXPECT_EQ(rose.memory.distance, before.distance);
+    EXPECT_EQ(std::tuple(rose.memory.colour, rose.memory.distance),
+              std::tuple(before.colour, before.distance));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "controls/GpsInfoListControl.h"
 #include "controls/InfoPanelItems.h"
 #include "support/RecordingDC.h"
@@ -75,22 +77,20 @@ TEST(GpsInfoListControl, FirstPageLayoutBeforeAnyFix) {
     EXPECT_EQ(p.dc.Texts(), expected);
     const auto texts = p.dc.Of<TextCall>();
     // Label at the top of the inset cell, value centred, unit at the bottom.
-    EXPECT_EQ(texts[0].rect, (CRect{10, 10, 118, 22}));
-    EXPECT_EQ(texts[0].flags, kTextLeft | kTextVCenter | kTextSingleLine);
-    EXPECT_EQ(texts[0].font, CreateControlFont(12, 700, u"Tahoma"));
-    EXPECT_EQ(texts[1].rect, (CRect{10, 42, 118, 58}));
-    EXPECT_EQ(texts[1].textColour, 0x800000u);
-    EXPECT_EQ(texts[1].flags, kTextRight | kTextVCenter | kTextSingleLine);
-    EXPECT_EQ(texts[2].rect, (CRect{10, 76, 118, 90}));
-    EXPECT_EQ(texts[2].bkMode, BkMode::Transparent);
+    EXPECT_EQ(std::tuple(texts[0].rect, texts[0].flags, texts[0].font),
+              std::tuple(CRect{10, 10, 118, 22}, kTextLeft | kTextVCenter | kTextSingleLine,
+                         CreateControlFont(12, 700, u"Tahoma")));
+    EXPECT_EQ(
+        std::tuple(texts[1].rect, texts[1].textColour, texts[1].flags),
+        std::tuple(CRect{10, 42, 118, 58}, 0x800000u, kTextRight | kTextVCenter | kTextSingleLine));
+    EXPECT_EQ(std::tuple(texts[2].rect, texts[2].bkMode),
+              std::tuple(CRect{10, 76, 118, 90}, BkMode::Transparent));
 
     p.control.SetPage(2);
     p.Draw();
     const auto last = p.dc.Of<TextCall>();
-    EXPECT_EQ(last[9].text, u"Local Time");
-    EXPECT_EQ(last[10].text, u"NA");
-    EXPECT_EQ(last[10].flags & 3u, kTextCenter);
-    EXPECT_EQ(last[11].font.height, 11);
+    EXPECT_EQ(std::tuple(last[9].text, last[10].text, last[10].flags & 3u, last[11].font.height),
+              std::tuple(u"Local Time", u"NA", kTextCenter, 11));
 }
 
 TEST(GpsInfoListControl, ImperialMileageInFeetsAndAShortLastPage) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 #include "app/DisplayProfile.h"
 #include "controls/GpsMapControl.h"
@@ -71,17 +72,16 @@ TEST(GpsMapControl, EmptyModelDrawsBackgroundScaleCoordinatesAndCross) {
     EXPECT_EQ(std::get<LineCall>(calls[2]).to, (CPoint{72, 256}));
     EXPECT_EQ(std::get<LineCall>(calls[3]).from, (CPoint{72, 254}));
     const auto& scale = std::get<TextCall>(calls[4]);
-    EXPECT_EQ(scale.text, u"60 m");
-    EXPECT_EQ(scale.rect, (CRect{14, 241, 134, 255}));
-    EXPECT_EQ(scale.bkMode, BkMode::Transparent);
+    EXPECT_EQ(std::tuple(scale.text, scale.rect, scale.bkMode),
+              std::tuple(u"60 m", CRect{14, 241, 134, 255}, BkMode::Transparent));
     // Coordinate bar: 1.3 x 14 = 18 pixels, white on black.
     EXPECT_EQ(std::get<FillRectCall>(calls[5]).rect, (CRect{0, 0, 240, 18}));
     EXPECT_EQ(std::get<TextCall>(calls[6]).text, CLatitude(47).FormatWithHemisphere(2));
     const auto& lon = std::get<TextCall>(calls[7]);
-    EXPECT_EQ(lon.text, CLongitude(8).FormatWithHemisphere(2));
-    EXPECT_EQ(lon.flags, kTextRight | kTextVCenter | kTextSingleLine);
-    EXPECT_EQ(lon.rect, (CRect{2, 0, 238, 18}));
-    EXPECT_EQ(lon.textColour, 0xFFFFFFu);
+    EXPECT_EQ(
+        std::tuple(lon.text, lon.flags, lon.rect, lon.textColour),
+        std::tuple(CLongitude(8).FormatWithHemisphere(2),
+                   kTextRight | kTextVCenter | kTextSingleLine, CRect{2, 0, 238, 18}, 0xFFFFFFu));
     EXPECT_EQ(std::get<LineCall>(calls[8]).to, (CPoint{120, 140}));
     EXPECT_EQ(std::get<LineCall>(calls[9]).from, (CPoint{115, 134}));
     EXPECT_EQ(m.dc.State(), DCState());  // everything selected was put back
@@ -162,9 +162,9 @@ TEST(GpsMapControl, PolylinesClippedBySegmentBoxes) {
         for (const auto& line : m.dc.Of<PolylineCall>()) EXPECT_EQ(line.pen.width, 3);
         const auto dots = m.dc.Of<EllipseCall>();
         ASSERT_EQ(dots.size(), 2u);
-        EXPECT_EQ(dots[0].rect, Centred(c.oldestFirst[0].x, c.oldestFirst[0].y, 6, 6));
-        EXPECT_EQ(dots[0].brush.colour, 0xFF00FFu);
-        EXPECT_EQ(dots[1].brush.colour, 0x0000FFu);
+        EXPECT_EQ(std::tuple(dots[0].rect, dots[0].brush.colour, dots[1].brush.colour),
+                  std::tuple(Centred(c.oldestFirst[0].x, c.oldestFirst[0].y, 6, 6), 0xFF00FFu,
+                             0x0000FFu));
     }
 }
 
@@ -230,15 +230,13 @@ TEST(GpsMapControl, NavigationLineRingsAndLabels) {
     m.Track(m.data.track, {{120, 134}});
     m.Draw();
     const LineCall line = m.dc.Of<LineCall>().at(0);
-    EXPECT_EQ(line.from, (CPoint{120, 134}));
-    EXPECT_EQ(line.to, (CPoint{120, 34}));
-    EXPECT_EQ(line.pen, (CPen{PenStyle::Dot, 1, 0xC08080}));
+    EXPECT_EQ(std::tuple(line.from, line.to, line.pen),
+              std::tuple(CPoint{120, 134}, CPoint{120, 34}, CPen{PenStyle::Dot, 1, 0xC08080}));
     const auto rings = m.dc.Of<EllipseCall>();  // the marker, then the two rings
     ASSERT_EQ(rings.size(), 3u);
-    EXPECT_EQ(rings[1].rect, Centred(120, 34, 10, 10));
-    EXPECT_EQ(rings[2].rect, Centred(120, 34, 6, 6));
-    EXPECT_EQ(rings[2].pen, (CPen{PenStyle::Solid, 1, 0x0000FF}));
-    EXPECT_TRUE(rings[2].brush.null);
+    EXPECT_EQ(std::tuple(rings[1].rect, rings[2].rect, rings[2].pen, rings[2].brush.null),
+              std::tuple(Centred(120, 34, 10, 10), Centred(120, 34, 6, 6),
+                         CPen{PenStyle::Solid, 1, 0x0000FF}, true));
     // The anchor lies 240 / 4 = 60 px towards the target, at (120, 74).
     ASSERT_TRUE(m.Text(u"100 m"));
     EXPECT_EQ(m.Text(u"100 m")->rect, Centred(120, 74 + 9, 48, 16));
@@ -259,8 +257,8 @@ TEST(GpsMapControl, MilestoneDotsAndLabelsOffTheTrack) {
     m.Draw();
     const auto dots = m.dc.Of<EllipseCall>();
     ASSERT_EQ(dots.size(), 1u);
-    EXPECT_EQ(dots[0].rect, Centred(120, 134, 6, 6));
-    EXPECT_EQ(dots[0].brush.colour, 0xFF0000u);
+    EXPECT_EQ(std::tuple(dots[0].rect, dots[0].brush.colour),
+              std::tuple(Centred(120, 134, 6, 6), 0xFF0000u));
     // Going east the label goes south: 67 x 14 px, half diagonal 34, 1 + 3 + 34 px away.
     const auto label = m.Text(u"1.500 km");
     ASSERT_TRUE(label);

@@ -5,7 +5,7 @@
 #include "friends/SendSms.h"
 #include "platform/MessageBox.h"
 #include "platform/Wdp.h"
-#include "support/ScriptedUserInterface.h"
+#include "support/AppTest.h"
 
 namespace rq {
 namespace {
@@ -13,10 +13,8 @@ namespace {
 using platform::MessageAnswer;
 using platform::MessageIcon;
 
-class DlgFriendListTest : public ::testing::Test {
+class DlgFriendListTest : public test::UiAppTest {
 protected:
-    void SetUp() override { platform::SetUserInterface(&ui_); }
-    void TearDown() override { platform::SetUserInterface(nullptr); }
     CDlgFriendList::Saver Saver() {
         return [this](const CFriendList&) {
             ++saves_;
@@ -29,7 +27,6 @@ protected:
         return out;
     }
 
-    test::ScriptedUserInterface ui_;
     int saves_ = 0;
     bool saveWorks_ = true;
 };

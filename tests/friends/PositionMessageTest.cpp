@@ -53,17 +53,14 @@ TEST(PositionMessage, TextsAreCutAndAlwaysTerminated) {
 }
 
 TEST(PositionMessage, CleaningJoinsLinesWithOneBlank) {
-    const struct {
-        std::u16string in, out;
-    } cases[] = {
+    const std::pair<std::u16string, std::u16string> cases[] = {
         {u"first\r\nsecond", u"first second"},
         {u"a\rb\nc", u"a b c"},
         {u"a\n\rb", u"a  b"},
         {u"  \r\n padded \n", u"padded"},
         {u"", u""},
-        {u"\r\n\r\n", u""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(CleanMessageText(c.in), c.out);
+        {u"\r\n\r\n", u""}};
+    for (const auto& [in, out] : cases) EXPECT_EQ(CleanMessageText(in), out);
 }
 
 TEST(PositionMessage, DecodesWhatWasMade) {

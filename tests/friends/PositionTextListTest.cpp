@@ -5,7 +5,7 @@
 #include "friends/PositionTextList.h"
 #include "platform/LittleEndian.h"
 #include "platform/MessageBox.h"
-#include "support/ScriptedUserInterface.h"
+#include "support/AppTest.h"
 #include "support/TempFolder.h"
 
 namespace rq {
@@ -114,17 +114,14 @@ TEST(PositionTextList, AddRemoveAndTheFileAtExit) {
     EXPECT_TRUE(other.IsEmpty());
 }
 
-TEST(PositionTextList, StartAndExitOfARun) {
-    test::TempFolder dir;
-    test::ProgramFolderScope scope(dir.Path());
-    test::ScriptedUserInterface ui;
-    platform::SetUserInterface(&ui);
+class PositionTextListRun : public test::UiAppTest {};
 
+TEST_F(PositionTextListRun, StartAndExitOfARun) {
     CPositionTextList texts;
     LoadDefaultPositionTexts(texts);  // no file: not an error
-    EXPECT_TRUE(ui.Messages().empty());
+    EXPECT_TRUE(ui_.Messages().empty());
     EXPECT_TRUE(SaveDefaultPositionTexts(texts));  // unchanged: nothing written
-    EXPECT_FALSE(platform::PathExists(dir.Path() + "default.pxt"));
+    EXPECT_FALSE(platform::PathExists(folder_.Path() + "default.pxt"));
 
     texts.AddPositionText(1, 2, u"hi", u"0170");
     EXPECT_TRUE(SaveDefaultPositionTexts(texts));
@@ -132,21 +129,20 @@ TEST(PositionTextList, StartAndExitOfARun) {
     LoadDefaultPositionTexts(back);
     EXPECT_EQ(back.GetCount(), 1u);
 
-    test::WriteText(dir.Path() + "default.pxt", "corrupt");
+    test::WriteText(folder_.Path() + "default.pxt", "corrupt");
     LoadDefaultPositionTexts(back);
     EXPECT_TRUE(back.IsEmpty());
-    ASSERT_EQ(ui.Messages().size(), 1u);
-    EXPECT_EQ(ui.Messages()[0].text, u"Failed to load default position text.");
-    EXPECT_EQ(ui.Messages()[0].icon, platform::MessageIcon::Error);
+    ASSERT_EQ(ui_.Messages().size(), 1u);
+    EXPECT_EQ(ui_.Messages()[0].text, u"Failed to load default position text.");
+    EXPECT_EQ(ui_.Messages()[0].icon, platform::MessageIcon::Error);
 
     // The file's place taken by a folder: the save fails and says so in its own words.
-    std::filesystem::remove(dir.Path() + "default.pxt");
-    std::filesystem::create_directories(dir.Path() + "default.pxt/x");
+    std::filesystem::remove(folder_.Path() + "default.pxt");
+    std::filesystem::create_directories(folder_.Path() + "default.pxt/x");
     texts.AddPositionText(3, 4, u"more", u"0170");
     EXPECT_FALSE(SaveDefaultPositionTexts(texts));
-    EXPECT_EQ(ui.Messages().back().text, u"Failed to save default position text.");
+    EXPECT_EQ(ui_.Messages().back().text, u"Failed to save default position text.");
     EXPECT_TRUE(texts.IsModified());
-    platform::SetUserInterface(nullptr);
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "geo/Angle.h"
-#include "geo/GeoRows.h"
 #include "geo/Rounding.h"
 #include "platform/Text.h"
+#include "support/CaseTable.h"
 
 using namespace rq;
 using rq::platform::ToUtf8;
@@ -66,21 +68,21 @@ TEST(Angle, HemispheresMinutesAndSeconds) {
 }
 
 TEST(Angle, FormatTexts) {
-    for (const std::string& row : geotest::GeoRows("angle_texts.txt")) {
-        std::istringstream in(row);
+    for (const auto& row : test::CaseTable("geo/angle_texts.txt", '\t')) {
+        std::istringstream in(row[0]);
         double value;
         int mode;
         std::string kind, format, hemisphere;
-        ASSERT_TRUE(in >> value >> kind >> mode >> format >> hemisphere) << row;
+        ASSERT_TRUE(in >> value >> kind >> mode >> format >> hemisphere) << row[0];
         if (format == "-") format.clear();
         const bool lat = kind == "lat";
         EXPECT_EQ(ToUtf8(lat ? CLatitude(value).Format(mode) : CLongitude(value).Format(mode)),
                   format)
-            << row;
+            << row[0];
         EXPECT_EQ(ToUtf8(lat ? CLatitude(value).FormatWithHemisphere(mode)
                              : CLongitude(value).FormatWithHemisphere(mode)),
                   format + " " + hemisphere)
-            << row;
+            << row[0];
     }
     // The marker itself still formats (it fits an int) rather than crashing.
     EXPECT_FALSE(CLatitude().Format(2).empty());

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "geo/Coordinate.h"
 #include "geo/Earth.h"
-#include "geo/GeoRows.h"
+#include "support/CaseTable.h"
 
 using namespace rq;
 
@@ -17,14 +19,14 @@ TEST(Coordinate, Validity) {
 }
 
 TEST(Coordinate, Normalize) {
-    for (const std::string& row : geotest::GeoRows("normalize.txt")) {
-        std::istringstream in(row);
+    for (const auto& row : test::CaseTable("geo/normalize.txt", '\t')) {
+        std::istringstream in(row[0]);
         double lat, lon, expectedLat, expectedLon;
-        ASSERT_TRUE(in >> lat >> lon >> expectedLat >> expectedLon) << row;
+        ASSERT_TRUE(in >> lat >> lon >> expectedLat >> expectedLon) << row[0];
         CCoordinate p(lat, lon);
         p.Normalize();
-        EXPECT_NEAR(p.m_lat.value, expectedLat, 1e-12) << row;
-        EXPECT_NEAR(p.m_lon.value, expectedLon, 1e-12) << row;
+        EXPECT_NEAR(p.m_lat.value, expectedLat, 1e-12) << row[0];
+        EXPECT_NEAR(p.m_lon.value, expectedLon, 1e-12) << row[0];
     }
 }
 

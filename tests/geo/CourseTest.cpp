@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
+#include <vector>
 
 #include "geo/Coordinate.h"
 #include "geo/DoubleRect.h"
 #include "geo/Earth.h"
-#include "geo/GeoRows.h"
+#include "support/CaseTable.h"
 
 using namespace rq;
 
@@ -33,11 +35,11 @@ TEST(Earth, DegreeLengthsAndBearingOf) {
     EXPECT_NEAR(MetresPerLongitudeDegree(90, 0), 0, 1e-3);
     EXPECT_FALSE(std::isnan(MetresPerLongitudeDegree(-90, 0)));
 
-    for (const std::string& row : geotest::GeoRows("bearings.txt")) {
-        std::istringstream in(row);
+    for (const auto& row : test::CaseTable("geo/bearings.txt", '\t')) {
+        std::istringstream in(row[0]);
         double east, north, pis;
-        ASSERT_TRUE(in >> east >> north >> pis) << row;
-        EXPECT_NEAR(BearingOf(east, north), pis * kPi, 1e-12) << row;
+        ASSERT_TRUE(in >> east >> north >> pis) << row[0];
+        EXPECT_NEAR(BearingOf(east, north), pis * kPi, 1e-12) << row[0];
     }
 }
 
@@ -128,34 +130,25 @@ TEST(Course, FlatMoves) {
 }
 
 TEST(DoubleRect, NormalizeContainsExtendIntersects) {
+    const auto edges = [](const CDoubleRect& b) {
+        return std::vector<double>{b.left, b.top, b.right, b.bottom};
+    };
     CDoubleRect r(11, 47, 10, 48);  // left > right, top < bottom
     r.Normalize();
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.right, 11);
-    EXPECT_EQ(r.top, 48);
-    EXPECT_EQ(r.bottom, 47);
-
-    const CDoubleRect fromCorners(CCoordinate(48, 10), CCoordinate(47, 11));
-    EXPECT_EQ(fromCorners.left, 10);
-    EXPECT_EQ(fromCorners.top, 48);
-    EXPECT_EQ(fromCorners.right, 11);
-    EXPECT_EQ(fromCorners.bottom, 47);
-
-    for (const std::string& row : geotest::GeoRows("rect_contains.txt")) {
-        std::istringstream in(row);
+    EXPECT_EQ(edges(r), (std::vector<double>{10, 48, 11, 47}));
+    EXPECT_EQ(edges(CDoubleRect(CCoordinate(48, 10), CCoordinate(47, 11))), edges(r));
+    for (const auto& row : test::CaseTable("geo/rect_contains.txt", '\t')) {
+        std::istringstream in(row[0]);
         double lat, lon;
         bool inside;
-        ASSERT_TRUE(in >> lat >> lon >> inside) << row;
-        EXPECT_EQ(r.Contains(CCoordinate(lat, lon)), inside) << row;
+        ASSERT_TRUE(in >> lat >> lon >> inside) << row[0];
+        EXPECT_EQ(r.Contains(CCoordinate(lat, lon)), inside) << row[0];
     }
 
     CDoubleRect grown = r;
     grown.Extend(CCoordinate(50, 9));
     grown.Extend(CCoordinate(46, 12));
-    EXPECT_EQ(grown.top, 50);
-    EXPECT_EQ(grown.left, 9);
-    EXPECT_EQ(grown.bottom, 46);
-    EXPECT_EQ(grown.right, 12);
+    EXPECT_EQ(edges(grown), (std::vector<double>{9, 50, 12, 46}));
 
     EXPECT_TRUE(r.Intersects(CDoubleRect(10.5, 47.5, 12, 46)));
     EXPECT_TRUE(r.Intersects(CDoubleRect(11, 49, 12, 48)));  // touching corner

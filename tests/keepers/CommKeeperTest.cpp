@@ -5,9 +5,6 @@
 
 #include <atomic>
 #include <csignal>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,9 +41,12 @@ protected:
         keeper_.SetTickSource([this] { return ticks_.load(); });
         keeper_.SetPollInterval(5);
         keeper_.AttachWindow(window_.Handle());
-        ASSERT_TRUE(keeper_.OpenPort(platform::FromUtf8(path_), 4800, 8, false, 0,
-                                     platform::kTwoStopBits, 10, 10, 10, 10, 10));
+        ASSERT_TRUE(Open(4800));
         ASSERT_TRUE(keeper_.Start(platform::kNoWindow, platform::ThreadPriority::Normal));
+    }
+    bool Open(std::uint32_t baud) {
+        return keeper_.OpenPort(platform::FromUtf8(path_), baud, 8, false, 0,
+                                platform::kTwoStopBits, 10, 10, 10, 10, 10);
     }
     void TearDown() override {
         EXPECT_TRUE(keeper_.Stop(5000));
@@ -126,8 +126,7 @@ TEST_F(Receiver, SilenceIsALostConnection) {
     EXPECT_TRUE(keeper_.Stop(0));
     EXPECT_FALSE(keeper_.Port().IsOpen());
     // It can be started again on a reopened port.
-    ASSERT_TRUE(keeper_.OpenPort(platform::FromUtf8(path_), 9600, 8, false, 0,
-                                 platform::kTwoStopBits, 10, 10, 10, 10, 10));
+    ASSERT_TRUE(Open(9600));
     ASSERT_TRUE(keeper_.Start(platform::kNoWindow, platform::ThreadPriority::Normal));
     Send(Gga("140510", "2"));
     EXPECT_EQ(Drain(1000), Codes{1});
@@ -161,8 +160,7 @@ TEST_F(Receiver, HangUpIsPostedOnlyOnceThePortIsClosedAndRecordingStopped) {
     auto witness = std::make_shared<LossWitness>(keeper_);
     platform::WindowHandle handle = platform::RegisterWindow(witness);
     keeper_.AttachWindow(handle);
-    ASSERT_TRUE(keeper_.OpenPort(platform::FromUtf8(path_), 4800, 8, false, 0,
-                                 platform::kTwoStopBits, 10, 10, 10, 10, 10));
+    ASSERT_TRUE(Open(4800));
     std::string path = dir_ / "lost.nmea";
     ASSERT_TRUE(keeper_.StartRecording(path));
     ASSERT_TRUE(keeper_.Start(platform::kNoWindow, platform::ThreadPriority::Normal));
@@ -243,8 +241,7 @@ TEST_F(Receiver, FullDiskStopsRecordingButNotParsing) {
 // the demo log in reads of 1, 7, 512 and all bytes gives the same fix, and the fix is
 // that of the last sentences.
 TEST(CommKeeperTest, ReadSizesDoNotChangeTheFix) {
-    std::ifstream in(RQ_SOURCE_DIR "/samples/demo.nmea", std::ios::binary);
-    const std::string log((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string log = test::ReadText(RQ_SOURCE_DIR "/samples/demo.nmea");
     ASSERT_FALSE(log.empty());
     std::vector<std::string> records;
     for (std::size_t size : {std::size_t{1}, std::size_t{7}, std::size_t{512}, log.size()}) {
@@ -267,16 +264,23 @@ TEST(CommKeeperTest, ReadSizesDoNotChangeTheFix) {
     EXPECT_EQ(records[0].substr(0, 20), "51.503202 -0.152797 ");
 }
 
-TEST(CommKeeperTest, OpensThroughThePortMap) {
-    const std::string reg =
-        std::string(::testing::TempDir()) + "rq_commmap_" + std::to_string(::getpid()) + ".reg";
-    std::remove(reg.c_str());
-    platform::OpenRegistry(reg);
+TEST(CommKeeperTest, PortMapResolvesNamesAndTheKeeperOpensThroughIt) {
+    const test::TempFolder dir;
+    platform::OpenRegistry(dir / "map.reg");
     int master = -1, slave = -1;
     char name[128];
     ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
     ::close(slave);
+    // First use fills the map from the devices present (none need exist here).
+    EXPECT_FALSE(platform::Registry().KeyExists(platform::kPortMapKey));
+    platform::ResolvePortName(u"COM1:");
+    EXPECT_TRUE(platform::Registry().KeyExists(platform::kPortMapKey));
     ASSERT_TRUE(platform::SetPortMapping(u"COM3:", name));
+    // Names fold case, device paths stand for themselves, unmapped names resolve to nothing.
+    EXPECT_EQ(platform::ResolvePortName(u"com3:").value_or(""), name);
+    EXPECT_EQ(platform::ResolvePortName(u"/dev/ttyUSB3").value_or(""), "/dev/ttyUSB3");
+    EXPECT_FALSE(platform::ResolvePortName(u"COM17:").has_value());
+    for (const std::string& d : platform::DetectSerialDevices()) EXPECT_EQ(d.rfind("/dev/", 0), 0u);
     CCommKeeper keeper;
     EXPECT_TRUE(
         keeper.OpenPort(u"COM3:", 38400, 8, false, 0, platform::kTwoStopBits, 10, 10, 10, 10, 10));
@@ -288,7 +292,6 @@ TEST(CommKeeperTest, OpensThroughThePortMap) {
     EXPECT_FALSE(keeper.OpenPort(u"COM3:", 1234, 8, false, 0, 2, 10, 10, 10, 10, 10));
     EXPECT_FALSE(keeper.Port().IsOpen());
     ::close(master);
-    std::remove(reg.c_str());
 }
 
 }  // namespace

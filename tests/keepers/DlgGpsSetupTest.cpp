@@ -7,30 +7,15 @@
 #include "app/Settings.h"
 #include "app/StringTable.h"
 #include "keepers/DlgGpsSetup.h"
-#include "platform/MessageBox.h"
 #include "platform/PortMap.h"
 #include "platform/Registry.h"
 #include "platform/Text.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempFolder.h"
+#include "support/AppTest.h"
 
 namespace rq {
 namespace {
 
-class DlgGpsSetupTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        platform::OpenRegistry(folder_ / "registry.reg");
-        platform::SetUserInterface(&ui_);
-    }
-    void TearDown() override {
-        platform::SetUserInterface(nullptr);
-        platform::OpenRegistry(leftOver_ / "registry.reg");
-    }
-
-    test::TempFolder folder_, leftOver_;
-    test::ScriptedUserInterface ui_;
-};
+class DlgGpsSetupTest : public test::UiAppTest {};
 
 TEST_F(DlgGpsSetupTest, ListsEveryPortWithItsDevice) {
     const std::string device = folder_ / "ttyUSB0";

@@ -1,30 +1,27 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "keepers/FileKeeper.h"
 #include "platform/QueueWindow.h"
 #include "support/Sentence.h"
+#include "support/TempFolder.h"
 
 namespace rq {
 namespace {
 
 using test::Sentence;
 
-std::string WriteLog(const char* name, const std::vector<std::string>& bodies,
+// A log of the given lines in a folder of its own; lines starting with 'G' get "$" and a checksum.
+std::string WriteLog(const test::TempFolder& dir, const std::vector<std::string>& bodies,
                      const std::string& eol = "\r\n") {
-    std::string path = std::string(::testing::TempDir()) + "rq_play_" + std::to_string(::getpid()) +
-                       "_" + name + ".nmea";
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    for (const std::string& b : bodies) {
-        std::string line = b.empty() || b[0] != 'G' ? b + eol : Sentence(b) + eol;
-        std::fwrite(line.data(), 1, line.size(), f);
-    }
-    std::fclose(f);
-    return path;
+    std::string text;
+    for (const std::string& b : bodies) text += (b.empty() || b[0] != 'G' ? b : Sentence(b)) + eol;
+    test::WriteText(dir / "log.nmea", text);
+    return dir / "log.nmea";
 }
 
 std::string Gga(const char* time, const char* alt = "35.0") {
@@ -37,27 +34,29 @@ struct Played {
     int ended = 0;
 };
 
+// Pumps the window until `done` holds or it stays silent for 5 s.
+void Pump(platform::QueueWindow& window, Played& out, const std::function<bool()>& done) {
+    auto take = [&](platform::WindowMessage& m) {
+        if (const CGpsPosition* fix = PositionOf(m))
+            out.altitudes.push_back(fix->altitude);
+        else if (m.wParam == kPositionSourceEnded)
+            ++out.ended;
+    };
+    while (!done() && window.PumpOne(take, 5000)) {
+    }
+}
+
 // Plays the log fast to its end and collects what the window received.
-Played Play(const std::string& path, bool fast = true) {
+Played Play(const std::string& path) {
     platform::QueueWindow window;
     CFileKeeper player;
     Played out;
     EXPECT_TRUE(player.Open(path)) << path;
-    player.SetFast(fast);
+    player.SetFast(true);
     player.SetSpeed(100.0f);
     player.AttachWindow(window.Handle());
     EXPECT_TRUE(player.Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal));
-    while (out.ended == 0) {
-        if (!window.PumpOne(
-                [&](platform::WindowMessage& m) {
-                    if (const CGpsPosition* fix = PositionOf(m))
-                        out.altitudes.push_back(fix->altitude);
-                    else if (m.wParam == kPositionSourceEnded)
-                        ++out.ended;
-                },
-                5000))
-            break;
-    }
+    Pump(window, out, [&] { return out.ended > 0; });
     EXPECT_TRUE(player.Stop(5000));
     EXPECT_FALSE(player.IsOpen());
     return out;
@@ -82,12 +81,11 @@ TEST(FileKeeperTest, PostsOneFixPerSecondOfTheLog) {
         std::string eol;
     } variants[] = {{"crlf", "\r\n"}, {"lf", "\n"}};
     for (const Variant& v : variants) {
-        std::string path = WriteLog(v.name, log, v.eol);
-        Played p = Play(path);
+        const test::TempFolder dir;
+        Played p = Play(WriteLog(dir, log, v.eol));
         // Each post carries its own second, the last one included.
         EXPECT_EQ(p.altitudes, (std::vector<double>{1, 3, 4, 5})) << v.name;
         EXPECT_EQ(p.ended, 1) << v.name;
-        std::remove(path.c_str());
     }
 
     // Logs starting near time 0 post once per distinct second all the same; logs
@@ -102,51 +100,34 @@ TEST(FileKeeperTest, PostsOneFixPerSecondOfTheLog) {
          {}},
         {{}, {}}};
     for (const auto& [bodies, expected] : shortLogs) {
-        const std::string path = WriteLog("short", bodies);
-        const Played p = Play(path);
+        const test::TempFolder dir;
+        const Played p = Play(WriteLog(dir, bodies));
         EXPECT_EQ(p.altitudes, expected) << (bodies.empty() ? "empty" : bodies[0]);
         EXPECT_EQ(p.ended, 1);
-        std::remove(path.c_str());
     }
-
-    std::string demo = std::string(RQ_SOURCE_DIR) + "/samples/demo.nmea";
-    EXPECT_EQ(Play(demo).altitudes.size(), 240u);
 }
 
 TEST(FileKeeperTest, RepeatStartsAgainWithoutEnding) {
-    std::string path = WriteLog("repeat", {Gga("120000", "1"), Gga("120001", "2")});
+    const test::TempFolder dir;
     platform::QueueWindow window;
     CFileKeeper player;
-    ASSERT_TRUE(player.Open(path));
+    ASSERT_TRUE(player.Open(WriteLog(dir, {Gga("120000", "1"), Gga("120001", "2")})));
     player.SetFast(true);
     player.SetRepeat(true);
     EXPECT_TRUE(player.GetRepeat());
     player.AttachWindow(window.Handle());
     ASSERT_TRUE(player.Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal));
-    std::vector<double> altitudes;
-    int ended = 0;
-    while (altitudes.size() < 7 && window.PumpOne(
-                                       [&](platform::WindowMessage& m) {
-                                           if (const CGpsPosition* fix = PositionOf(m))
-                                               altitudes.push_back(fix->altitude);
-                                           else if (m.wParam == kPositionSourceEnded)
-                                               ++ended;
-                                       },
-                                       5000)) {
-    }
-    EXPECT_EQ(ended, 0);
-    ASSERT_GE(altitudes.size(), 7u);
-    EXPECT_EQ(std::vector<double>(altitudes.begin(), altitudes.begin() + 5),
+    Played out;
+    Pump(window, out, [&] { return out.altitudes.size() >= 7; });
+    EXPECT_EQ(out.ended, 0);
+    ASSERT_GE(out.altitudes.size(), 7u);
+    EXPECT_EQ(std::vector<double>(out.altitudes.begin(), out.altitudes.begin() + 5),
               (std::vector<double>{1, 2, 1, 2, 1}));
     EXPECT_TRUE(player.IsRunning());
     EXPECT_TRUE(player.Stop(5000));
     // Stopping ends the playback with code 3.
-    bool sawEnd = false;
-    while (window.PumpOne(
-        [&](platform::WindowMessage& m) { sawEnd |= m.wParam == kPositionSourceEnded; }, 0)) {
-    }
-    EXPECT_TRUE(sawEnd);
-    std::remove(path.c_str());
+    Pump(window, out, [&] { return out.ended > 0; });
+    EXPECT_EQ(out.ended, 1);
 }
 
 TEST(FileKeeperTest, SpeedAndWaits) {
@@ -175,7 +156,8 @@ TEST(FileKeeperTest, SpeedAndWaits) {
         std::snprintf(t, sizeof t, "1200%02d", i);
         seconds.push_back(Gga(t));
     }
-    std::string path = WriteLog("slow", seconds);
+    const test::TempFolder dir;
+    const std::string path = WriteLog(dir, seconds);
     platform::QueueWindow window;
     player.AttachWindow(window.Handle());
     ASSERT_TRUE(player.Open(path));
@@ -194,17 +176,11 @@ TEST(FileKeeperTest, SpeedAndWaits) {
     EXPECT_TRUE(player.Stop(2000));
     EXPECT_FALSE(player.IsRunning());
     EXPECT_FALSE(player.Open(path + ".missing"));
-    std::remove(path.c_str());
 }
 
-}  // namespace
-}  // namespace rq
-
-namespace rq {
-namespace {
-
 TEST(FileKeeperTest, DeletesItselfAtTheEnd) {
-    std::string path = WriteLog("selfdelete", {Gga("120000", "1"), Gga("120001", "2")});
+    const test::TempFolder dir;
+    const std::string path = WriteLog(dir, {Gga("120000", "1"), Gga("120001", "2")});
     platform::QueueWindow window;
     for (int i = 0; i < 10; ++i) {
         auto* player = new CFileKeeper(true);
@@ -213,17 +189,12 @@ TEST(FileKeeperTest, DeletesItselfAtTheEnd) {
         player->AttachWindow(window.Handle());
         ASSERT_TRUE(player->Start(platform::kNoWindow, platform::ThreadPriority::BelowNormal));
         // From here on the player is the worker's; only its messages are looked at.
-        bool ended = false;
-        while (!ended &&
-               window.PumpOne(
-                   [&](platform::WindowMessage& m) { ended = m.wParam == kPositionSourceEnded; },
-                   5000)) {
-        }
-        EXPECT_TRUE(ended);
+        Played out;
+        Pump(window, out, [&] { return out.ended > 0; });
+        EXPECT_EQ(out.ended, 1);
     }
     // The last worker may still be on its way out.
     platform::Sleep(50);
-    std::remove(path.c_str());
 }
 
 }  // namespace

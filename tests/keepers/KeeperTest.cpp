@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <tuple>
 
 #include "keepers/GpsKeeper.h"
 #include "keepers/Keeper.h"
@@ -114,33 +115,27 @@ TEST(KeeperTest, WindowsEachGetTheirOwnCopy) {
     keeper.PostConnectionLost();
     keeper.PostSourceEnded();
 
-    const CGpsPosition* seen[2] = {nullptr, nullptr};
-    int w = 0;
+    std::vector<const CGpsPosition*> copies;
     for (platform::QueueWindow* window : {&a, &b}) {
         std::vector<std::uintptr_t> codes;
         EXPECT_EQ(window->Pending(), 3u);
-        while (window->PumpOne(
-            [&](platform::WindowMessage& m) {
-                EXPECT_EQ(m.id, kMsgPosition);
-                codes.push_back(m.wParam);
-                if (const CGpsPosition* fix = PositionOf(m)) {
-                    EXPECT_EQ(fix->altitude, 12.5);
-                    EXPECT_EQ(fix->changedMask, kChangedAltitude);
-                    EXPECT_EQ(reinterpret_cast<const CGpsPosition*>(m.lParam), fix);
-                    seen[w] = fix;
-                    // The receiver owns the copy and frees it after use.
-                    std::unique_ptr<platform::MessagePayload> owned = std::move(m.payload);
-                } else {
-                    EXPECT_EQ(m.payload, nullptr);
-                }
-            },
-            0)) {
+        auto take = [&](platform::WindowMessage& m) {
+            codes.push_back(m.id == kMsgPosition ? m.wParam : 0);
+            const CGpsPosition* fix = PositionOf(m);
+            EXPECT_EQ(m.payload != nullptr, fix != nullptr);
+            if (!fix) return;
+            EXPECT_EQ(std::tuple(fix->altitude, fix->changedMask, m.lParam),
+                      std::tuple(12.5, kChangedAltitude, reinterpret_cast<std::intptr_t>(fix)));
+            copies.push_back(fix);
+            // The receiver owns the copy and frees it after use.
+            std::unique_ptr<platform::MessagePayload> owned = std::move(m.payload);
+        };
+        while (window->PumpOne(take, 0)) {
         }
         EXPECT_EQ(codes, (std::vector<std::uintptr_t>{1, 2, 3}));
-        ++w;
     }
-    EXPECT_NE(seen[0], nullptr);
-    EXPECT_NE(seen[0], seen[1]);
+    ASSERT_EQ(copies.size(), 2u);
+    EXPECT_NE(copies[0], copies[1]);
 
     keeper.DetachWindow(a.Handle());
     keeper.PostSourceEnded();

@@ -5,6 +5,7 @@
 
 #include "keepers/SentenceCutter.h"
 #include "platform/Text.h"
+#include "support/CaseTable.h"
 
 namespace rq {
 namespace {
@@ -17,35 +18,17 @@ std::vector<std::string> CutAll(CSentenceCutter& cutter) {
 }
 
 TEST(SentenceCutterTest, CutsFromDollarToLineEnd) {
-    struct Case {
-        std::vector<std::string> polls;  // byte chunks fed one after another
-        std::vector<std::string> sentences;
-        std::string pending;  // left in the buffer afterwards
-    };
-    const Case cases[] = {
-        {{"$GPGGA,1*00\r\n"}, {"$GPGGA,1*00"}, ""},
-        {{"$GPGGA,1*00\r\n$GPRMC,2*00\r\n"}, {"$GPGGA,1*00", "$GPRMC,2*00"}, ""},
-        {{"$GPGGA,12", "3*00\r\n"}, {"$GPGGA,123*00"}, ""},
-        {{"junk before$GPGSA*00\r\n"}, {"$GPGSA*00"}, ""},
-        {{"$A\n$B\r"}, {"$A", "$B"}, ""},
-        {{"$A\r\n\r\n\r\n$B"}, {"$A"}, "$B"},
-        {{"no dollar at all\r\n"}, {}, ""},
-        // Only the text from the last "$" can still become a sentence.
-        {{"$GPGGA,trunc$GPRMC,part"}, {}, "$GPRMC,part"},
-        {{"$A", "$B", "\r\n"}, {"$B"}, ""},
-        // A zero byte ends what a poll gives.
-        {{std::string("$GP\0GGA\r\n", 9), "X\r\n"}, {"$GPX"}, ""},
-    };
-    for (const Case& c : cases) {
+    const auto rows = test::CaseTable("cases/sentence-cuts.txt");
+    ASSERT_EQ(rows.size(), 10u);
+    for (const auto& c : rows) {
         CSentenceCutter cutter;
-        std::vector<std::string> got;
-        for (const std::string& poll : c.polls) {
-            cutter.Append(poll.data(), poll.size());
-            for (std::string& s : CutAll(cutter)) got.push_back(s);
+        std::string got;
+        for (std::size_t i = 2; i < c.size(); ++i) {
+            cutter.Append(c[i].data(), c[i].size());
+            for (std::string& s : CutAll(cutter)) got += (got.empty() ? "" : " ") + s;
         }
-        std::string label = c.polls.front();
-        EXPECT_EQ(got, c.sentences) << label;
-        EXPECT_EQ(platform::ToUtf8(cutter.Pending()), c.pending) << label;
+        EXPECT_EQ(got, c[0]) << c[2];
+        EXPECT_EQ(platform::ToUtf8(cutter.Pending()), c[1]) << c[2];
     }
 }
 

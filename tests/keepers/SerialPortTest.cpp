@@ -4,11 +4,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <string>
 
-#include "platform/PortMap.h"
-#include "platform/Registry.h"
 #include "platform/SerialPort.h"
 
 namespace rq::platform {
@@ -95,24 +92,6 @@ TEST(SerialPortTest, HangUpIsALineError) {
     EXPECT_NE(missing.LastError(), 0);
     EXPECT_FALSE(missing.ClearErrors(errors, waiting));
     EXPECT_EQ(missing.Read(&errors, 1), -1);
-}
-
-TEST(SerialPortTest, PortMapResolvesNamesAndPaths) {
-    std::string reg =
-        std::string(::testing::TempDir()) + "rq_portmap_" + std::to_string(::getpid()) + ".reg";
-    std::remove(reg.c_str());
-    OpenRegistry(reg);
-    // First use fills the map from the devices present (none need exist here).
-    EXPECT_FALSE(Registry().KeyExists(kPortMapKey));
-    ResolvePortName(u"COM1:");
-    EXPECT_TRUE(Registry().KeyExists(kPortMapKey));
-    ASSERT_TRUE(SetPortMapping(u"COM7:", "/dev/pts/77"));
-    EXPECT_EQ(ResolvePortName(u"COM7:").value_or(""), "/dev/pts/77");
-    EXPECT_EQ(ResolvePortName(u"com7:").value_or(""), "/dev/pts/77");
-    EXPECT_EQ(ResolvePortName(u"/dev/ttyUSB3").value_or(""), "/dev/ttyUSB3");
-    EXPECT_FALSE(ResolvePortName(u"COM17:").has_value());
-    for (const std::string& d : DetectSerialDevices()) EXPECT_EQ(d.rfind("/dev/", 0), 0u) << d;
-    std::remove(reg.c_str());
 }
 
 }  // namespace

@@ -1,13 +1,9 @@
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "friends/PositionMessage.h"
 #include "friends/SendSms.h"
@@ -16,6 +12,7 @@
 #include "platform/Text.h"
 #include "platform/Wdp.h"
 #include "resources/MessageIds.h"
+#include "support/Datagram.h"
 
 namespace rq {
 namespace {
@@ -39,24 +36,16 @@ protected:
     void TearDown() override { SetWdpSettings(saved_); }
 
     void SendRaw(const std::vector<std::uint8_t>& data) const {
-        const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in sa{};
-        sa.sin_family = AF_INET;
-        sa.sin_port = htons(2001);
-        inet_pton(AF_INET, address_.c_str(), &sa.sin_addr);
-        sendto(fd, data.data(), data.size(), 0, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
-        close(fd);
+        test::SendDatagram(address_, 2001, data.data(), data.size());
     }
 
     std::string address_;
     WdpSettings saved_;
 };
 
-struct Seen {
-    std::u16string sender, destination;
-    std::uint32_t senderPort = 0, destinationPort = 0;
-    std::vector<std::uint8_t> data;
-};
+// Sender, ports, destination and the user data of a received record.
+using Seen = std::tuple<std::u16string, std::uint32_t, std::uint32_t, std::u16string,
+                        std::vector<std::uint8_t>>;
 
 TEST_F(SmsKeeperTest, ReceivedDatagramsReachTheWindowDuringTheCall) {
     QueueWindow window;
@@ -70,21 +59,16 @@ TEST_F(SmsKeeperTest, ReceivedDatagramsReachTheWindowDuringTheCall) {
     auto handler = [&](WindowMessage& m) {
         ASSERT_EQ(m.id, kMsgSmsReceived);
         const auto* r = reinterpret_cast<const ReceivedMessageRecord*>(m.wParam);
-        Seen s{r->SenderAddress(), std::u16string(r->destinationAddress), r->senderPort,
-               r->destinationPort,
-               std::vector<std::uint8_t>(r->userData, r->userData + r->userDataSize)};
-        seen.push_back(s);
+        seen.emplace_back(r->SenderAddress(), r->senderPort, r->destinationPort,
+                          std::u16string(r->destinationAddress),
+                          std::vector<std::uint8_t>(r->userData, r->userData + r->userDataSize));
     };
     for (int tries = 0; seen.empty() && tries < 100; ++tries) {
         ASSERT_TRUE(SendSms(platform::FromUtf8(address_), message.data(), message.size()));
         window.PumpOne(handler, 50);
     }
     ASSERT_FALSE(seen.empty());
-    EXPECT_EQ(seen[0].sender, u"+4917011111");
-    EXPECT_EQ(seen[0].senderPort, 2000u);
-    EXPECT_EQ(seen[0].destination, u"+4917011111");
-    EXPECT_EQ(seen[0].destinationPort, 2001u);
-    EXPECT_EQ(seen[0].data, message);
+    EXPECT_EQ(seen[0], Seen(u"+4917011111", 2000, 2001, u"+4917011111", message));
     while (window.PumpOne(handler, 100)) {
     }
 
@@ -94,8 +78,8 @@ TEST_F(SmsKeeperTest, ReceivedDatagramsReachTheWindowDuringTheCall) {
     SendRaw({0xD4});
     ASSERT_TRUE(window.PumpOne(handler, 2000));
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].data, std::vector<std::uint8_t>{0xD4});
-    EXPECT_EQ(seen[0].sender, u"127.0.0.1");
+    EXPECT_EQ(std::get<4>(seen[0]), std::vector<std::uint8_t>{0xD4});
+    EXPECT_EQ(std::get<0>(seen[0]), u"127.0.0.1");
 
     // The stop request ends the endless wait at once.
     EXPECT_TRUE(keeper.Stop(2000));
@@ -174,15 +158,6 @@ TEST_F(SmsKeeperTest, StoppingDuringADeliveryEndsTheWorkerAndKeepsTheBytesValid)
     }
 }
 
-long ResidentKiB() {
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(f);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
 TEST_F(SmsKeeperTest, AFloodIsSurvivedWithBoundedMemory) {
     QueueWindow window;
     CSmsKeeper keeper;
@@ -197,7 +172,7 @@ TEST_F(SmsKeeperTest, AFloodIsSurvivedWithBoundedMemory) {
     while (window.PumpOne(handler, 50)) {
     }
 
-    const long before = ResidentKiB();
+    const long before = test::ResidentKiB();
     const auto message = MakePoiMessage(1, 2, 3, u"flood", 0);
     handled = 0;
     // The window is pumped only every 100 datagrams: the worker waits in its send, the
@@ -210,7 +185,7 @@ TEST_F(SmsKeeperTest, AFloodIsSurvivedWithBoundedMemory) {
     }
     EXPECT_GT(handled, 0u);
     EXPECT_LE(handled, 10000u);
-    EXPECT_LT(ResidentKiB() - before, 8 * 1024);
+    EXPECT_LT(test::ResidentKiB() - before, 8 * 1024);
     // Still answering after the flood.
     EXPECT_TRUE(keeper.Stop(2000));
 }

@@ -12,6 +12,8 @@
 #include "nmea/Nmea0183.h"
 #include "nmea/Sentence.h"
 #include "platform/Text.h"
+#include "support/TempFolder.h"
+#include "tools/CommandOutput.h"
 
 using namespace rq;
 
@@ -19,7 +21,6 @@ namespace {
 
 const std::string kCorpus = RQ_SOURCE_DIR "/../shared/nmea-corpus";
 const std::string kMalformed = RQ_SOURCE_DIR "/tests/data/malformed/nmea";
-const std::string kTool = RQ_BINARY_DIR "/roamquill-tool";
 
 std::vector<std::string> FilesOf(const std::string& dir, const std::string& extension) {
     std::vector<std::string> files;
@@ -27,12 +28,6 @@ std::vector<std::string> FilesOf(const std::string& dir, const std::string& exte
     for (const auto& e : std::filesystem::directory_iterator(dir, ignored))
         if (e.path().extension() == extension) files.push_back(e.path().string());
     return files;
-}
-
-std::string ReadAll(const std::string& path) {
-    std::ostringstream s;
-    s << std::ifstream(path, std::ios::binary).rdbuf();
-    return s.str();
 }
 
 // Lines ended by LF, a CR before it dropped; a last line without LF counts.
@@ -56,7 +51,7 @@ TEST(NmeaCorpus, EveryLogParsesAndSplitsAsAPlainWalkDoes) {
     int parsed = 0, refused = 0;
     NMEA0183 nmea;
     for (const std::string& log : logs) {
-        for (const std::string& line : Lines(ReadAll(log))) {
+        for (const std::string& line : Lines(test::ReadText(log))) {
             const std::u16string text = platform::FromAnsi(line) + u"\r\n";
             nmea.SetSentence(text);
             ++(nmea.Parse() ? parsed : refused);
@@ -93,7 +88,7 @@ TEST(NmeaCorpus, HostileInputNeitherCrashesNorHangs) {
     const std::vector<std::string> files = FilesOf(kMalformed, ".nmea");
     ASSERT_FALSE(files.empty());
     for (const std::string& f : files) {
-        inputs.push_back(ReadAll(f));
+        inputs.push_back(test::ReadText(f));
         for (const std::string& line : Lines(inputs.back())) inputs.push_back(line);
     }
     NMEA0183 nmea;
@@ -108,9 +103,10 @@ TEST(NmeaCorpus, HostileInputNeitherCrashesNorHangs) {
 // One JSON object per input line, for every corpus log and for odd lines: NULs, 100 000
 // characters, blank lines, a last line without an end.
 TEST(NmeaCorpus, ParseToolWritesOneObjectPerLine) {
-    if (!std::filesystem::exists(kTool)) GTEST_SKIP() << "no " << kTool;
+    if (!rq::tooltest::ToolBuilt()) GTEST_SKIP() << "no " << rq::tooltest::kTool;
     std::vector<std::string> logs = FilesOf(kCorpus, ".nmea");
-    const std::string odd = ::testing::TempDir() + "/rq_odd.nmea";
+    const test::TempFolder dir;
+    const std::string odd = dir / "odd.nmea";
     std::ofstream(odd, std::ios::binary)
         << "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n"
         << "$GPRMC,120316,V,4221.4394,N,01321.9948,E,000.0,000.0,150305,001.4,E\n"
@@ -119,15 +115,11 @@ TEST(NmeaCorpus, ParseToolWritesOneObjectPerLine) {
         << "\n\r\n\nlast line without end";
     logs.push_back(odd);
     for (const std::string& log : logs) {
-        FILE* p = popen((kTool + " parse < '" + log + "'").c_str(), "r");
-        ASSERT_NE(p, nullptr);
-        std::string out;
-        char buffer[65536];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, p)) > 0;) out.append(buffer, n);
-        const int status = pclose(p);
+        int status = -1;
+        const auto lines = rq::tooltest::CommandOutputLines(
+            rq::tooltest::kTool + " parse < '" + log + "'", status);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << log;
-        const std::vector<std::string> lines = Lines(out);
-        ASSERT_EQ(lines.size(), Lines(ReadAll(log)).size()) << log;
+        ASSERT_EQ(lines.size(), Lines(test::ReadText(log)).size()) << log;
         for (const std::string& line : lines)
             ASSERT_EQ(line.rfind("{\"mnemonic\":", 0), 0u) << log << ": " << line.substr(0, 80);
         if (log != odd) continue;

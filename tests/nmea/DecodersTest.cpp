@@ -7,6 +7,7 @@
 
 #include "nmea/Nmea0183.h"
 #include "nmea/TestLines.h"
+#include "support/CaseTable.h"
 
 using namespace rq;
 using platform::ToUtf8;
@@ -30,7 +31,7 @@ std::string TimeText(platform::TimeValue t) {
 }  // namespace
 
 TEST(Decoders, EveryLineWritesRendersAndTimesAsRecorded) {
-    const auto rows = test::DataRows("nmea/decoders.tsv");
+    const auto rows = test::CaseTable("nmea/decoders.tsv", '\t');
     ASSERT_GT(rows.size(), 100u);
     NMEA0183 nmea, again;
     std::set<std::u16string> mnemonics;
@@ -72,7 +73,7 @@ TEST(Decoders, EveryLineWritesRendersAndTimesAsRecorded) {
 // decoder writes and renders what a new one does.
 TEST(Decoders, EmptyReturnsEveryDecoderToItsFreshState) {
     NMEA0183 used, fresh;
-    for (const auto& row : test::DataRows("nmea/decoders.tsv")) {
+    for (const auto& row : test::CaseTable("nmea/decoders.tsv", '\t')) {
         used.SetSentence(Crlf(row[0]));
         RESPONSE* r = used.Parse();
         ASSERT_NE(r, nullptr) << row[0];
@@ -87,7 +88,7 @@ TEST(Decoders, EmptyReturnsEveryDecoderToItsFreshState) {
 }
 
 TEST(Decoders, RefusedLinesSayWhy) {
-    const auto rows = test::DataRows("nmea/refused.tsv");
+    const auto rows = test::CaseTable("nmea/refused.tsv", '\t');
     ASSERT_GT(rows.size(), 5u);
     NMEA0183 nmea;
     for (const auto& row : rows) {

@@ -3,14 +3,12 @@
 // the table of DecodersTest.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
-
 #include "nmea/Nmea0183.h"
 #include "nmea/TestLines.h"
 #include "nmea/decoders/GSA.h"
 #include "nmea/decoders/GSV.h"
 #include "nmea/decoders/RMC.h"
+#include "support/ScopedTimeZone.h"
 
 using namespace rq;
 using rq::test::Crlf;
@@ -61,10 +59,7 @@ TEST(FixDecoders, GsvFillsTheTwelveEntryTableAcrossMessages) {
 
 // The day cache behind the time values must not smooth over a clock change.
 TEST(FixDecoders, TimesOnADaylightSavingChangeDay) {
-    const char* old = std::getenv("TZ");
-    const std::string saved = old ? old : "";
-    setenv("TZ", "Europe/Berlin", 1);
-    tzset();
+    const test::ScopedTimeZone zone("Europe/Berlin");
     NMEA0183 nmea;
     struct Case {
         const char* line;
@@ -80,9 +75,4 @@ TEST(FixDecoders, TimesOnADaylightSavingChangeDay) {
         EXPECT_EQ(r->time, *platform::MakeLocalTime({2020, 3, c.day, c.hour, c.minute, 0}))
             << c.line;
     }
-    if (old)
-        setenv("TZ", saved.c_str(), 1);
-    else
-        unsetenv("TZ");
-    tzset();
 }

@@ -9,6 +9,7 @@
 #include "nmea/TestLines.h"
 #include "nmea/decoders/P.h"
 #include "nmea/decoders/RMC.h"
+#include "support/CaseTable.h"
 
 using namespace rq;
 using rq::test::Crlf;
@@ -82,7 +83,7 @@ TEST(Nmea0183, ResultTextsFollowTheLastLine) {
 }
 
 TEST(Nmea0183, TalkerAndManufacturerTables) {
-    for (const auto& row : test::DataRows("nmea/talkers.tsv")) {
+    for (const auto& row : test::CaseTable("nmea/talkers.tsv", '\t')) {
         const std::u16string key = platform::Widen(row[1]);
         ASSERT_EQ(row.size(), 3u) << row[1];
         EXPECT_EQ(

@@ -2,11 +2,13 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "geo/Unset.h"
 #include "nmea/NumberScan.h"
 #include "nmea/Sentence.h"
 #include "nmea/TestLines.h"
+#include "support/CaseTable.h"
 
 using namespace rq;
 using rq::test::Crlf;
@@ -37,7 +39,7 @@ TEST(Sentence, FieldsSplitOnCommaAndStarAndStopAtTheLineEnd) {
 
 TEST(Sentence, ChecksumAndChecksumField) {
     const char* const kResults[] = {"Unknown", "Bad", "NotBad"};
-    const auto rows = rq::test::DataRows("nmea/checksums.tsv");
+    const auto rows = rq::test::CaseTable("nmea/checksums.tsv", '\t');
     ASSERT_GT(rows.size(), 8u);
     for (const auto& row : rows) {
         SENTENCE s(row[1] == "crlf" ? Crlf(row[0]) : Line(row[0]));
@@ -53,7 +55,7 @@ TEST(Sentence, ChecksumAndChecksumField) {
 }
 
 TEST(Sentence, NumbersReadAsScanfDoes) {
-    const auto rows = rq::test::DataRows("nmea/numbers.tsv");
+    const auto rows = rq::test::CaseTable("nmea/numbers.tsv", '\t');
     ASSERT_GT(rows.size(), 30u);
     for (const auto& row : rows) {
         SENTENCE s(Crlf("$GPXXX," + row[0]));
@@ -70,49 +72,35 @@ TEST(Sentence, NumbersReadAsScanfDoes) {
 
 TEST(Sentence, CodedFields) {
     SENTENCE s(Crlf("$GPXXX,A,V,X,N,S,E,W,L,R,B,M,W,R,P,Q,d,|,z,C,V,Z,AA"));
-    EXPECT_EQ(s.Boolean(1), NmeaBoolean::True);
-    EXPECT_EQ(s.Boolean(2), NmeaBoolean::False);
-    EXPECT_EQ(s.Boolean(3), NmeaBoolean::Unknown);
-    EXPECT_EQ(s.Boolean(22), NmeaBoolean::Unknown);
-    EXPECT_EQ(s.NorthOrSouth(4), NorthSouth::North);
-    EXPECT_EQ(s.NorthOrSouth(5), NorthSouth::South);
-    EXPECT_EQ(s.NorthOrSouth(6), NorthSouth::Unknown);
-    EXPECT_EQ(s.EastOrWest(6), EastWest::East);
-    EXPECT_EQ(s.EastOrWest(7), EastWest::West);
-    EXPECT_EQ(s.LeftOrRight(8), LeftRight::Left);
-    EXPECT_EQ(s.LeftOrRight(9), LeftRight::Right);
-    EXPECT_EQ(static_cast<int>(s.Reference(10)), 1);
-    EXPECT_EQ(static_cast<int>(s.Reference(11)), 2);
-    EXPECT_EQ(static_cast<int>(s.Reference(12)), 3);
-    EXPECT_EQ(static_cast<int>(s.Reference(13)), 4);
-    EXPECT_EQ(static_cast<int>(s.Reference(14)), 5);
-    EXPECT_EQ(static_cast<int>(s.Reference(15)), 0);
-    EXPECT_EQ(static_cast<int>(s.CommunicationsMode(16)), 100);
-    EXPECT_EQ(static_cast<int>(s.CommunicationsMode(17)), 124);
-    EXPECT_EQ(static_cast<int>(s.CommunicationsMode(18)), 0);
-    EXPECT_EQ(s.TransducerType(19), TransducerType::Temperature);
-    EXPECT_EQ(s.TransducerType(20), TransducerType::Volume);
-    EXPECT_EQ(s.TransducerType(21), TransducerType::Unknown);
+    // Each reader's codes as numbers: unknown 0, then the codes in their enum's order.
+    auto codes = [&](auto read, int first, int last) {
+        std::vector<int> out;
+        for (int i = first; i <= last; ++i) out.push_back(static_cast<int>(read(i)));
+        return out;
+    };
+    EXPECT_EQ(codes([&](int i) { return s.Boolean(i); }, 1, 3), (std::vector{1, 2, 0}));
+    EXPECT_EQ(static_cast<int>(s.Boolean(22)), 0);
+    EXPECT_EQ(codes([&](int i) { return s.NorthOrSouth(i); }, 4, 6), (std::vector{1, 2, 0}));
+    EXPECT_EQ(codes([&](int i) { return s.EastOrWest(i); }, 6, 7), (std::vector{1, 2}));
+    EXPECT_EQ(codes([&](int i) { return s.LeftOrRight(i); }, 8, 9), (std::vector{1, 2}));
+    EXPECT_EQ(codes([&](int i) { return s.Reference(i); }, 10, 15),
+              (std::vector{1, 2, 3, 4, 5, 0}));
+    EXPECT_EQ(codes([&](int i) { return s.CommunicationsMode(i); }, 16, 18),
+              (std::vector{100, 124, 0}));
+    EXPECT_EQ(codes([&](int i) { return s.TransducerType(i); }, 19, 21),
+              (std::vector{static_cast<int>(TransducerType::Temperature),
+                           static_cast<int>(TransducerType::Volume), 0}));
 }
 
 TEST(Sentence, TimeFieldOnFirstJanuary1980) {
     const platform::TimeValue base = *platform::MakeLocalTime({1980, 1, 1, 0, 0, 0});
-    struct Case {
-        const char* field;
-        platform::TimeValue expected;  // seconds after midnight, or -1 for 0
-    } cases[] = {
-        {"123519", 12 * 3600 + 35 * 60 + 19},
-        {"000000.00", 0},
-        {"235959.999", 23 * 3600 + 59 * 60 + 59},
-        {"240000", -1},
-        {"236000", -1},
-        {"235960", -1},
-        {"12351", -1},
-        {"", -1},
-    };
-    for (const Case& c : cases) {
-        SENTENCE s(Crlf(std::string("$GPGGA,") + c.field));
-        EXPECT_EQ(s.Time(1), c.expected < 0 ? 0 : base + c.expected) << c.field;
+    // The field and the seconds after midnight it gives, or -1 where the time is 0.
+    const std::pair<const char*, int> cases[] = {
+        {"123519", 45319}, {"000000.00", 0}, {"235959.999", 86399}, {"240000", -1},
+        {"236000", -1},    {"235960", -1},   {"12351", -1},         {"", -1}};
+    for (const auto& [field, seconds] : cases) {
+        SENTENCE s(Crlf(std::string("$GPGGA,") + field));
+        EXPECT_EQ(s.Time(1), seconds < 0 ? 0 : base + seconds) << field;
     }
 }
 

@@ -7,21 +7,18 @@
 #include <string>
 
 #include "platform/CachedLocalTime.h"
+#include "support/ScopedTimeZone.h"
 
 namespace rq::platform {
 namespace {
 
 void SetZone(const char* zone) {
-    if (zone)
-        setenv("TZ", zone, 1);
-    else
-        unsetenv("TZ");
+    setenv("TZ", zone, 1);
     tzset();
 }
 
 TEST(CachedLocalTime, AgreesWithTheCLibraryInEveryZone) {
-    const char* old = std::getenv("TZ");
-    const std::string saved = old ? old : "";
+    const test::ScopedTimeZone restore("UTC");  // puts the run's zone back at the end
     // Each zone's clock changes of 2020 and a few plain days; Lord Howe moves by half
     // an hour.
     const struct {
@@ -60,17 +57,12 @@ TEST(CachedLocalTime, AgreesWithTheCLibraryInEveryZone) {
               CalendarTime{1969, 12, 31, 12, 0, 0}})
             EXPECT_EQ(MakeLocalTimeCached(bad), std::nullopt) << z.zone;
     }
-    if (old)
-        SetZone(saved.c_str());
-    else
-        SetZone(nullptr);
 }
 
 // Within a hold the zone is the one first seen; the change shows once the hold ends.
 TEST(CachedLocalTime, HoldLooksAtTheZoneOnce) {
-    const char* old = std::getenv("TZ");
-    const std::string saved = old ? old : "";
-    const TimeValue v = 1205589909;  // 2008-03-15 14:05:09 UTC
+    const test::ScopedTimeZone restore("UTC");  // puts the run's zone back at the end
+    const TimeValue v = 1205589909;             // 2008-03-15 14:05:09 UTC
     SetZone("UTC");
     {
         const CZoneHold hold;
@@ -85,10 +77,6 @@ TEST(CachedLocalTime, HoldLooksAtTheZoneOnce) {
         SetZone("UTC");
         EXPECT_EQ(ToLocalCalendarCached(v).hour, 14);
     }
-    if (old)
-        SetZone(saved.c_str());
-    else
-        SetZone(nullptr);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/Files.h"
+#include "support/CaseTable.h"
 #include "support/TempFolder.h"
 
 using namespace rq::platform;
@@ -15,26 +16,10 @@ using rq::test::TempFolder;
 using rq::test::WriteText;
 
 TEST(Files, WildcardsMatchWholeNamesCaseSensitively) {
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {"*.trk", "my.trk", true},
-        {"*.trk", "my.trk.bak", false},
-        {"*.TRK", "my.trk", false},
-        {"?.poi", "a.poi", true},
-        {"?.poi", "ab.poi", false},
-        {"?.poi", ".poi", false},
-        {"*", "", true},
-        {"", "a", false},
-        {"a*b*c", "aXbYc", true},
-        {"a*b*c", "aXbY", false},
-        {"*.*", "noext", false},
-        {"**a", "a", true},
-        {"*a?", "xxaab", true},
-        {"*ab", "aab", true},
-        {"*.nmea", "a.nmea", true},
-    };
-    for (const auto& [pattern, name, matches] : cases) {
-        EXPECT_EQ(MatchesWildcard(name, pattern), matches) << pattern << " ~ " << name;
-    }
+    const auto rows = rq::test::CaseTable("cases/wildcards.txt");
+    ASSERT_EQ(rows.size(), 15u);
+    for (const auto& c : rows)
+        EXPECT_EQ(MatchesWildcard(c[1], c[0]), c[2] == "1") << c[0] << " ~ " << c[1];
 }
 
 TEST(Files, FolderOperations) {

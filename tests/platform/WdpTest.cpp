@@ -1,16 +1,14 @@
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "friends/SendSms.h"
+#include "platform/Registry.h"
 #include "platform/Text.h"
 #include "platform/Wdp.h"
+#include "support/Datagram.h"
+#include "support/TempFolder.h"
 
 namespace rq::platform {
 namespace {
@@ -46,16 +44,6 @@ protected:
         if (!WapRead(h, buffer.data(), buffer.size(), p)) return {};
         return buffer;
     }
-    static void SendRaw(const char* to, int port, const void* data, std::size_t size) {
-        const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in sa{};
-        sa.sin_family = AF_INET;
-        sa.sin_port = htons(static_cast<std::uint16_t>(port));
-        inet_pton(AF_INET, to, &sa.sin_addr);
-        sendto(fd, data, size, 0, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
-        close(fd);
-    }
-
     WdpSettings saved_;
     std::vector<WapHandle> open_;
 };
@@ -112,10 +100,10 @@ TEST_F(WdpTest, ForeignAndOversizedDatagrams) {
     WapHandle rx = Open("127.0.0.5", 2001, &event);
     ASSERT_TRUE(rx);
     // Without an envelope the sender is known by its IP; a torn envelope is plain data.
-    SendRaw("127.0.0.5", 2001, "hello", 5);
-    SendRaw("127.0.0.5", 2001, "WDP\x01\x09x", 6);
-    SendRaw("127.0.0.5", 2001, "", 0);
-    SendRaw("127.0.0.5", 2001, "0123456789", 10);
+    test::SendDatagram("127.0.0.5", 2001, "hello", 5);
+    test::SendDatagram("127.0.0.5", 2001, "WDP\x01\x09x", 6);
+    test::SendDatagram("127.0.0.5", 2001, "", 0);
+    test::SendDatagram("127.0.0.5", 2001, "0123456789", 10);
     struct {
         std::string data;
         bool hasData;
@@ -140,23 +128,14 @@ TEST_F(WdpTest, ForeignAndOversizedDatagrams) {
     EXPECT_FALSE(Readable(event, 0));
 }
 
-long ResidentKiB() {
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(f);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
 TEST_F(WdpTest, FloodIsBoundedByTheSocketNotByUs) {
     Waitable* event = nullptr;
     WapHandle rx = Open("127.0.0.4", 2001, &event);
     ASSERT_TRUE(rx);
-    const long before = ResidentKiB();
+    const long before = test::ResidentKiB();
     // Nobody reads while 10 000 datagrams arrive: the kernel queue fills and drops the rest.
     const std::vector<std::uint8_t> d(118, 0xAB);
-    for (int i = 0; i < 10000; ++i) SendRaw("127.0.0.4", 2001, d.data(), d.size());
+    for (int i = 0; i < 10000; ++i) test::SendDatagram("127.0.0.4", 2001, d.data(), d.size());
     int received = 0;
     while (Readable(event, 100)) {
         WdpUnitData p;
@@ -166,17 +145,8 @@ TEST_F(WdpTest, FloodIsBoundedByTheSocketNotByUs) {
     }
     EXPECT_GT(received, 0);
     EXPECT_LE(received, 10000);
-    EXPECT_LT(ResidentKiB() - before, 8 * 1024);
+    EXPECT_LT(test::ResidentKiB() - before, 8 * 1024);
 }
-
-}  // namespace
-}  // namespace rq::platform
-
-#include "platform/Registry.h"
-#include "support/TempFolder.h"
-
-namespace rq::platform {
-namespace {
 
 TEST(WdpRegistry, SettingsAndNumbersComeFromTheStore) {
     test::TempFolder dir;

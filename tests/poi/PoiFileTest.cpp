@@ -38,21 +38,6 @@ std::u16string Repeat(char16_t c, std::size_t n) {
 
 }  // namespace
 
-// The byte layout is checked against golden.poi below; a new collection is its
-// default category alone.
-TEST(PoiFile, NewCollectionSavesItsDefaultCategoryAlone) {
-    TempFolder dir;
-    CPoiCollection c;
-    c.modified = true;
-    ASSERT_TRUE(c.SaveTo(dir / "new.poi"));
-    EXPECT_FALSE(c.IsModified());
-    const std::vector<std::uint8_t> b = FileBytes(dir / "new.poi");
-    ASSERT_EQ(b.size(), 272u);
-    EXPECT_EQ(platform::GetU32(&b[4]), 1u);
-    EXPECT_EQ(platform::GetText(&b[12], 128), u"General");
-    EXPECT_EQ(platform::GetU32(&b[268]), 0u);
-}
-
 // Types, positions and order are checked against golden.poi below.
 TEST(PoiFile, LongNamesAreCutToTheirFieldsWithoutSplittingAPair) {
     TempFolder dir;
@@ -150,6 +135,17 @@ TEST(PoiFile, GoldenFile) {
     ASSERT_EQ(back.GetCount(), 2u);
     EXPECT_EQ(back.GetAt(0)->GetAt(1)->name, u"Caf\u00e9 \u2615 \U0001F600");
     EXPECT_EQ(back.GetAt(1)->GetAt(1)->m_lat.value, kUnset);
+
+    // A new collection is its default category alone: the golden header and first
+    // category record (264 bytes) with a count of 1 and no POIs.
+    CPoiCollection fresh;
+    fresh.modified = true;
+    ASSERT_TRUE(fresh.SaveTo(dir / "new.poi"));
+    EXPECT_FALSE(fresh.IsModified());
+    std::vector<std::uint8_t> expected(reference.begin(), reference.begin() + 272);
+    platform::PutU32(&expected[4], 1);
+    platform::PutU32(&expected[268], 0);
+    EXPECT_EQ(FileBytes(dir / "new.poi"), expected);
 }
 
 TEST(PoiFile, MalformedFilesAreRefusedCleanly) {
@@ -175,7 +171,7 @@ TEST(PoiFile, MalformedFilesAreRefusedCleanly) {
     EXPECT_EQ(source.Remaining(), 3u);
 }
 
-TEST(PoiFile, MissingFileLeavesTheCollectionAlone) {
+TEST(PoiFile, MissingFileLeavesTheCollectionAloneAndThePoiFolderIsMadeOnSave) {
     TempFolder dir;
     CPoiCollection c;
     c.AddCategory(u"Keep");
@@ -187,11 +183,21 @@ TEST(PoiFile, MissingFileLeavesTheCollectionAlone) {
     platform::CreateFolder(dir / "pois");
     c.name.clear();
     EXPECT_FALSE(c.Load());
-    platform::SetProgramFolder("");
     EXPECT_EQ(c.GetCount(), 2u);
     EXPECT_FALSE(c.IsModified());
     EXPECT_FALSE(c.SaveTo(dir / "no-such-folder/x.poi"));
     EXPECT_FALSE(platform::PathExists(dir / "no-such-folder"));
+
+    // A named collection saves into the POI folder, made when missing, and loads back.
+    ASSERT_TRUE(platform::DeletePath(dir / "pois"));
+    c.name = u"trip.poi";
+    ASSERT_TRUE(c.Save());
+    ASSERT_TRUE(c.Save());  // the folder existing already is fine
+    CPoiCollection back;
+    back.name = u"trip.poi";
+    ASSERT_TRUE(back.Load());
+    EXPECT_EQ(back.GetCount(), 2u);
+    platform::SetProgramFolder("");
 }
 
 TEST(PoiFile, FailedSaveKeepsTheOldFile) {
@@ -219,20 +225,4 @@ TEST(PoiFile, FailedSaveKeepsTheOldFile) {
     EXPECT_TRUE(big.IsModified());  // nothing was saved
     EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(platform::FindFiles(dir.Path(), "*").size(), 1u);  // no temporary left
-}
-
-TEST(PoiFile, SaveAndLoadInThePoiFolder) {
-    TempFolder dir;
-    platform::SetProgramFolder(dir.Path());
-    CPoiCollection c;
-    c.name = u"trip.poi";
-    c.GetAt(0)->AddPoi(u"x", CCoordinate(5, 6), 7);
-    ASSERT_TRUE(c.Save());  // makes "pois"
-    EXPECT_TRUE(platform::PathExists(dir / "pois/trip.poi"));
-    ASSERT_TRUE(c.Save());  // the folder existing already is fine
-    CPoiCollection back;
-    back.name = u"trip.poi";
-    ASSERT_TRUE(back.Load());
-    EXPECT_EQ(back.GetAt(0)->GetCount(), 1u);
-    platform::SetProgramFolder("");
 }

@@ -1,8 +1,11 @@
 // Rows of test cases kept in text files under tests/data/: one case a line, fields
-// separated by '|', blank lines and lines starting with '#' skipped. Fields are taken
-// as written, so a blank at either end counts; escapes: \\ \| \n \r \t \xNN (a byte)
-// and \uXXXX (a character, written as UTF-8).
+// separated by '|' (or another separator, such as a tab), blank lines and lines starting
+// with '#' skipped; a table without rows fails the test. Fields are taken as written, so
+// a blank at either end counts; escapes: \\ \| \n \r \t \xNN (a byte) and \uXXXX (a
+// character, written as UTF-8).
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
@@ -44,15 +47,16 @@ inline std::string UnescapeField(const std::string& text) {
     return out;
 }
 
-// The rows of tests/data/`name`; an unreadable file gives no rows, so check the count.
-inline std::vector<std::vector<std::string>> CaseTable(const std::string& name) {
+// The rows of tests/data/`name`.
+inline std::vector<std::vector<std::string>> CaseTable(const std::string& name,
+                                                       char separator = '|') {
     std::vector<std::vector<std::string>> rows;
     std::ifstream in(std::string(RQ_SOURCE_DIR "/tests/data/") + name);
     for (std::string line; std::getline(in, line);) {
         if (line.empty() || line[0] == '#') continue;
         std::vector<std::string> fields(1);
         for (std::size_t i = 0; i < line.size(); ++i) {
-            if (line[i] == '|') {
+            if (line[i] == separator) {
                 fields.emplace_back();
             } else {
                 if (line[i] == '\\' && i + 1 < line.size()) fields.back().push_back(line[i++]);
@@ -62,6 +66,7 @@ inline std::vector<std::vector<std::string>> CaseTable(const std::string& name) 
         for (std::string& field : fields) field = UnescapeField(field);
         rows.push_back(fields);
     }
+    EXPECT_FALSE(rows.empty()) << "no rows in " << name;
     return rows;
 }
 

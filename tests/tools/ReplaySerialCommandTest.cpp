@@ -3,12 +3,11 @@
 #include <pty.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "support/TempFolder.h"
 #include "tools/CommandOutput.h"
 
 namespace rq {
@@ -52,8 +51,8 @@ TEST(SerialCommand, FixesThenConnectionLost) {
     ::close(slave);
     // The tool must not inherit the far side, or closing it here would hang up nothing.
     ::fcntl(master, F_SETFD, FD_CLOEXEC);
-    std::string record = std::string(::testing::TempDir()) + "rq_serial_tool_" +
-                         std::to_string(::getpid()) + ".nmea";
+    const test::TempFolder dir;
+    const std::string record = dir / "record.nmea";
     // The receiver sends one fix, then goes away.
     std::thread receiver([master] {
         ::usleep(1500 * 1000);
@@ -70,13 +69,7 @@ TEST(SerialCommand, FixesThenConnectionLost) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[0].find(R"("alt":35)"), std::string::npos) << lines[0];
     EXPECT_EQ(lines[1], R"({"event":"connection-lost"})");
-    std::FILE* f = std::fopen(record.c_str(), "rb");
-    ASSERT_NE(f, nullptr);
-    char buf[256];
-    std::size_t n = std::fread(buf, 1, sizeof buf, f);
-    std::fclose(f);
-    EXPECT_EQ(std::string(buf, n).rfind("$GPGGA,140509", 0), 0u);
-    std::remove(record.c_str());
+    EXPECT_EQ(test::ReadText(record).rfind("$GPGGA,140509", 0), 0u);
 
     RunTool("serial /dev/no-such-tty", status);
     EXPECT_NE(status, 0);

@@ -8,8 +8,7 @@
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempFolder.h"
+#include "support/AppTest.h"
 #include "track/DlgOpenFile.h"
 
 namespace rq {
@@ -29,10 +28,8 @@ struct ScriptedAsker : FilenameAsker {
     }
 };
 
-class FileDialogsTest : public ::testing::Test {
+class FileDialogsTest : public test::UiAppTest {
 protected:
-    void SetUp() override { platform::SetUserInterface(&ui_); }
-    void TearDown() override { platform::SetUserInterface(nullptr); }
     void Touch(const std::string& name) { std::ofstream(folder_ / name) << "x"; }
     std::u16string LastMessage() const {
         return ui_.Messages().empty() ? u"" : ui_.Messages().back().text;
@@ -44,8 +41,6 @@ protected:
         return out;
     }
 
-    test::TempFolder folder_;
-    test::ScriptedUserInterface ui_;
     ScriptedAsker asker_;
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 #include "platform/Files.h"
@@ -112,9 +113,22 @@ TEST(TrackFile, SaveThenLoadGivesBackWhatTheFileHolds) {
     EXPECT_EQ(back.fix.altitude, static_cast<double>(545.4f)) << "floats at float precision";
     EXPECT_EQ(back.fix.satellites[23].prn, -1);
     EXPECT_EQ(back.fix.time, 0) << "the fix time is not stored";
-    EXPECT_EQ(back.fixCount, 0u);
-    EXPECT_EQ(back.maxSpeed, 0);
-    EXPECT_EQ(back.startTime, 0);
+    EXPECT_EQ(std::tuple(back.fixCount, back.maxSpeed, back.startTime), std::tuple(0u, 0.0, 0));
+
+    // As a route it replaces points and POIs alike; a missing file changes nothing.
+    CGpsRouteInfo route;
+    route.AddHead(CGpsTrackCoordinate(9, 9));
+    route.pois.AddCategory(u"Old");
+    ASSERT_TRUE(LoadRoute("tracks", "walk.trk", route));
+    EXPECT_EQ(route.GetCount(), 3u);
+    EXPECT_EQ(route.GetTail()->m_lat.value, 48.1173) << "the tail is the start";
+    EXPECT_EQ(route.pois.FindCategory(u"Old"), nullptr);
+    EXPECT_EQ(route.pois.FindCategory(u"General")->GetCount(), 2u);
+    EXPECT_FALSE(route.IsModified() || route.pois.IsModified());
+    EXPECT_FALSE(LoadRoute("tracks", "none.trk", route));
+    EXPECT_EQ(route.GetCount(), 3u);
+    EXPECT_FALSE(LoadTrack("tracks", "none.trk", back));
+    EXPECT_EQ(back.GetCount(), 3u);
 }
 
 TEST(TrackFile, NamesAreCutToTheirFields) {
@@ -127,29 +141,6 @@ TEST(TrackFile, NamesAreCutToTheirFields) {
     EXPECT_EQ(back.shortName, u"ABCDEFGHIJ");
     EXPECT_EQ(back.ownerId, std::u16string(127, u'x'));
     EXPECT_EQ(bytes[4 + 20], 0) << "the eleventh unit stays zero";
-}
-
-TEST(TrackFile, RouteReplacesItsContentAndAMissingFileChangesNothing) {
-    test::TempFolder dir;
-    test::ProgramFolderScope scope(dir.Path());
-    CGpsTrackInfo t;
-    FillGoldenTrack(t);
-    ASSERT_TRUE(SaveTrack("tracks", "r.trk", t));
-    CGpsRouteInfo route;
-    route.AddHead(CGpsTrackCoordinate(9, 9));
-    route.pois.AddCategory(u"Old");
-    ASSERT_TRUE(LoadRoute("tracks", "r.trk", route));
-    EXPECT_EQ(route.GetCount(), 3u);
-    EXPECT_EQ(route.GetTail()->m_lat.value, 48.1173) << "the tail is the start";
-    EXPECT_EQ(route.pois.FindCategory(u"Old"), nullptr);
-    EXPECT_EQ(route.pois.FindCategory(u"General")->GetCount(), 2u);
-    EXPECT_FALSE(route.IsModified());
-    EXPECT_FALSE(route.pois.IsModified());
-    // A missing file changes nothing.
-    EXPECT_FALSE(LoadRoute("tracks", "none.trk", route));
-    EXPECT_EQ(route.GetCount(), 3u);
-    EXPECT_FALSE(LoadTrack("tracks", "none.trk", t));
-    EXPECT_EQ(t.GetCount(), 3u);
 }
 
 TEST(TrackFile, EveryCutOfAGoodFileFailsCleanly) {
