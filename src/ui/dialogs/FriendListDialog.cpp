@@ -37,6 +37,8 @@ FriendListDialog::FriendListDialog(CDlgFriendList& logic, QWidget* parent)
     setWindowTitle(QStringLiteral("Friend List"));
     list_->setObjectName(QStringLiteral("friends"));
     list_->installEventFilter(this);
+    // A long name ends in an ellipsis within the width, as a report column would show it.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The check boxes are twice as large on VGA screens, as the images of that class are.
     if (logic_.GetMode() == CDlgFriendList::Mode::Choose && ScreenClass() == kScreenClassVga) {
         auto* style = new LargeChecks(QApplication::style()->name());
