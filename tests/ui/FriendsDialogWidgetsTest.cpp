@@ -7,8 +7,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QToolButton>
 
+#include "app/Screen.h"
 #include "platform/MessageBox.h"
 #include "support/QtTestApp.h"
 #include "support/ScriptedUserInterface.h"
@@ -51,6 +53,7 @@ TEST(FriendsDialogWidgetsTest, EachOpensAndCancels) {
     list.AddFriend(u"0456", u"Bob", true);
     auto noSave = [](const CFriendList&) { return true; };
 
+    SetScreenSize(480, 640);  // VGA: double-size check boxes
     CDlgFriendList choose(list, CDlgFriendList::Mode::Choose, noSave);
     ui::FriendListDialog chooser(choose);
     EXPECT_EQ(Keys(chooser), (QStringList{"OK", "Cancel"}));
@@ -61,6 +64,9 @@ TEST(FriendsDialogWidgetsTest, EachOpensAndCancels) {
     EXPECT_TRUE(list.GetAt(0)->selected);
     EXPECT_EQ(chooser.List()->item(0)->checkState(), Qt::Checked);
     OpenAtBothSizesAndCancel(chooser);
+    const int box = QApplication::style()->pixelMetric(QStyle::PM_IndicatorHeight);
+    EXPECT_GE(chooser.List()->visualItemRect(chooser.List()->item(0)).height(), 2 * box)
+        << "each row holds its check box";
 
     CDlgFriendList manage(list, CDlgFriendList::Mode::Manage, noSave);
     manage.SetEditor([](CDlgFriendEdit& edit) {

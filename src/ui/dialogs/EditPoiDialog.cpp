@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "resources/IconIds.h"
 #include "ui/IconStore.h"
@@ -60,6 +61,12 @@ EditPoiDialog::EditPoiDialog(CDlgEditPoi& logic, QWidget* parent)
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(8);
     }
+
+    // Both hemisphere lists as wide as the wider one, so the two edits line up.
+    const int hemisphereWidth =
+        std::max(latitudeHemisphere_->sizeHint().width(), longitudeHemisphere_->sizeHint().width());
+    latitudeHemisphere_->setFixedWidth(hemisphereWidth);
+    longitudeHemisphere_->setFixedWidth(hemisphereWidth);
 
     auto* form = new QFormLayout;
     // Labels above their fields, so the rows fit a 240-pixel-wide screen.

@@ -46,6 +46,8 @@ OpenFileDialog::OpenFileDialog(std::string folder, std::string filter, std::stri
       list_(new QListWidget(this)) {
     setWindowTitle(QStringLiteral("Select file"));
     list_->setObjectName(QStringLiteral("files"));
+    // A long name ends in an ellipsis within the width, as a report column would show it.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         logic_.Select(row < 0 ? std::nullopt
                               : std::optional<std::size_t>(static_cast<std::size_t>(row)));

@@ -1,7 +1,9 @@
 #include "ui/dialogs/FriendListDialog.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QVBoxLayout>
 
 #include "app/Screen.h"
@@ -16,6 +18,18 @@ bool IsActionKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select ||
            key == Qt::Key_Space;
 }
+// Check boxes of twice the usual size; the item views make their rows and text room
+// from these metrics, which a style sheet on the indicator leaves unchanged.
+class LargeChecks : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_IndicatorWidth || metric == PM_IndicatorHeight ? 2 * size : size;
+    }
+};
+
 }  // namespace
 
 FriendListDialog::FriendListDialog(CDlgFriendList& logic, QWidget* parent)
@@ -23,9 +37,14 @@ FriendListDialog::FriendListDialog(CDlgFriendList& logic, QWidget* parent)
     setWindowTitle(QStringLiteral("Friend List"));
     list_->setObjectName(QStringLiteral("friends"));
     list_->installEventFilter(this);
+    // A long name ends in an ellipsis within the width, as a report column would show it.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The check boxes are twice as large on VGA screens, as the images of that class are.
-    if (logic_.GetMode() == CDlgFriendList::Mode::Choose && ScreenClass() == kScreenClassVga)
-        list_->setStyleSheet(QStringLiteral("QListView::indicator { width: 32px; height: 32px; }"));
+    if (logic_.GetMode() == CDlgFriendList::Mode::Choose && ScreenClass() == kScreenClassVga) {
+        auto* style = new LargeChecks(QApplication::style()->name());
+        style->setParent(list_);
+        list_->setStyle(style);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     if (logic_.GetMode() == CDlgFriendList::Mode::Choose) {

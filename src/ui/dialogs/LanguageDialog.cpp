@@ -1,10 +1,10 @@
 #include "ui/dialogs/LanguageDialog.h"
 
-#include <QDialogButtonBox>
 #include <QListWidget>
 #include <QVBoxLayout>
 
 #include "ui/QtText.h"
+#include "ui/dialogs/SoftKeys.h"
 
 namespace rq::ui {
 
@@ -33,12 +33,11 @@ LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent), list_(new QLi
                                          : std::optional<std::size_t>(static_cast<std::size_t>(
                                                list_->row(selected.first()))));
     });
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &LanguageDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &LanguageDialog::reject);
+    // The action key on a row is OK, as on the device.
+    connect(list_, &QListWidget::itemActivated, this, [this] { accept(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
-    layout->addWidget(buttons);
+    AddSoftKeys(*this, *layout);
 }
 
 void LanguageDialog::accept() {

@@ -46,6 +46,8 @@ ManagePoiDialog::ManagePoiDialog(CDlgManagePoi& logic, QWidget* parent)
         logic_.SelectCategory(Row(index));
         ShowPois();
     });
+    // A long name ends in an ellipsis within the width, as a report column would show it.
+    pois_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(pois_, &QListWidget::currentRowChanged, this,
             [this](int row) { logic_.SelectPoi(Row(row)); });
 

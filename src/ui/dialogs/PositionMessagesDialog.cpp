@@ -12,6 +12,13 @@ PositionMessagesDialog::PositionMessagesDialog(CDlgPositionMessages& logic, QWid
     : QDialog(parent), logic_(logic), list_(new QListWidget(this)) {
     setWindowTitle(QStringLiteral("Position Messages"));
     list_->setObjectName(QStringLiteral("messages"));
+    // A message may be long or hold line breaks: it wraps rather than hiding behind a
+    // sideways scroll bar on a small screen.
+    list_->setWordWrap(true);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Shaded rows tell where a wrapped message ends.
+    list_->setAlternatingRowColors(true);
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         logic_.Select(row < 0 ? std::nullopt
                               : std::optional<std::size_t>(static_cast<std::size_t>(row)));

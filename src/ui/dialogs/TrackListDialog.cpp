@@ -14,6 +14,8 @@ TrackListDialog::TrackListDialog(CDlgTrackList& logic, QWidget* parent)
     : QDialog(parent), logic_(logic), list_(new QListWidget(this)) {
     setWindowTitle(QStringLiteral("Track List"));
     list_->setObjectName(QStringLiteral("track"));
+    // A long name ends in an ellipsis within the width, as a report column would show it.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         logic_.Select(row < 0 ? std::nullopt
                               : std::optional<std::size_t>(static_cast<std::size_t>(row)));
