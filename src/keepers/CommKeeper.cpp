@@ -40,10 +40,10 @@ bool CCommKeeper::TakeBytes(const char* bytes, std::size_t count) {
     if (!parser_) parser_ = std::make_unique<NMEA0183>();
     cutter_.Append(bytes, count);
     const platform::CZoneHold zone;  // one look at TZ for all the sentences of this read
-    std::u16string_view sentence;
+    std::string_view sentence;
     while (cutter_.Cut(sentence)) {
         if (StopRequested()) return false;
-        parser_->SetSentenceLine(sentence);
+        parser_->SetSentenceBytes(sentence);
         RESPONSE* response = parser_->Parse();
         if (!response) continue;
         std::uint32_t now = ticks_();

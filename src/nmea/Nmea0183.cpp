@@ -43,7 +43,9 @@ RESPONSE* NMEA0183::Find(std::u16string_view mnemonic) const {
     std::uint64_t key = mnemonic.size();
     if (mnemonic.size() <= 3)
         for (char16_t c : mnemonic) key = key << 16 | c;
-    FoundDecoder& slot = found_[(key ^ key >> 17 ^ key >> 35) % kFoundSlots];
+    // Multiplicative hashing spreads the twenty-odd types of a busy receiver; the
+    // simple folds let types such as GSV and HDG share a slot and evict each other.
+    FoundDecoder& slot = found_[(key * 0x9E3779B97F4A7C15u) >> (64 - kFoundBits)];
     if (mnemonic.size() <= 3 && slot.key == key) return slot.decoder;
     const int i = nmea::BoundedSearch(mnemonic, mnemonics_.data(), static_cast<int>(table_.size()));
     RESPONSE* decoder = i < 0 ? nullptr : table_[i];
@@ -82,10 +84,33 @@ RESPONSE* NMEA0183::Parse() {
     // Receivers repeat one talker, so the table is only consulted when it changes.
     if (talker != talkerId || expandedTalkerId.empty()) {
         talkerId.assign(talker);
-        expandedTalkerId = ExpandTalkerId(talkerId);
+        AssignTalkerText(expandedTalkerId, talker, Describe(talker));
     }
     plainPending_ = decoder;
     return decoder;
+}
+
+const char16_t* NMEA0183::Describe(std::u16string_view talker) {
+    // A receiver of several systems alternates a few talkers ("GP", "GL", "GN"); the
+    // last ones looked up are remembered, most recent first.
+    std::uint32_t key = 0;
+    for (char16_t c : talker) key = key << 16 | c;
+    if (talker.size() == 2) {
+        for (std::size_t i = 0; i < kKnownTalkers; ++i) {
+            if (knownTalkers_[i].key == key && knownTalkers_[i].used) {
+                const KnownTalker found = knownTalkers_[i];
+                for (std::size_t k = i; k > 0; --k) knownTalkers_[k] = knownTalkers_[k - 1];
+                knownTalkers_[0] = found;
+                return found.description;
+            }
+        }
+    }
+    const char16_t* description = TalkerDescription(talker);
+    if (talker.size() == 2) {
+        for (std::size_t k = kKnownTalkers - 1; k > 0; --k) knownTalkers_[k] = knownTalkers_[k - 1];
+        knownTalkers_[0] = KnownTalker{key, description, true};
+    }
+    return description;
 }
 
 const std::u16string& NMEA0183::PlainEnglish() const {

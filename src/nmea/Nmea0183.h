@@ -29,6 +29,10 @@ public:
     void SetSentenceLine(std::u16string_view withoutLineEnd) {
         sentence_.AssignLine(withoutLineEnd);
     }
+    // The same for a line as the port's bytes, converted from the ANSI code page.
+    void SetSentenceBytes(std::string_view withoutLineEnd) {
+        sentence_.AssignAnsiLine(withoutLineEnd);
+    }
     const SENTENCE& Sentence() const { return sentence_; }
     // Starts with '$' and ends with CR LF.
     bool IsGood() const;
@@ -63,8 +67,18 @@ private:
         std::uint64_t key = ~std::uint64_t{0};  // no mnemonic packs to this
         RESPONSE* decoder = nullptr;
     };
-    static constexpr std::size_t kFoundSlots = 16;
+    static constexpr unsigned kFoundBits = 6;
+    static constexpr std::size_t kFoundSlots = std::size_t{1} << kFoundBits;
     mutable FoundDecoder found_[kFoundSlots];
+    // The talker table's description of an identifier (nullptr when unknown).
+    const char16_t* Describe(std::u16string_view talker);
+    struct KnownTalker {
+        std::uint32_t key = 0;
+        const char16_t* description = nullptr;
+        bool used = false;
+    };
+    static constexpr std::size_t kKnownTalkers = 4;
+    KnownTalker knownTalkers_[kKnownTalkers];
 };
 
 }  // namespace rq

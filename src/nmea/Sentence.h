@@ -26,6 +26,9 @@ public:
     void Assign(std::u16string_view text);
     // The text with CR LF appended, without building the longer text first.
     void AssignLine(std::u16string_view withoutLineEnd);
+    // The same for a line as a port's bytes in the ANSI code page: converted and
+    // indexed in one go.
+    void AssignAnsiLine(std::string_view withoutLineEnd);
     const std::u16string& Text() const { return text_; }
 
     // Empty for a field that does not exist. Fields end at ',', '*', CR or LF.
