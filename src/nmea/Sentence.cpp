@@ -231,19 +231,72 @@ char16_t SENTENCE::FirstChar(int number) const {
     return f.empty() ? 0 : f[0];
 }
 
+namespace {
+
+// Powers of ten exactly representable as doubles.
+constexpr double kExactPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// A digit's value, or more than 9 for any other code unit.
+inline unsigned DigitOf(char16_t c) {
+    return static_cast<unsigned>(c) - u'0';
+}
+
+}  // namespace
+
 double SENTENCE::Double(int number) const {
+    // The receivers' form "[-]digits[.digits]", the whole field, at most 15 digits:
+    // mantissa and power of ten are exact, so one division rounds correctly, and the
+    // result is the one the general reader gives. Anything else goes that way.
+    const std::u16string_view f = Field(number);
+    const char16_t* p = f.data();
+    const char16_t* const end = p + f.size();
+    const bool negative = p < end && *p == u'-';
+    p += negative;
+    const char16_t* const first = p;
+    std::uint64_t mantissa = 0;
+    while (p < end && DigitOf(*p) <= 9) mantissa = mantissa * 10 + DigitOf(*p++);
+    std::ptrdiff_t digits = p - first;
+    std::ptrdiff_t fraction = 0;
+    if (p < end && *p == u'.') {
+        const char16_t* const point = ++p;
+        while (p < end && DigitOf(*p) <= 9) mantissa = mantissa * 10 + DigitOf(*p++);
+        fraction = p - point;
+        digits += fraction;
+    }
+    if (p == end && digits > 0 && digits <= 15) {
+        const double v = static_cast<double>(mantissa) / kExactPowers[fraction];
+        return negative ? -v : v;
+    }
     double value;
-    return nmea::ScanDouble(Field(number), value) ? value : kUnset;
+    return nmea::ScanDouble(f, value) ? value : kUnset;
 }
 
 int SENTENCE::Integer(int number) const {
     const std::u16string_view f = Field(number);
-    // Plain digits, the usual case, without the general reader.
-    if (!f.empty() && f.size() <= 9) {
-        int v = 0;
-        std::size_t i = 0;
-        for (; i < f.size() && f[i] >= u'0' && f[i] <= u'9'; ++i) v = v * 10 + (f[i] - u'0');
-        if (i == f.size()) return v;
+    const char16_t* const p = f.data();
+    // Plain digits, the usual case, without the general reader; the common lengths
+    // without a loop.
+    switch (f.size()) {
+        case 1:
+            if (DigitOf(p[0]) <= 9) return static_cast<int>(DigitOf(p[0]));
+            break;
+        case 2:
+            if (DigitOf(p[0]) <= 9 && DigitOf(p[1]) <= 9)
+                return static_cast<int>(DigitOf(p[0]) * 10 + DigitOf(p[1]));
+            break;
+        case 3:
+            if (DigitOf(p[0]) <= 9 && DigitOf(p[1]) <= 9 && DigitOf(p[2]) <= 9)
+                return static_cast<int>(DigitOf(p[0]) * 100 + DigitOf(p[1]) * 10 + DigitOf(p[2]));
+            break;
+        default:
+            if (f.size() <= 9) {
+                unsigned v = 0;
+                std::size_t i = 0;
+                for (; i < f.size() && DigitOf(p[i]) <= 9; ++i) v = v * 10 + DigitOf(p[i]);
+                if (i == f.size()) return static_cast<int>(v);
+            }
+            break;
     }
     return nmea::ScanInteger(f);
 }
