@@ -37,7 +37,10 @@ void CCommKeeper::Work(CKeeper& keeper) {
 }
 
 bool CCommKeeper::TakeBytes(const char* bytes, std::size_t count) {
-    if (!parser_) parser_ = std::make_unique<NMEA0183>();
+    if (!parser_) {
+        parser_ = std::make_unique<NMEA0183>();
+        DecodeMergedTypesOnly(*parser_);
+    }
     cutter_.Append(bytes, count);
     const platform::CZoneHold zone;  // one look at TZ for all the sentences of this read
     std::string_view sentence;
@@ -67,6 +70,7 @@ void CCommKeeper::Run() {
         Position().Reset();
         cutter_.Clear();
         parser_ = std::make_unique<NMEA0183>();
+        DecodeMergedTypesOnly(*parser_);
         lastSentence_ = ticks_();
         lastPost_ = 0;
     }

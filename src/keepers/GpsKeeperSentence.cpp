@@ -3,6 +3,7 @@
 
 #include "geo/Unset.h"
 #include "keepers/GpsKeeper.h"
+#include "nmea/Nmea0183.h"
 #include "nmea/Response.h"
 #include "nmea/decoders/GGA.h"
 #include "nmea/decoders/GSA.h"
@@ -168,6 +169,11 @@ private:
 };
 
 }  // namespace
+
+void CGpsKeeper::DecodeMergedTypesOnly(NMEA0183& parser) {
+    // Those HandleSentence reads below; GLL it passes over.
+    parser.DecodeOnly({u"RMC", u"GGA", u"GSA", u"GSV", u"VTG"});
+}
 
 void CGpsKeeper::HandleSentence(const RESPONSE& response) {
     Merger merger(Position());

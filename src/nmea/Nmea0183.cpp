@@ -71,7 +71,9 @@ RESPONSE* NMEA0183::Parse() {
         errorMessage.append(u" is an unknown type of sentence");
         return nullptr;
     }
-    if (!decoder->Parse(sentence_)) {
+    bool decode = decodeOnly_.empty();
+    for (const RESPONSE* wanted : decodeOnly_) decode |= wanted == decoder;
+    if (!(decode ? decoder->Parse(sentence_) : decoder->Check(sentence_))) {
         errorMessage = decoder->errorMessage;
         return nullptr;
     }
@@ -86,8 +88,15 @@ RESPONSE* NMEA0183::Parse() {
         talkerId.assign(talker);
         AssignTalkerText(expandedTalkerId, talker, Describe(talker));
     }
-    plainPending_ = decoder;
+    plainPending_ = decode ? decoder : nullptr;
+    if (!decode) plainEnglish_.clear();
     return decoder;
+}
+
+void NMEA0183::DecodeOnly(std::initializer_list<std::u16string_view> mnemonics) {
+    decodeOnly_.clear();
+    for (std::u16string_view m : mnemonics)
+        if (const RESPONSE* decoder = Find(m)) decodeOnly_.push_back(decoder);
 }
 
 const char16_t* NMEA0183::Describe(std::u16string_view talker) {

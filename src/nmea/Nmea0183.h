@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,6 +39,11 @@ public:
     bool IsGood() const;
     // The decoder that parsed the sentence, or nullptr.
     RESPONSE* Parse();
+    // Limits decoding to the decoders of these mnemonics, for a reader that uses a few
+    // types of a busy receiver: a sentence of another type is accepted or refused as
+    // Parse would, but its decoder keeps its fields and it has no plain-English text.
+    // An empty list decodes every type again.
+    void DecodeOnly(std::initializer_list<std::u16string_view> mnemonics);
 
     // The decoder of a mnemonic among those taking part in dispatch, or nullptr.
     RESPONSE* Find(std::u16string_view mnemonic) const;
@@ -63,6 +69,7 @@ private:
     std::unique_ptr<DecoderSet> decoders_;
     std::vector<RESPONSE*> table_;                // sorted by mnemonic
     std::vector<std::u16string_view> mnemonics_;  // the table's mnemonics, for the search
+    std::vector<const RESPONSE*> decodeOnly_;     // empty: every decoder
     struct FoundDecoder {
         std::uint64_t key = ~std::uint64_t{0};  // no mnemonic packs to this
         RESPONSE* decoder = nullptr;
