@@ -73,7 +73,10 @@ private:
     struct FoundDecoder {
         std::uint64_t key = ~std::uint64_t{0};  // no mnemonic packs to this
         RESPONSE* decoder = nullptr;
+        bool decode = true;  // Parse, or only Check (see DecodeOnly)
     };
+    const FoundDecoder& Lookup(std::u16string_view mnemonic) const;
+    mutable FoundDecoder uncached_;  // the answer for a mnemonic too long to keep
     static constexpr unsigned kFoundBits = 6;
     static constexpr std::size_t kFoundSlots = std::size_t{1} << kFoundBits;
     mutable FoundDecoder found_[kFoundSlots];
