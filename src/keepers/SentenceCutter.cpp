@@ -43,7 +43,12 @@ void CSentenceCutter::Append(const char* bytes, std::size_t count) {
 bool CSentenceCutter::Cut(std::string_view& sentence) {
     const char* const text = buffer_.data();
     const std::size_t size = buffer_.size();
-    const void* found = start_ < size ? std::memchr(text + start_, '$', size - start_) : nullptr;
+    // The next "$" mostly follows the CR LF that ended the last sentence.
+    std::size_t near = start_;
+    while (near < size && near < start_ + 3 && text[near] != '$') ++near;
+    const void* found = near < size && text[near] == '$' ? text + near
+                        : near < size ? std::memchr(text + near, '$', size - near)
+                                      : nullptr;
     if (!found) {
         // Nothing here can start a sentence.
         Clear();
