@@ -272,8 +272,7 @@ double SENTENCE::Double(int number) const {
     return nmea::ScanDouble(f, value) ? value : kUnset;
 }
 
-int SENTENCE::Integer(int number) const {
-    const std::u16string_view f = Field(number);
+int SENTENCE::ReadInteger(std::u16string_view f) {
     const char16_t* const p = f.data();
     // Plain digits, the usual case, without the general reader; the common lengths
     // without a loop.
