@@ -249,6 +249,7 @@ double SENTENCE::Double(int number) const {
     // mantissa and power of ten are exact, so one division rounds correctly, and the
     // result is the one the general reader gives. Anything else goes that way.
     const std::u16string_view f = Field(number);
+    if (f.empty()) return kUnset;  // many a receiver leaves fields empty
     const char16_t* p = f.data();
     const char16_t* const end = p + f.size();
     const bool negative = p < end && *p == u'-';
