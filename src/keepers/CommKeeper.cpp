@@ -37,13 +37,16 @@ void CCommKeeper::Work(CKeeper& keeper) {
 }
 
 bool CCommKeeper::TakeBytes(const char* bytes, std::size_t count) {
-    if (!parser_) parser_ = std::make_unique<NMEA0183>();
+    if (!parser_) {
+        parser_ = std::make_unique<NMEA0183>();
+        DecodeMergedTypesOnly(*parser_);
+    }
     cutter_.Append(bytes, count);
     const platform::CZoneHold zone;  // one look at TZ for all the sentences of this read
-    std::u16string_view sentence;
+    std::string_view sentence;
     while (cutter_.Cut(sentence)) {
         if (StopRequested()) return false;
-        parser_->SetSentenceLine(sentence);
+        parser_->SetSentenceBytes(sentence);
         RESPONSE* response = parser_->Parse();
         if (!response) continue;
         std::uint32_t now = ticks_();
@@ -67,6 +70,7 @@ void CCommKeeper::Run() {
         Position().Reset();
         cutter_.Clear();
         parser_ = std::make_unique<NMEA0183>();
+        DecodeMergedTypesOnly(*parser_);
         lastSentence_ = ticks_();
         lastPost_ = 0;
     }

@@ -10,6 +10,7 @@
 
 namespace rq {
 
+class NMEA0183;
 class RESPONSE;
 
 class CGpsKeeper : public CKeeper {
@@ -21,6 +22,9 @@ public:
     virtual void PostSourceEnded();     // code 3
     // Merges one decoded sentence into the fix record.
     virtual void HandleSentence(const RESPONSE& response);
+    // Lets `parser` decode only the types HandleSentence merges; the others are still
+    // checked, and still count as sentences received.
+    static void DecodeMergedTypesOnly(NMEA0183& parser);
 
     // The record; written only by the worker while it runs.
     CGpsPosition& Position() { return position_; }

@@ -1,8 +1,10 @@
 // How one decoded sentence changes the fix record.
 #include <cmath>
+#include <cstdint>
 
 #include "geo/Unset.h"
 #include "keepers/GpsKeeper.h"
+#include "nmea/Nmea0183.h"
 #include "nmea/Response.h"
 #include "nmea/decoders/GGA.h"
 #include "nmea/decoders/GSA.h"
@@ -25,6 +27,8 @@ bool Is(const std::u16string& mnemonic, const char16_t (&name)[4]) {
     return mnemonic.size() == 3 && mnemonic[0] == name[0] && mnemonic[1] == name[1] &&
            mnemonic[2] == name[2];
 }
+
+constexpr int kPrnSetWords = 4;  // PRNs 1 to 255
 
 double UnsetAsZero(double value) {
     return IsUnset(value) ? 0.0 : value;
@@ -123,10 +127,19 @@ public:
         TakeIfDiffers(fix_.vdop, gsa.vdop, kChangedVdop, false);
         TakeIfNotEqual(fix_.fixMode, gsa.fixMode, kChangedFixMode);
         TakeIfNotEqual(fix_.selectionMode, gsa.selectionMode, kChangedSelectionMode);
+        // The PRNs of the sentence as a set, so each satellite is one look-up; a PRN
+        // beyond the set's range is searched for as GSA does it.
+        std::uint64_t usedSet[kPrnSetWords] = {};
+        for (int n : gsa.satelliteNumber)
+            if (n > 0 && n < 64 * kPrnSetWords) usedSet[n >> 6] |= std::uint64_t{1} << (n & 63);
         for (CSatellite& sat : fix_.satellites) {
             // An empty GSA slot reads as PRN 0; it names no satellite, and neither do
             // the cleared (PRN 0) or never filled (PRN -1) entries.
-            int used = sat.prn > 0 && gsa.IsSatelliteUsed(sat.prn) ? 1 : 0;
+            int used = 0;
+            if (sat.prn > 0 && sat.prn < 64 * kPrnSetWords)
+                used = usedSet[sat.prn >> 6] >> (sat.prn & 63) & 1;
+            else if (sat.prn > 0)
+                used = gsa.IsSatelliteUsed(sat.prn) ? 1 : 0;
             if (used != sat.used) {
                 sat.used = used;
                 fix_.changedMask |= kChangedSatellites;
@@ -168,6 +181,11 @@ private:
 };
 
 }  // namespace
+
+void CGpsKeeper::DecodeMergedTypesOnly(NMEA0183& parser) {
+    // Those HandleSentence reads below; GLL it passes over.
+    parser.DecodeOnly({u"RMC", u"GGA", u"GSA", u"GSV", u"VTG"});
+}
 
 void CGpsKeeper::HandleSentence(const RESPONSE& response) {
     Merger merger(Position());

@@ -14,23 +14,26 @@ public:
     // without line ends, and the buffer must not grow without end.
     static constexpr std::size_t kMaxPending = 4096;
 
-    // Appends bytes converted from the ANSI code page, up to the first zero byte.
+    // Appends the port's bytes up to the first zero byte.
     void Append(const char* bytes, std::size_t count);
-    // The next complete sentence, and removes it with everything before it; the CR
-    // or LF that ended it stays and is passed over by the next search. The view stays
-    // valid until the next Append or Clear.
-    bool Cut(std::u16string_view& sentence);
+    // The next complete sentence as the port's bytes, and removes it with everything
+    // before it; the CR or LF that ended it stays and is passed over by the next search.
+    // The view stays valid until the next Append or Clear.
+    bool Cut(std::string_view& sentence);
+    // The same converted from the ANSI code page.
     bool Cut(std::u16string& sentence);
     void Clear() {
         buffer_.clear();
         start_ = 0;
     }
-    std::u16string_view Pending() const { return std::u16string_view(buffer_).substr(start_); }
+    // What waits for its line end, converted from the ANSI code page.
+    std::u16string Pending() const;
 
 private:
-    // The text before start_ has been cut already; it is dropped once per Append
-    // rather than once per sentence.
-    std::u16string buffer_;
+    // Bytes, not text: '$', CR and LF are the same in every code page, and the parser
+    // converts each sentence once, as it indexes it. The text before start_ has been
+    // cut already; it is dropped once per Append rather than once per sentence.
+    std::string buffer_;
     std::size_t start_ = 0;
 };
 

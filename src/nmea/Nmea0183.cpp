@@ -37,19 +37,42 @@ bool NMEA0183::IsGood() const {
     return t.size() >= 3 && t[0] == u'$' && t[t.size() - 2] == u'\r' && t[t.size() - 1] == u'\n';
 }
 
-RESPONSE* NMEA0183::Find(std::u16string_view mnemonic) const {
+const NMEA0183::FoundDecoder& NMEA0183::Lookup(std::u16string_view mnemonic) const {
     // A receiver repeats a handful of types: their answers are kept by the packed
     // characters of the mnemonic (at most three, as the dispatcher cuts them).
     std::uint64_t key = mnemonic.size();
     if (mnemonic.size() <= 3)
         for (char16_t c : mnemonic) key = key << 16 | c;
-    FoundDecoder& slot = found_[(key ^ key >> 17 ^ key >> 35) % kFoundSlots];
-    if (mnemonic.size() <= 3 && slot.key == key) return slot.decoder;
+    // Multiplicative hashing spreads the twenty-odd types of a busy receiver; the
+    // simple folds let types such as GSV and HDG share a slot and evict each other.
+    FoundDecoder& slot = found_[(key * 0x9E3779B97F4A7C15u) >> (64 - kFoundBits)];
+    if (mnemonic.size() <= 3 && slot.key == key) return slot;
     const int i = nmea::BoundedSearch(mnemonic, mnemonics_.data(), static_cast<int>(table_.size()));
     RESPONSE* decoder = i < 0 ? nullptr : table_[i];
-    if (mnemonic.size() <= 3) slot = FoundDecoder{key, decoder};
-    return decoder;
+    bool decode = decodeOnly_.empty();
+    for (const RESPONSE* wanted : decodeOnly_) decode |= wanted == decoder;
+    if (mnemonic.size() > 3) {
+        uncached_ = FoundDecoder{key, decoder, decode};
+        return uncached_;
+    }
+    slot = FoundDecoder{key, decoder, decode};
+    return slot;
 }
+
+RESPONSE* NMEA0183::Find(std::u16string_view mnemonic) const {
+    return Lookup(mnemonic).decoder;
+}
+
+namespace {
+// Equality without the general comparison: the texts compared here are a few
+// characters long and mostly equal.
+bool Same(const std::u16string& a, std::u16string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < b.size(); ++i)
+        if (a[i] != b[i]) return false;
+    return true;
+}
+}  // namespace
 
 RESPONSE* NMEA0183::Parse() {
     if (!IsGood()) return nullptr;
@@ -61,31 +84,66 @@ RESPONSE* NMEA0183::Parse() {
         mnemonic = address.size() > 3 ? address.substr(address.size() - 3) : address;
 
     // Assignments are skipped when nothing changes: a receiver repeats itself.
-    if (lastSentenceIdReceived != mnemonic) lastSentenceIdReceived.assign(mnemonic);
+    if (!Same(lastSentenceIdReceived, mnemonic)) lastSentenceIdReceived.assign(mnemonic);
 
-    RESPONSE* decoder = Find(mnemonic);
+    const FoundDecoder& found = Lookup(mnemonic);
+    RESPONSE* const decoder = found.decoder;
+    const bool decode = found.decode;
     if (!decoder) {
         errorMessage.assign(mnemonic);
         errorMessage.append(u" is an unknown type of sentence");
         return nullptr;
     }
-    if (!decoder->Parse(sentence_)) {
+    if (!(decode ? decoder->Parse(sentence_) : decoder->Check(sentence_))) {
         errorMessage = decoder->errorMessage;
         return nullptr;
     }
     constexpr std::u16string_view kNoError = u"No Error";
-    if (errorMessage != kNoError) errorMessage.assign(kNoError);
-    if (lastSentenceIdParsed != decoder->mnemonic) lastSentenceIdParsed.assign(decoder->mnemonic);
+    if (!Same(errorMessage, kNoError)) errorMessage.assign(kNoError);
+    if (!Same(lastSentenceIdParsed, decoder->mnemonic))
+        lastSentenceIdParsed.assign(decoder->mnemonic);
     const std::u16string& text = sentence_.Text();
     const std::u16string_view talker =
         text.size() > 2 ? std::u16string_view(text).substr(1, 2) : std::u16string_view();
     // Receivers repeat one talker, so the table is only consulted when it changes.
-    if (talker != talkerId || expandedTalkerId.empty()) {
+    if (!Same(talkerId, talker) || expandedTalkerId.empty()) {
         talkerId.assign(talker);
-        expandedTalkerId = ExpandTalkerId(talkerId);
+        AssignTalkerText(expandedTalkerId, talker, Describe(talker));
     }
-    plainPending_ = decoder;
+    plainPending_ = decode ? decoder : nullptr;
+    if (!decode) plainEnglish_.clear();
     return decoder;
+}
+
+void NMEA0183::DecodeOnly(std::initializer_list<std::u16string_view> mnemonics) {
+    decodeOnly_.clear();
+    for (std::u16string_view m : mnemonics)
+        if (const RESPONSE* decoder = Find(m)) decodeOnly_.push_back(decoder);
+    // The remembered answers carry the old choice.
+    for (FoundDecoder& slot : found_) slot = FoundDecoder{};
+}
+
+const char16_t* NMEA0183::Describe(std::u16string_view talker) {
+    // A receiver of several systems alternates a few talkers ("GP", "GL", "GN"); the
+    // last ones looked up are remembered, most recent first.
+    std::uint32_t key = 0;
+    for (char16_t c : talker) key = key << 16 | c;
+    if (talker.size() == 2) {
+        for (std::size_t i = 0; i < kKnownTalkers; ++i) {
+            if (knownTalkers_[i].key == key && knownTalkers_[i].used) {
+                const KnownTalker found = knownTalkers_[i];
+                for (std::size_t k = i; k > 0; --k) knownTalkers_[k] = knownTalkers_[k - 1];
+                knownTalkers_[0] = found;
+                return found.description;
+            }
+        }
+    }
+    const char16_t* description = TalkerDescription(talker);
+    if (talker.size() == 2) {
+        for (std::size_t k = kKnownTalkers - 1; k > 0; --k) knownTalkers_[k] = knownTalkers_[k - 1];
+        knownTalkers_[0] = KnownTalker{key, description, true};
+    }
+    return description;
 }
 
 const std::u16string& NMEA0183::PlainEnglish() const {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,11 +30,20 @@ public:
     void SetSentenceLine(std::u16string_view withoutLineEnd) {
         sentence_.AssignLine(withoutLineEnd);
     }
+    // The same for a line as the port's bytes, converted from the ANSI code page.
+    void SetSentenceBytes(std::string_view withoutLineEnd) {
+        sentence_.AssignAnsiLine(withoutLineEnd);
+    }
     const SENTENCE& Sentence() const { return sentence_; }
     // Starts with '$' and ends with CR LF.
     bool IsGood() const;
     // The decoder that parsed the sentence, or nullptr.
     RESPONSE* Parse();
+    // Limits decoding to the decoders of these mnemonics, for a reader that uses a few
+    // types of a busy receiver: a sentence of another type is accepted or refused as
+    // Parse would, but its decoder keeps its fields and it has no plain-English text.
+    // An empty list decodes every type again.
+    void DecodeOnly(std::initializer_list<std::u16string_view> mnemonics);
 
     // The decoder of a mnemonic among those taking part in dispatch, or nullptr.
     RESPONSE* Find(std::u16string_view mnemonic) const;
@@ -59,12 +69,26 @@ private:
     std::unique_ptr<DecoderSet> decoders_;
     std::vector<RESPONSE*> table_;                // sorted by mnemonic
     std::vector<std::u16string_view> mnemonics_;  // the table's mnemonics, for the search
+    std::vector<const RESPONSE*> decodeOnly_;     // empty: every decoder
     struct FoundDecoder {
         std::uint64_t key = ~std::uint64_t{0};  // no mnemonic packs to this
         RESPONSE* decoder = nullptr;
+        bool decode = true;  // Parse, or only Check (see DecodeOnly)
     };
-    static constexpr std::size_t kFoundSlots = 16;
+    const FoundDecoder& Lookup(std::u16string_view mnemonic) const;
+    mutable FoundDecoder uncached_;  // the answer for a mnemonic too long to keep
+    static constexpr unsigned kFoundBits = 6;
+    static constexpr std::size_t kFoundSlots = std::size_t{1} << kFoundBits;
     mutable FoundDecoder found_[kFoundSlots];
+    // The talker table's description of an identifier (nullptr when unknown).
+    const char16_t* Describe(std::u16string_view talker);
+    struct KnownTalker {
+        std::uint32_t key = 0;
+        const char16_t* description = nullptr;
+        bool used = false;
+    };
+    static constexpr std::size_t kKnownTalkers = 4;
+    KnownTalker knownTalkers_[kKnownTalkers];
 };
 
 }  // namespace rq

@@ -25,7 +25,11 @@ public:
     virtual ~RESPONSE();
 
     virtual void Empty() = 0;
+    // Fails only where BeginParse fails; the fields are read unconditionally after it.
     virtual bool Parse(const SENTENCE& sentence) = 0;
+    // What Parse checks and sets (the error message, the talker), without reading the
+    // fields, which keep what they held.
+    bool Check(const SENTENCE& sentence) { return BeginParse(sentence, 0); }
     // A readable rendering of the last parsed sentence; empty where nothing is meant.
     virtual std::u16string PlainEnglish() const;
     // errorMessage = mnemonic + ", " + text

@@ -9,6 +9,7 @@
 
 #include "geo/Unset.h"
 #include "nmea/NumberScan.h"
+#include "platform/Text.h"
 
 namespace rq {
 
@@ -26,55 +27,99 @@ void SENTENCE::AssignLine(std::u16string_view withoutLineEnd) {
     Index();
 }
 
-// One pass finds the line end, the field bounds, the checksum and the checksum field.
-void SENTENCE::Index() {
-    const std::uint32_t size = static_cast<std::uint32_t>(text_.size());
-    if (separators_.size() < size + 1u) separators_.resize(size + 1u);
-    std::uint32_t* separators = separators_.data();
+namespace {
+
+struct IndexResult {
     int count = 0;
-    const char16_t* t = text_.data();
-    std::uint32_t i = size > 0 ? 1 : 0;
+    std::uint32_t lineEnd = 0;
+    std::uint32_t checksumStart = 0;
+    bool hasStar = false;
     std::uint8_t sum = 0;
-    hasStar_ = false;
+};
+
+// One pass over the characters from `i` finds the line end, the field bounds, the
+// checksum and the checksum field. Char is char16_t for the text, or char for the
+// port's ASCII bytes that the text was widened from (same characters, twice the
+// characters a vector).
+template <typename Char>
+IndexResult IndexChars(const Char* t, std::uint32_t size, std::uint32_t i,
+                       std::uint32_t* separators) {
+    int count = 0;
+    std::uint8_t sum = 0;
+    IndexResult r;
 #if defined(__SSE2__)
     // Sixteen characters at a time: one bit a character for the characters that end
     // the checksummed part and for the commas; the checksum is the low byte of the
     // XOR of all lanes. The block that holds the end is finished with its masks.
     {
-        const __m128i comma = _mm_set1_epi16(u',');
-        const __m128i star = _mm_set1_epi16(u'*');
-        const __m128i cr = _mm_set1_epi16(u'\r');
-        const __m128i lf = _mm_set1_epi16(u'\n');
         __m128i acc = _mm_setzero_si128();
-        while (i + 16 <= size) {
-            const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i));
-            const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i + 8));
-            const __m128i s0 =
-                _mm_or_si128(_mm_cmpeq_epi16(v0, star),
-                             _mm_or_si128(_mm_cmpeq_epi16(v0, cr), _mm_cmpeq_epi16(v0, lf)));
-            const __m128i s1 =
-                _mm_or_si128(_mm_cmpeq_epi16(v1, star),
-                             _mm_or_si128(_mm_cmpeq_epi16(v1, cr), _mm_cmpeq_epi16(v1, lf)));
-            const unsigned stop = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(s0, s1)));
-            unsigned commas = static_cast<unsigned>(_mm_movemask_epi8(
-                _mm_packs_epi16(_mm_cmpeq_epi16(v0, comma), _mm_cmpeq_epi16(v1, comma))));
-            if (stop) {
-                const unsigned end = static_cast<unsigned>(__builtin_ctz(stop));
-                commas &= (1u << end) - 1;
+        if constexpr (sizeof(Char) == 2) {
+            const __m128i comma = _mm_set1_epi16(u',');
+            const __m128i star = _mm_set1_epi16(u'*');
+            const __m128i cr = _mm_set1_epi16(u'\r');
+            const __m128i lf = _mm_set1_epi16(u'\n');
+            while (i + 16 <= size) {
+                const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i));
+                const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i + 8));
+                const __m128i s0 =
+                    _mm_or_si128(_mm_cmpeq_epi16(v0, star),
+                                 _mm_or_si128(_mm_cmpeq_epi16(v0, cr), _mm_cmpeq_epi16(v0, lf)));
+                const __m128i s1 =
+                    _mm_or_si128(_mm_cmpeq_epi16(v1, star),
+                                 _mm_or_si128(_mm_cmpeq_epi16(v1, cr), _mm_cmpeq_epi16(v1, lf)));
+                const unsigned stop =
+                    static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(s0, s1)));
+                unsigned commas = static_cast<unsigned>(_mm_movemask_epi8(
+                    _mm_packs_epi16(_mm_cmpeq_epi16(v0, comma), _mm_cmpeq_epi16(v1, comma))));
+                if (stop) {
+                    const unsigned end = static_cast<unsigned>(__builtin_ctz(stop));
+                    commas &= (1u << end) - 1;
+                    while (commas) {
+                        separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
+                        commas &= commas - 1;
+                    }
+                    for (unsigned k = 0; k < end; ++k) sum ^= static_cast<std::uint8_t>(t[i + k]);
+                    i += end;
+                    break;
+                }
+                acc = _mm_xor_si128(acc, _mm_xor_si128(v0, v1));
                 while (commas) {
                     separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
                     commas &= commas - 1;
                 }
-                for (unsigned k = 0; k < end; ++k) sum ^= static_cast<std::uint8_t>(t[i + k]);
-                i += end;
-                break;
+                i += 16;
             }
-            acc = _mm_xor_si128(acc, _mm_xor_si128(v0, v1));
-            while (commas) {
-                separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
-                commas &= commas - 1;
+        } else {
+            const __m128i comma = _mm_set1_epi8(',');
+            const __m128i star = _mm_set1_epi8('*');
+            const __m128i cr = _mm_set1_epi8('\r');
+            const __m128i lf = _mm_set1_epi8('\n');
+            while (i + 16 <= size) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i));
+                const unsigned stop = static_cast<unsigned>(_mm_movemask_epi8(
+                    _mm_or_si128(_mm_cmpeq_epi8(v, star),
+                                 _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)))));
+                unsigned commas =
+                    static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, comma)));
+                if (stop) {
+                    const unsigned end = static_cast<unsigned>(__builtin_ctz(stop));
+                    commas &= (1u << end) - 1;
+                    while (commas) {
+                        separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
+                        commas &= commas - 1;
+                    }
+                    for (unsigned k = 0; k < end; ++k) sum ^= static_cast<std::uint8_t>(t[i + k]);
+                    i += end;
+                    break;
+                }
+                acc = _mm_xor_si128(acc, v);
+                while (commas) {
+                    separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
+                    commas &= commas - 1;
+                }
+                i += 16;
             }
-            i += 16;
+            acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 1));
         }
         acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 8));
         acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 4));
@@ -85,28 +130,100 @@ void SENTENCE::Index() {
     // Until the first '*' every character goes into the checksum. Commas are counted
     // without a branch: a sentence is a third commas, in no predictable pattern.
     for (; i < size; ++i) {
-        const char16_t c = t[i];
-        if (c <= u'*' && (c == u'*' || c == u'\r' || c == u'\n')) break;
+        const Char c = t[i];
+        if (c <= '*' && (c == '*' || c == '\r' || c == '\n')) break;
         sum ^= static_cast<std::uint8_t>(c);
         separators[count] = i;
-        count += c == u',';
+        count += c == ',';
     }
     for (; i < size; ++i) {
-        const char16_t c = t[i];
-        if (c == u'\r' || c == u'\n') break;
-        if (c == u',' || c == u'*') {
+        const Char c = t[i];
+        if (c == '\r' || c == '\n') break;
+        if (c == ',' || c == '*') {
             separators[count++] = i;
-            if (c == u'*') {
-                hasStar_ = true;
-                checksumStart_ = i + 1;
+            if (c == '*') {
+                r.hasStar = true;
+                r.checksumStart = i + 1;
             }
         }
     }
     separators[count++] = i;
-    fieldCount_ = count;
-    lineEnd_ = i;
-    hasLineEnd_ = i < size;
-    checksum_ = size < 2 ? 0 : sum;
+    r.count = count;
+    r.lineEnd = i;
+    r.sum = sum;
+    return r;
+}
+
+}  // namespace
+
+void SENTENCE::Index() {
+    const std::uint32_t size = static_cast<std::uint32_t>(text_.size());
+    if (separators_.size() < size + 1u) separators_.resize(size + 1u);
+    const IndexResult r = IndexChars(text_.data(), size, size > 0 ? 1 : 0, separators_.data());
+    fieldCount_ = r.count;
+    lineEnd_ = r.lineEnd;
+    hasLineEnd_ = r.lineEnd < size;
+    hasStar_ = r.hasStar;
+    if (r.hasStar) checksumStart_ = r.checksumStart;
+    checksum_ = size < 2 ? 0 : r.sum;
+}
+
+namespace {
+
+// Widens ASCII bytes to code units; false, with `out` half written, when a byte has
+// the high bit, which the ANSI code page may turn into a code unit of another low byte.
+bool WidenAscii(const char* bytes, std::size_t n, char16_t* out) {
+#if defined(__SSE2__)
+    if (n >= 16) {
+        const __m128i zero = _mm_setzero_si128();
+        __m128i any = zero;
+        auto widen = [&](std::size_t at) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
+            any = _mm_or_si128(any, v);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), _mm_unpacklo_epi8(v, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at + 8), _mm_unpackhi_epi8(v, zero));
+        };
+        std::size_t i = 0;
+        for (; i + 16 <= n; i += 16) widen(i);
+        if (i < n) widen(n - 16);  // the last sixteen again, overlapping
+        return _mm_movemask_epi8(any) == 0;
+    }
+#endif
+    unsigned any = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        any |= c;
+        out[i] = c;
+    }
+    return (any & 0x80) == 0;
+}
+
+}  // namespace
+
+void SENTENCE::AssignAnsiLine(std::string_view bytes) {
+    const std::size_t n = bytes.size();
+    text_.resize(n + 2);
+    char16_t* const out = text_.data();
+    out[n] = u'\r';
+    out[n + 1] = u'\n';
+    if (n == 0 || !WidenAscii(bytes.data(), n, out)) {
+        text_.clear();
+        platform::AppendAnsi(text_, bytes.data(), n);
+        text_.append(u"\r\n");
+        Index();
+        return;
+    }
+    // The bytes are the text's characters up to the appended CR LF, so their line
+    // end, at the latest, is where the CR stands.
+    const std::uint32_t size = static_cast<std::uint32_t>(n);
+    if (separators_.size() < size + 3u) separators_.resize(size + 3u);
+    const IndexResult r = IndexChars(bytes.data(), size, 1, separators_.data());
+    fieldCount_ = r.count;
+    lineEnd_ = r.lineEnd;
+    hasLineEnd_ = true;
+    hasStar_ = r.hasStar;
+    if (r.hasStar) checksumStart_ = r.checksumStart;
+    checksum_ = r.sum;
 }
 
 char16_t SENTENCE::FirstChar(int number) const {
@@ -114,19 +231,72 @@ char16_t SENTENCE::FirstChar(int number) const {
     return f.empty() ? 0 : f[0];
 }
 
-double SENTENCE::Double(int number) const {
-    double value;
-    return nmea::ScanDouble(Field(number), value) ? value : kUnset;
+namespace {
+
+// Powers of ten exactly representable as doubles.
+constexpr double kExactPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// A digit's value, or more than 9 for any other code unit.
+inline unsigned DigitOf(char16_t c) {
+    return static_cast<unsigned>(c) - u'0';
 }
 
-int SENTENCE::Integer(int number) const {
+}  // namespace
+
+double SENTENCE::Double(int number) const {
+    // The receivers' form "[-]digits[.digits]", the whole field, at most 15 digits:
+    // mantissa and power of ten are exact, so one division rounds correctly, and the
+    // result is the one the general reader gives. Anything else goes that way.
     const std::u16string_view f = Field(number);
-    // Plain digits, the usual case, without the general reader.
-    if (!f.empty() && f.size() <= 9) {
-        int v = 0;
-        std::size_t i = 0;
-        for (; i < f.size() && f[i] >= u'0' && f[i] <= u'9'; ++i) v = v * 10 + (f[i] - u'0');
-        if (i == f.size()) return v;
+    if (f.empty()) return kUnset;  // many a receiver leaves fields empty
+    const char16_t* p = f.data();
+    const char16_t* const end = p + f.size();
+    const bool negative = p < end && *p == u'-';
+    p += negative;
+    const char16_t* const first = p;
+    std::uint64_t mantissa = 0;
+    while (p < end && DigitOf(*p) <= 9) mantissa = mantissa * 10 + DigitOf(*p++);
+    std::ptrdiff_t digits = p - first;
+    std::ptrdiff_t fraction = 0;
+    if (p < end && *p == u'.') {
+        const char16_t* const point = ++p;
+        while (p < end && DigitOf(*p) <= 9) mantissa = mantissa * 10 + DigitOf(*p++);
+        fraction = p - point;
+        digits += fraction;
+    }
+    if (p == end && digits > 0 && digits <= 15) {
+        const double v = static_cast<double>(mantissa) / kExactPowers[fraction];
+        return negative ? -v : v;
+    }
+    double value;
+    return nmea::ScanDouble(f, value) ? value : kUnset;
+}
+
+int SENTENCE::ReadInteger(std::u16string_view f) {
+    const char16_t* const p = f.data();
+    // Plain digits, the usual case, without the general reader; the common lengths
+    // without a loop.
+    switch (f.size()) {
+        case 1:
+            if (DigitOf(p[0]) <= 9) return static_cast<int>(DigitOf(p[0]));
+            break;
+        case 2:
+            if (DigitOf(p[0]) <= 9 && DigitOf(p[1]) <= 9)
+                return static_cast<int>(DigitOf(p[0]) * 10 + DigitOf(p[1]));
+            break;
+        case 3:
+            if (DigitOf(p[0]) <= 9 && DigitOf(p[1]) <= 9 && DigitOf(p[2]) <= 9)
+                return static_cast<int>(DigitOf(p[0]) * 100 + DigitOf(p[1]) * 10 + DigitOf(p[2]));
+            break;
+        default:
+            if (f.size() <= 9) {
+                unsigned v = 0;
+                std::size_t i = 0;
+                for (; i < f.size() && DigitOf(p[i]) <= 9; ++i) v = v * 10 + DigitOf(p[i]);
+                if (i == f.size()) return static_cast<int>(v);
+            }
+            break;
     }
     return nmea::ScanInteger(f);
 }

@@ -26,6 +26,9 @@ public:
     void Assign(std::u16string_view text);
     // The text with CR LF appended, without building the longer text first.
     void AssignLine(std::u16string_view withoutLineEnd);
+    // The same for a line as a port's bytes in the ANSI code page: converted and
+    // indexed in one go.
+    void AssignAnsiLine(std::string_view withoutLineEnd);
     const std::u16string& Text() const { return text_; }
 
     // Empty for a field that does not exist. Fields end at ',', '*', CR or LF.
@@ -40,8 +43,17 @@ public:
 
     // "%lf" reading; the unset value when nothing can be read.
     double Double(int number) const;
-    // Decimal reading of the leading digits; 0 when empty or not numeric.
-    int Integer(int number) const;
+    // Decimal reading of the leading digits; 0 when empty or not numeric. Two and
+    // three digits, the usual satellite numbers, angles and ratios, are read inline.
+    int Integer(int number) const {
+        const std::u16string_view f = Field(number);
+        const unsigned a = f.size() >= 2 ? f[0] - u'0' : 10u;
+        const unsigned b = f.size() >= 2 ? f[1] - u'0' : 10u;
+        if (f.size() == 2 && a <= 9 && b <= 9) return static_cast<int>(a * 10 + b);
+        if (f.size() == 3 && a <= 9 && b <= 9 && static_cast<unsigned>(f[2] - u'0') <= 9)
+            return static_cast<int>(a * 100 + b * 10 + (f[2] - u'0'));
+        return ReadInteger(f);
+    }
     NmeaBoolean Boolean(int number) const;
     NorthSouth NorthOrSouth(int number) const;
     EastWest EastOrWest(int number) const;
@@ -79,6 +91,7 @@ public:
 
 private:
     void Index();
+    static int ReadInteger(std::u16string_view field);
 
     std::u16string text_;
     // separators_[n] is the index of the separator that ends field n; the last field

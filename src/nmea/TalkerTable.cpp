@@ -117,16 +117,28 @@ constexpr TalkerRow kTalkers[] = {
 
 }  // namespace
 
-std::u16string ExpandTalkerId(std::u16string_view id) {
+const char16_t* TalkerDescription(std::u16string_view id) {
     const TalkerRow* end = kTalkers + sizeof kTalkers / sizeof kTalkers[0];
     const TalkerRow* row =
         std::lower_bound(kTalkers, end, id, [](const TalkerRow& r, std::u16string_view key) {
             return std::u16string_view(r.id) < key;
         });
-    if (row != end && std::u16string_view(row->id) == id) return row->description;
-    std::u16string unknown = u"Unknown - ";
-    unknown.append(id);
-    return unknown;
+    return row != end && std::u16string_view(row->id) == id ? row->description : nullptr;
+}
+
+void AssignTalkerText(std::u16string& out, std::u16string_view id, const char16_t* description) {
+    if (description) {
+        out.assign(description);
+        return;
+    }
+    out.assign(u"Unknown - ");
+    out.append(id);
+}
+
+std::u16string ExpandTalkerId(std::u16string_view id) {
+    std::u16string text;
+    AssignTalkerText(text, id, TalkerDescription(id));
+    return text;
 }
 
 }  // namespace rq

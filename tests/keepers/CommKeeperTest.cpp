@@ -5,11 +5,17 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "keepers/CommKeeper.h"
+#include "keepers/SentenceCutter.h"
+#include "nmea/Nmea0183.h"
 #include "platform/PortMap.h"
 #include "platform/QueueWindow.h"
 #include "platform/Registry.h"
@@ -240,6 +246,54 @@ TEST_F(Receiver, FullDiskStopsRecordingButNotParsing) {
 // However the port splits the bytes into reads, every sentence reaches the record:
 // the demo log in reads of 1, 7, 512 and all bytes gives the same fix, and the fix is
 // that of the last sentences.
+std::string RecordOf(const CGpsPosition& f) {
+    std::string record;
+    for (double v : {f.m_lat.value, f.m_lon.value, double(f.time), f.altitude, f.speed, f.course,
+                     f.courseMagnetic, f.hdop, f.vdop, f.pdop, double(f.fixValid),
+                     double(f.gpsQuality), double(f.fixMode), double(f.selectionMode),
+                     double(f.satellitesUsed), double(f.satellitesInView), double(f.changedMask)})
+        record += std::to_string(v) + " ";
+    for (const CSatellite& s : f.satellites)
+        record += std::to_string(s.prn) + "/" + std::to_string(s.elevation) + "/" +
+                  std::to_string(s.azimuth) + "/" + std::to_string(s.snr) + "/" +
+                  std::to_string(s.used) + " ";
+    return record;
+}
+
+// The keeper's road (the port's bytes indexed as they come, only the merged types
+// decoded) gives, after every read of every corpus log, the fix that cutting the text
+// and decoding every sentence gives.
+TEST(CommKeeperTest, CorpusFixesAsWithEverySentenceDecoded) {
+    const std::string folder = RQ_SOURCE_DIR "/../shared/nmea-corpus";
+    std::vector<std::string> logs;
+    std::error_code ignored;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ignored))
+        if (e.path().extension() == ".nmea") logs.push_back(e.path().string());
+    if (logs.empty()) GTEST_SKIP() << "no corpus at " << folder;
+    for (const std::string& path : logs) {
+        std::ifstream in(path, std::ios::binary);
+        const std::string log((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
+        CCommKeeper keeper, reference;
+        keeper.SetTickSource([] { return 0u; });
+        keeper.Position().Reset();
+        reference.Position().Reset();
+        CSentenceCutter cutter;
+        NMEA0183 everything;
+        for (std::size_t at = 0; at < log.size(); at += 512) {
+            const std::size_t n = std::min<std::size_t>(512, log.size() - at);
+            ASSERT_TRUE(keeper.TakeBytes(log.data() + at, n));
+            cutter.Append(log.data() + at, n);
+            for (std::u16string text; cutter.Cut(text);) {
+                everything.SetSentence(text + u"\r\n");
+                if (RESPONSE* response = everything.Parse()) reference.HandleSentence(*response);
+            }
+            ASSERT_EQ(RecordOf(keeper.Position()), RecordOf(reference.Position()))
+                << path << " @" << at;
+        }
+    }
+}
+
 TEST(CommKeeperTest, ReadSizesDoNotChangeTheFix) {
     const std::string log = test::ReadText(RQ_SOURCE_DIR "/samples/demo.nmea");
     ASSERT_FALSE(log.empty());

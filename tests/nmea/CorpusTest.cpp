@@ -3,13 +3,16 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "geo/Unset.h"
 #include "nmea/Nmea0183.h"
+#include "nmea/NumberScan.h"
 #include "nmea/Sentence.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"
@@ -41,6 +44,20 @@ std::vector<std::string> Lines(const std::string& bytes) {
     return lines;
 }
 
+// The port's bytes indexed as they come give the sentence their text gives.
+void ExpectSameAsText(const std::string& bytes) {
+    SENTENCE text(platform::FromAnsi(bytes) + u"\r\n");
+    SENTENCE fromBytes;
+    fromBytes.AssignAnsiLine(bytes);
+    ASSERT_EQ(fromBytes.Text(), text.Text()) << bytes;
+    ASSERT_EQ(fromBytes.FieldCount(), text.FieldCount()) << bytes;
+    for (int f = 0; f < text.FieldCount(); ++f)
+        ASSERT_EQ(fromBytes.Field(f), text.Field(f)) << bytes;
+    ASSERT_EQ(fromBytes.ComputeChecksum(), text.ComputeChecksum()) << bytes;
+    ASSERT_EQ(fromBytes.ChecksumField(), text.ChecksumField()) << bytes;
+    ASSERT_EQ(fromBytes.IsChecksumBad(0), text.IsChecksumBad(0)) << bytes;
+}
+
 }  // namespace
 
 // Every corpus line parses or is refused cleanly, and its field table and checksum
@@ -68,22 +85,39 @@ TEST(NmeaCorpus, EveryLogParsesAndSplitsAsAPlainWalkDoes) {
                     fields.back().push_back(text[i]);
             }
             ASSERT_EQ(s.FieldCount(), static_cast<int>(fields.size())) << line;
-            for (std::size_t f = 0; f < fields.size(); ++f)
+            for (std::size_t f = 0; f < fields.size(); ++f) {
                 ASSERT_EQ(s.Field(static_cast<int>(f)), fields[f]) << line;
+                // The readers' shortcuts agree bit for bit with the general readers.
+                double general;
+                if (!nmea::ScanDouble(fields[f], general)) general = kUnset;
+                const double fast = s.Double(static_cast<int>(f));
+                ASSERT_EQ(std::memcmp(&fast, &general, sizeof fast), 0) << line;
+                ASSERT_EQ(s.Integer(static_cast<int>(f)), nmea::ScanInteger(fields[f])) << line;
+            }
             ASSERT_EQ(s.ComputeChecksum(), text.size() < 2 ? 0 : sum) << line;
+            ExpectSameAsText(line);
         }
     }
     // The corpus is mostly good sentences; a collapse here means a broken dispatcher.
     EXPECT_GT(parsed, 10 * refused);
 }
 
-// Each file of tests/data/malformed/nmea whole and line by line, with and without CR LF.
+// Each file of tests/data/malformed/nmea whole and line by line, with and without CR LF,
+// and as the port's bytes, which must index as their text does.
 TEST(NmeaCorpus, HostileInputNeitherCrashesNorHangs) {
     std::vector<std::string> inputs = {
         "$GPGSV" + std::string(10000, ','),
         "$GPGGA," + std::string(100000, '9'),
         "$GPGSA,A,3," + std::string(100000, '1') + ",0x" + std::string(5000, 'f'),
         "$PGRME" + std::string(5000, '*'),
+        // High bytes widen to code units whose low byte is another.
+        "$GPTXT,01,01,02,\x80\x9f caf\xe9 \xff*00",
+        "$GPTXT,\x80\x81\x8d\x8f\x90\x9d,tail longer than sixteen,*7F",
+        "",
+        "$",
+        "$*",
+        "$,,,,,,,,,,,,,,,,,,,,*",
+        "$GPGGA,1\r2,3\n4*",
     };
     const std::vector<std::string> files = FilesOf(kMalformed, ".nmea");
     ASSERT_FALSE(files.empty());
@@ -97,6 +131,7 @@ TEST(NmeaCorpus, HostileInputNeitherCrashesNorHangs) {
         nmea.Parse();
         nmea.SetSentence(platform::FromAnsi(input));
         nmea.Parse();
+        ExpectSameAsText(input);
     }
 }
 

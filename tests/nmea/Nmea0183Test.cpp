@@ -82,6 +82,30 @@ TEST(Nmea0183, ResultTextsFollowTheLastLine) {
     EXPECT_EQ(rmc->position.latitude.hemisphere, NorthSouth::South);
 }
 
+// Limited decoding: other types are accepted or refused as before, their decoders keep
+// their fields, and they have no plain-English text.
+TEST(Nmea0183, DecodeOnlyChecksTheOtherTypes) {
+    NMEA0183 nmea;
+    nmea.DecodeOnly({u"GGA"});
+    RESPONSE* gll = nmea.Find(u"GLL");
+    nmea.SetSentence(Crlf("$GPGLL,4916.45,N,12311.12,W,225444,A*31"));
+    EXPECT_EQ(nmea.Parse(), gll);
+    EXPECT_EQ(nmea.errorMessage, u"No Error");
+    EXPECT_EQ(gll->talker, u"GP");
+    EXPECT_EQ(gll->utcTime, u"");  // not read
+    EXPECT_EQ(nmea.PlainEnglish(), u"");
+    nmea.SetSentence(Crlf("$GPGLL,4916.45,N,12311.12,W,225444,A*30"));
+    EXPECT_EQ(nmea.Parse(), nullptr);
+    EXPECT_EQ(nmea.errorMessage, u"GLL, Invalid Checksum");
+    nmea.SetSentence(Crlf("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47"));
+    EXPECT_EQ(nmea.Parse(), nmea.Find(u"GGA"));
+    EXPECT_EQ(nmea.Find(u"GGA")->utcTime, u"123519");
+    nmea.DecodeOnly({});
+    nmea.SetSentence(Crlf("$GPGLL,4916.45,N,12311.12,W,225444,A*31"));
+    EXPECT_EQ(nmea.Parse(), gll);
+    EXPECT_EQ(gll->utcTime, u"225444");
+}
+
 TEST(Nmea0183, TalkerAndManufacturerTables) {
     for (const auto& row : test::CaseTable("nmea/talkers.tsv", '\t')) {
         const std::u16string key = platform::Widen(row[1]);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "geo/Unset.h"
@@ -67,6 +69,39 @@ TEST(Sentence, NumbersReadAsScanfDoes) {
         else
             EXPECT_DOUBLE_EQ(value, std::strtod(row[1].c_str(), nullptr)) << row[0];
         EXPECT_EQ(s.Integer(1), std::stoi(row[2])) << row[0];
+    }
+}
+
+// The field readers' shortcuts give, bit for bit, what the general readers give: every
+// shape of sign, leading zeros, integer and fraction digits up to and past the
+// shortcut's limits, and the table above.
+TEST(Sentence, ShortcutsReadBitForBitAsTheGeneralReaders) {
+    std::vector<std::string> fields;
+    for (const auto& row : rq::test::CaseTable("nmea/numbers.tsv", '\t')) fields.push_back(row[0]);
+    std::uint64_t seed = 12345;
+    auto digit = [&seed] {
+        seed = seed * 6364136223846793005u + 1442695040888963407u;
+        return static_cast<char>('0' + (seed >> 33) % 10);
+    };
+    for (const char* sign : {"", "-", "+", " "})
+        for (int zeros = 0; zeros <= 2; ++zeros)
+            for (int whole = 0; whole <= 17; ++whole)
+                for (int fraction = -1; fraction <= 17; ++fraction)
+                    for (int round = 0; round < 3; ++round) {
+                        std::string f = sign + std::string(zeros, '0');
+                        for (int k = 0; k < whole; ++k) f += digit();
+                        if (fraction >= 0) f += '.';
+                        for (int k = 0; k < fraction; ++k) f += round == 2 ? '0' : digit();
+                        fields.push_back(f);
+                        fields.push_back(f + "x");
+                    }
+    for (const std::string& f : fields) {
+        SENTENCE s(Crlf("$GPXXX," + f));
+        double general;
+        if (!nmea::ScanDouble(s.Field(1), general)) general = kUnset;
+        const double fast = s.Double(1);
+        ASSERT_EQ(std::memcmp(&fast, &general, sizeof fast), 0) << f;
+        ASSERT_EQ(s.Integer(1), nmea::ScanInteger(s.Field(1))) << f;
     }
 }
 
