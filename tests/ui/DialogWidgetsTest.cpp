@@ -66,14 +66,12 @@ TEST_F(DialogWidgetsTest, FileDialogsAndGpsSetup) {
     for (const char* name : {"a.trk", "b.trk"}) test::WriteText(folder_ / name, "x");
     ui::OpenFileDialog chooser(folder_.Path(), "*.trk", ".trk", CDlgOpenFile::Bar::DeleteRename);
     EXPECT_EQ(chooser.List()->count(), 2);
-    EXPECT_EQ(chooser.List()->currentRow(), 0);
     ui_.AnswerNext(platform::MessageAnswer::Yes);
     chooser.Delete();
     EXPECT_EQ(chooser.List()->count(), 1);
     OpenAtBothSizesAndCancel(chooser);
 
     ui::FilenameDialog name(u"Enter file name", u"trip");
-    EXPECT_EQ(name.Edit()->text(), QStringLiteral("trip"));
     name.Edit()->setText(QStringLiteral("  "));
     name.accept();  // refused: stays open
     EXPECT_EQ(ui_.Messages().back().text, u"Your input is invalid");
@@ -81,7 +79,6 @@ TEST_F(DialogWidgetsTest, FileDialogsAndGpsSetup) {
 
     ui::GpsSetupDialog setup;
     EXPECT_EQ(setup.Ports()->count(), 16);
-    EXPECT_EQ(setup.Bauds()->currentText(), QStringLiteral("4800"));
     OpenAtBothSizesAndCancel(setup);
 }
 
@@ -99,7 +96,6 @@ TEST_F(DialogWidgetsTest, Navigation) {
 
     CDlgNavigateTo navigateBy;
     ui::NavigateToDialog navigateByDialog(navigateBy);
-    EXPECT_EQ(navigateByDialog.Sources()->itemText(4), QStringLiteral("Here"));
     navigateByDialog.Sources()->setCurrentIndex(-1);
     ui_.ClearMessages();
     navigateByDialog.accept();  // nothing selected: stays open without a word
@@ -131,7 +127,6 @@ TEST_F(DialogWidgetsTest, Poi) {
 
     CDlgSelectPoiCollection select;
     ui::SelectPoiCollectionDialog selectDialog(select);
-    EXPECT_EQ(selectDialog.Collections()->count(), 2);
     OpenAtBothSizesAndCancel(selectDialog);
     selectDialog.Collections()->setCurrentIndex(1);
     PressReturn(&selectDialog);  // the action key is OK

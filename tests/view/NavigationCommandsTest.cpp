@@ -131,11 +131,9 @@ TEST_F(NavigationCommandsTest, SensitivityChecksEachFieldAndStoresOnlyOnOk) {
     ui_.ClearMessages();
     SensitivityCommand(settings, dialogs_);
     EXPECT_EQ(ui_.Messages().size(), 1u) << "the refused try";
-    for (const CRecordingSettings& s : {settings, ReadRecordingSettings()}) {
-        EXPECT_EQ(s.taThreshold, 20u);
-        EXPECT_EQ(s.tsThreshold, 0u);
-        EXPECT_EQ(s.maxTrackPoints, 2u);
-    }
+    for (const CRecordingSettings& s : {settings, ReadRecordingSettings()})
+        EXPECT_EQ(std::tie(s.taThreshold, s.tsThreshold, s.maxTrackPoints),
+                  std::make_tuple(20u, 0u, 2u));
 }
 
 TEST_F(NavigationCommandsTest, EverySourceThenStopNavigating) {
