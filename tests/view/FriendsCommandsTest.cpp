@@ -29,8 +29,7 @@ using Texts = std::vector<std::u16string>;
 class ScriptedDialogs : public FriendsDialogs {
 public:
     bool RunFriendList(CDlgFriendList& dlg) override {
-        ++friendLists;
-        shownFriends = dlg.Items().size();
+        listsShown.push_back(dlg.Items().size());
         return onFriendList && onFriendList(dlg);
     }
     bool RunFriendEdit(CDlgFriendEdit& dlg) override {
@@ -51,14 +50,8 @@ public:
     std::deque<CDlgFriendEdit> edits;
     std::optional<std::u16string> text;
     std::function<int(CDlgPositionMessages&)> onPositionMessages;
-    int friendLists = 0;
-    std::size_t shownFriends = 0;
+    std::vector<std::size_t> listsShown;  // the number of friends each list showed
 };
-
-// "OK" as the widget presses it: refused while nobody is chosen.
-bool PressOk(CDlgFriendList& dlg) {
-    return dlg.Confirm();
-}
 
 // The message's body (after the header with its time) equals the expected one's.
 bool SameBody(const Bytes& got, const Bytes& expected) {
@@ -92,9 +85,8 @@ protected:
     std::vector<Bytes> Received() {
         std::vector<Bytes> out;
         pollfd p{event_->PollFd(), POLLIN, 0};
-        while (poll(&p, 1, 300) == 1) {
-            std::size_t size = 0;
-            if (!platform::WapGetNextPrimitiveSize(rx_, &size)) break;
+        std::size_t size = 0;
+        while (poll(&p, 1, 300) == 1 && platform::WapGetNextPrimitiveSize(rx_, &size)) {
             Bytes buffer(size);
             platform::WdpUnitData prim;
             if (!platform::WapRead(rx_, buffer.data(), size, prim)) break;
@@ -129,15 +121,13 @@ TEST_F(FriendsCommandsTest, SendMyPositionChecksChoosesAndGoesOnAfterAFailure) {
     CFriendList none;
     SendMyPosition(fix, none, dialogs_);
     EXPECT_EQ(Shown(), Texts{u"Your friend list is empty, you have to add friends first."});
-    EXPECT_EQ(dialogs_.friendLists, 0);
-
     SendMyPosition(fix, friends_, dialogs_);  // Cancel sends nothing
-    EXPECT_EQ(dialogs_.friendLists, 1);
+    EXPECT_EQ(dialogs_.listsShown, std::vector<std::size_t>{3});
     EXPECT_TRUE(Received().empty());
 
     ASSERT_TRUE(platform::Registry().SetText(u"HKEY_CURRENT_USER\\ControlPanel\\Owner", u"Owner",
                                              u" Maximilian Mustermann "));
-    dialogs_.onFriendList = PressOk;
+    dialogs_.onFriendList = &CDlgFriendList::Confirm;
     SendMyPosition(fix, friends_, dialogs_);
     EXPECT_EQ(Shown(), Texts{u"Sending position signal to 'no-such-peer Bob' failed."});
     const Bytes expected =
@@ -151,10 +141,9 @@ TEST_F(FriendsCommandsTest, SendPositionMessageAndPoi) {
     Listen("127.0.0.22");
     // An empty friend list still opens the chooser, whose OK then refuses.
     CFriendList none;
+    dialogs_.onFriendList = &CDlgFriendList::Confirm;
     SendPositionMessage(CCoordinate(-33.875, 151.25), none, dialogs_);
-    EXPECT_EQ(dialogs_.shownFriends, 0u);
-    dialogs_.onFriendList = PressOk;
-    SendPositionMessage(CCoordinate(-33.875, 151.25), none, dialogs_);
+    EXPECT_EQ(dialogs_.listsShown, std::vector<std::size_t>{0});
     EXPECT_EQ(Shown(), Texts{u"No friend selected!"});
 
     SendPositionMessage(CCoordinate(-33.875, 151.25), friends_, dialogs_);  // text cancelled

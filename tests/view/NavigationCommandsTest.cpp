@@ -1,12 +1,15 @@
-// "Navigate To ..." with every source, "Stop Navigating" and "Sensitivity", with
-// scripted dialogs.
+// "Sensitivity", "Navigate To ..." with every source, "Stop Navigating" and the friend
+// track list, with scripted dialogs.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 
 #include "app/Settings.h"
 #include "controls/GpsMapControl.h"
+#include "friends/FriendTrackFileName.h"
 #include "support/AppTest.h"
+#include "support/CaseTable.h"
 #include "support/FixMaker.h"
 #include "support/RecordingDisplay.h"
 #include "track/RecordingSettings.h"
@@ -19,6 +22,10 @@ namespace rq {
 namespace {
 
 using Source = CDlgNavigateTo::Source;
+
+std::u16string U16(const std::string& ascii) {
+    return std::u16string(ascii.begin(), ascii.end());
+}
 
 // Answers from the script and writes down what was opened.
 class ScriptedDialogs : public NavigationDialogs {
@@ -63,22 +70,71 @@ class NavigationCommandsTest : public test::UiAppTest {
 protected:
     void SetUp() override {
         UiAppTest::SetUp();
+        std::filesystem::create_directory(folder_ / "ftracks");
         map_.SetCenter(CCoordinate(47, 8));
+        map_.SetInvalidate([this] { ++repaints_; });
         data_.track.fix = test::MakeFix(48.1, 11.5);
+        // "+1" has a name and a file, "+2" neither, Eve no fix.
         data_.friendTracks.AddOwner(u"+1", u"Bob", kFriendTrackColour)->fix = test::MakeFix(10, 20);
+        data_.friendTracks.AddOwner(u"+2", u"", kFriendTrackColour)->fix = test::MakeFix(-5, 7);
+        data_.friendTracks.AddOwner(u"+3", u"Eve", kFriendTrackColour);
+        test::WriteText(FilePath(u"+1"), "track");
         dialogs_.data = &data_;
+        list_.Open();
     }
     void Run() {
         display_.calls.clear();
         dialogs_.opened.clear();
         NavigateToCommand(data_, map_, display_, dialogs_);
     }
+    std::string FilePath(std::u16string_view owner) const {
+        return folder_ / ("ftracks/" + FriendTrackFileName(owner));
+    }
+    std::u16string LastMessage() const { return ui_.Messages().back().text; }
+    void DeleteRow(std::size_t row) {
+        list_.Select(row);
+        ui_.AnswerNext(platform::MessageAnswer::Yes);
+        list_.Delete();
+    }
 
     CGpsViewData data_;
     CGpsMapControl map_{ControlModelOf(data_)};
     test::RecordingDisplay display_;
     ScriptedDialogs dialogs_;
+    CDlgTrackList list_{map_, data_, CDlgTrackList::Bar::GoToMenu};
+    int repaints_ = 0;
 };
+
+TEST_F(NavigationCommandsTest, SensitivityChecksEachFieldAndStoresOnlyOnOk) {
+    const auto rows = test::CaseTable("cases/sensitivity-fields.txt");
+    ASSERT_EQ(rows.size(), 9u);
+    for (const auto& row : rows) {
+        ui_.ClearMessages();
+        CDlgGpsSensitivity dlg(CRecordingSettings{});
+        dlg.text = {U16(row[0]), U16(row[1]), U16(row[2])};
+        EXPECT_EQ(dlg.Ok(), row[3].empty()) << row[0];
+        if (row[3].empty()) {
+            EXPECT_FALSE(dlg.FailedField());
+            EXPECT_EQ(dlg.Result().taThreshold, std::stoul(row[0]));
+            EXPECT_TRUE(ui_.Messages().empty());
+        } else {
+            EXPECT_EQ(dlg.FailedField(), CDlgGpsSensitivity::Field(std::stoul(row[3])));
+            ASSERT_EQ(ui_.Messages().size(), 1u);
+            EXPECT_EQ(LastMessage(), U16(row[4]));
+        }
+    }
+
+    CRecordingSettings settings;
+    SensitivityCommand(settings, dialogs_);  // Cancel
+    EXPECT_EQ(ReadRecordingSettings().taThreshold, 10u);
+    dialogs_.typed = {{u"61", u"6", u"5000"}, {u"20", u"0", u"2"}};
+    ui_.ClearMessages();
+    SensitivityCommand(settings, dialogs_);
+    EXPECT_EQ(ui_.Messages().size(), 1u) << "the refused try";
+    for (const CRecordingSettings& s : {settings, ReadRecordingSettings()})
+        EXPECT_EQ(std::tie(s.taThreshold, s.tsThreshold, s.maxTrackPoints),
+                  std::make_tuple(20u, 0u, 2u));
+}
 
 TEST_F(NavigationCommandsTest, EverySourceThenStopNavigating) {
     const std::vector<std::string> refreshed{"refresh"};
@@ -125,18 +181,63 @@ TEST_F(NavigationCommandsTest, EverySourceThenStopNavigating) {
     EXPECT_EQ(data_.navigating, 0u);
 }
 
-TEST_F(NavigationCommandsTest, SensitivityStoresAndAppliesOnlyOnOk) {
-    CRecordingSettings settings;
-    SensitivityCommand(settings, dialogs_);  // Cancel
-    EXPECT_EQ(ReadRecordingSettings().taThreshold, 10u);
-    dialogs_.typed = {{u"61", u"6", u"5000"}, {u"20", u"0", u"2"}};
-    SensitivityCommand(settings, dialogs_);
-    EXPECT_EQ(ui_.Messages().size(), 1u) << "the refused try";
-    for (const CRecordingSettings& s : {settings, ReadRecordingSettings()}) {
-        EXPECT_EQ(s.taThreshold, 20u);
-        EXPECT_EQ(s.tsThreshold, 0u);
-        EXPECT_EQ(s.maxTrackPoints, 2u);
-    }
+TEST_F(NavigationCommandsTest, TrackListGoesToAndNavigates) {
+    ASSERT_EQ(list_.Items().size(), 3u);
+    EXPECT_EQ(list_.Items()[0].text, u"+1 Bob");
+    EXPECT_EQ(list_.Items()[1].text, u"+2");
+    EXPECT_EQ(list_.Selection(), 0u);
+
+    list_.Select(std::nullopt);
+    EXPECT_FALSE(list_.Ok());
+    EXPECT_FALSE(list_.Navigate());
+    list_.Delete();
+    ASSERT_EQ(ui_.Messages().size(), 3u);
+    for (const auto& shown : ui_.Messages()) EXPECT_EQ(shown.text, u"Select a track first.");
+
+    list_.Select(1);
+    EXPECT_TRUE(list_.Ok()) << "the left key of this bar is Go to";
+    EXPECT_TRUE(map_.GetCenter().IsSamePosition(CCoordinate(-5, 7)));
+    EXPECT_EQ(data_.navigating, 0u);
+    EXPECT_TRUE(list_.Navigate());
+    EXPECT_EQ(data_.target.name, u"+2") << "no short name: the owner names the target";
+
+    list_.Select(2);
+    data_.navigating = 0;
+    EXPECT_FALSE(list_.Navigate());
+    EXPECT_EQ(LastMessage(), u"Can not navigate due to no position information of your friend.");
+    EXPECT_EQ(data_.navigating, 0u);
+}
+
+TEST_F(NavigationCommandsTest, TrackListDeletesTrackAndFileOrNothing) {
+    // An address that points out of the folder only ever names a file inside it.
+    test::WriteText(folder_ / "evil.trk", "keep");
+    data_.friendTracks.AddOwner(u"../evil", u"", kFriendTrackColour);
+    // A file that cannot be deleted (a folder with content in its place) keeps all.
+    std::filesystem::create_directories(FilePath(u"+2") + "/x");
+    list_.Open();
+
+    list_.Delete();  // answered No
+    EXPECT_EQ(LastMessage(), u"Are you sure to delete track '+1'?");
+    DeleteRow(0);
+    EXPECT_FALSE(platform::PathExists(FilePath(u"+1")));
+    EXPECT_EQ(data_.friendTracks.FindByOwner(u"+1"), nullptr);
+    EXPECT_EQ(list_.Items().size(), 3u);
+    EXPECT_EQ(list_.Selection(), 0u);
+    EXPECT_EQ(repaints_, 1);
+
+    DeleteRow(0);  // "+2": its file will not go
+    EXPECT_EQ(LastMessage(), u"Deleting track '+2' failed");
+    EXPECT_EQ(list_.Items().size(), 3u);
+    EXPECT_NE(data_.friendTracks.FindByOwner(u"+2"), nullptr);
+
+    // Tracks whose file was never written go all the same; deleting the last entry
+    // selects the new last.
+    DeleteRow(2);
+    EXPECT_EQ(list_.Selection(), 1u);
+    DeleteRow(1);
+    EXPECT_EQ(list_.Selection(), 0u);
+    EXPECT_EQ(data_.friendTracks.GetCount(), 1u);
+    EXPECT_EQ(test::ReadText(folder_ / "evil.trk"), "keep");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The "Poi" menu's commands on a real view, with scripted dialogs and message boxes.
+// The "Poi" menu's commands on a real view and the POI editor and manager through their
+// logic, with scripted dialogs, names and message boxes.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -17,6 +18,8 @@
 
 namespace rq {
 namespace {
+
+using Texts = std::vector<std::u16string>;
 
 class BarsOnly : public CommandBarSwitch {
 protected:
@@ -77,10 +80,32 @@ protected:
     void AddTo(CPoiCollection& pois, const char16_t* name) {
         pois.GetAt(0)->AddPoi(name, CCoordinate(48.2, 16.37), 31);
     }
+    template <class Items>
+    static Texts TextsOf(const Items& items) {
+        Texts texts;
+        for (const auto& item : items) texts.push_back(item.text);
+        return texts;
+    }
+    // The manager's outward acts written down; the editor and names from the script.
+    CDlgManagePoi::Actions Actions() {
+        auto note = [this](std::u16string what) {
+            return [this, what](const CPoi& p) { done_.push_back(what + p.name); };
+        };
+        return {note(u"go "),
+                note(u"centre "),
+                note(u"navigate "),
+                note(u"send "),
+                [this](CDlgEditPoi& e) { return dialogs_.RunEditPoi(e); },
+                [this](std::u16string_view prompt, std::u16string_view proposed) {
+                    return dialogs_.AskFilename(prompt, proposed);
+                }};
+    }
 
     BarsOnly frame_;
     ScriptedPoiDialogs dialogs_;
     std::unique_ptr<CRoamquillPPCView> view_;
+    CPoiCollection pois_;
+    Texts done_;
 };
 
 std::u16string LocalStamp(std::time_t t) {
@@ -202,6 +227,136 @@ TEST_F(PoiCommandsTest, AddAndManage) {
     EXPECT_EQ(name, u"Sacher");
     EXPECT_EQ(status, 1u);
     EXPECT_NEAR(point.m_lon.value, -16.5, 1e-9);
+}
+TEST_F(PoiCommandsTest, EditorReadsHemispheresAndRefusesLetters) {
+    pois_.AddCategory(u"Cafes");
+    CDlgEditPoi dlg(pois_);
+    dlg.coordinate = CCoordinate(-33.5, 70.25);
+    dlg.categoryName = u"Cafes";
+    dlg.Open();
+    EXPECT_EQ(dlg.latitudeText, u"33.50000000");
+    EXPECT_EQ(dlg.latitudeHemisphere, 1);
+    EXPECT_EQ(dlg.categoryIndex, 1);
+    ASSERT_EQ(dlg.Types().size(), 34u);
+    EXPECT_EQ(dlg.Types()[13].label, u"Zoo");  // table order, not alphabetical
+
+    // 12.5 "South" is -12.5, -12.5 "North" is 12.5; letters are refused and keep it open.
+    const std::tuple<std::u16string, int, double> cases[] = {{u"12.5", 1, -12.5},
+                                                             {u"-12.5", 0, 12.5}};
+    dlg.nameText = u"  Hut ";
+    dlg.categoryIndex = 0;
+    for (const auto& [lat, hemisphere, want] : cases) {
+        dlg.latitudeText = lat;
+        dlg.latitudeHemisphere = hemisphere;
+        ASSERT_TRUE(dlg.Ok());
+        EXPECT_DOUBLE_EQ(dlg.coordinate.m_lat.value, want);
+    }
+    dlg.latitudeText = u"abc";
+    EXPECT_FALSE(dlg.Ok());
+    EXPECT_EQ(LastMessage(), u"You have entered an invalid coordinate!");
+    EXPECT_EQ(dlg.name, u"Hut");
+    EXPECT_EQ(dlg.categoryName, u"General");
+
+    // No category at all: "General" is offered; a type without a row is kept.
+    pois_.DeleteCategory(u"General");
+    pois_.DeleteCategory(u"Cafes");
+    dlg.type = 40;
+    dlg.Open();
+    EXPECT_EQ(dlg.CategoryNames(), Texts{u"General"});
+    EXPECT_EQ(dlg.typeIndex, -1);
+    ASSERT_TRUE(dlg.Ok());
+    EXPECT_EQ(dlg.type, 40u);
+}
+
+TEST_F(PoiCommandsTest, ManagerCategories) {
+    pois_.AddCategory(u"bars");
+    pois_.AddCategory(u"");
+    CDlgManagePoi dlg(pois_, Actions());
+    dlg.Open();
+    EXPECT_EQ(TextsOf(dlg.Categories()), (Texts{u"<No Name>", u"bars", u"General"}));
+    dlg.SelectCategory(2);
+    dlg.DeleteCategory();
+    EXPECT_EQ(LastMessage(), u"Can not delete default POI category!");
+    dlg.EditCategory();
+    EXPECT_EQ(LastMessage(), u"Default POI category can not be edited");
+    EXPECT_EQ(pois_.GetCount(), 3u);
+
+    // Exact, case-sensitive names: "bars" is taken, "Bars" is not.
+    dialogs_.names = {u"bars", u" Bars "};
+    dlg.AddCategory();
+    EXPECT_EQ(LastMessage(), u"Poi category 'bars' already exist, please use other name.");
+    dlg.AddCategory();
+    EXPECT_EQ(TextsOf(dlg.Categories()), (Texts{u"<No Name>", u"bars", u"Bars", u"General"}));
+    EXPECT_EQ(dlg.CategorySelection(), 2u);
+
+    // Renaming: a taken name is refused, a new one is re-sorted and stays selected.
+    dialogs_.names = {u"bars", u"Pubs"};
+    dlg.EditCategory();
+    EXPECT_EQ(LastMessage(), u"Poi category 'bars' already exist, please use other name.");
+    dlg.EditCategory();
+    EXPECT_EQ(TextsOf(dlg.Categories()), (Texts{u"<No Name>", u"bars", u"General", u"Pubs"}));
+    EXPECT_EQ(dlg.CategorySelection(), 3u);
+
+    // Deleting asks; No keeps it, Yes removes it and selects the first entry.
+    dlg.DeleteCategory();
+    EXPECT_EQ(LastMessage(), u"Are you sure to delete category 'Pubs'?");
+    ui_.AnswerNext(platform::MessageAnswer::Yes);
+    dlg.DeleteCategory();
+    EXPECT_FALSE(pois_.HasCategory(u"Pubs"));
+    EXPECT_EQ(dlg.CategorySelection(), 0u);
+}
+
+TEST_F(PoiCommandsTest, ManagerPois) {
+    CPoiCategory* general = pois_.GetAt(0);
+    general->AddPoi(u"a", CCoordinate(1, 2), 0);
+    general->AddPoi(u"", CCoordinate(1, 2), 2);
+    general->AddPoi(u"c", CCoordinate(1, 2), 0);
+    CPoiCategory* cafes = pois_.AddCategory(u"Cafes");
+    pois_.SetModified(false, true);
+    CDlgManagePoi dlg(pois_, Actions());
+    dlg.Open();
+    dlg.SelectCategory(1);
+    EXPECT_EQ(TextsOf(dlg.Pois()), (Texts{u"a", u"<Parking>", u"c"}));
+
+    // Nothing selected: the POI commands do nothing, the action key still closes.
+    EXPECT_FALSE(dlg.GoToPoi() || dlg.Navigate());
+    EXPECT_TRUE(dlg.Ok());
+    dlg.SelectPoi(0);
+    dlg.SendToFriend();
+    EXPECT_TRUE(dlg.GoToPoi() && dlg.Navigate() && dlg.Ok());
+    EXPECT_EQ(done_, (Texts{u"send a", u"go a", u"navigate a", u"centre a"}));
+
+    // Moved to "Cafes": gone from this list, the last item selected.
+    dlg.SelectPoi(2);
+    dialogs_.edit = [](CDlgEditPoi& e) {
+        e.nameText = u"";
+        e.categoryIndex = 1;
+        return e.Ok();
+    };
+    dlg.EditPoi();
+    EXPECT_EQ(TextsOf(dlg.Pois()), (Texts{u"a", u"<Parking>"}));
+    EXPECT_EQ(dlg.PoiSelection(), 1u);
+    ASSERT_EQ(cafes->GetCount(), 1u);
+    EXPECT_EQ(cafes->GetAt(0)->name, u"");
+    EXPECT_TRUE(general->modified && cafes->modified);
+
+    // The target renamed meanwhile: message 177, the POI stays.
+    dialogs_.edit = [this](CDlgEditPoi& e) {
+        e.categoryIndex = 1;
+        pois_.FindCategory(u"Cafes")->name = u"Bars";
+        return e.Ok();
+    };
+    dlg.EditPoi();
+    EXPECT_EQ(LastMessage(), u"Can not move this POI, category 'Cafes' not found!");
+    EXPECT_EQ(general->GetCount(), 2u);
+
+    // Deleting the last item selects the new last one.
+    dlg.DeletePoi();
+    EXPECT_EQ(LastMessage(), u"Are you sure to delete ''?");
+    ui_.AnswerNext(platform::MessageAnswer::Yes);
+    dlg.DeletePoi();
+    EXPECT_EQ(TextsOf(dlg.Pois()), Texts{u"a"});
+    EXPECT_EQ(dlg.PoiSelection(), 0u);
 }
 
 }  // namespace
