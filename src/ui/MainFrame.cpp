@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -31,6 +32,11 @@ CMainFrame::CMainFrame(int screenWidth, int screenHeight, bool largeButtons,
         }
     });
     view_->View().SetFrameWindow(target_->Handle());
+    // The buttons show the same states as the menu items, kept fresh while the fix,
+    // the zoom and the follow flag change.
+    auto* stripTimer = new QTimer(this);
+    connect(stripTimer, &QTimer::timeout, this, &CMainFrame::UpdateStrip);
+    stripTimer->start(kStripUpdateMs);
 }
 
 CMainFrame::~CMainFrame() {
@@ -74,6 +80,7 @@ QToolBar* CMainFrame::CreateBar(int view, bool largeButtons) {
         action->setData(static_cast<int>(command));
         action->setEnabled(IsHandled(command));
         connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
+        stripActions_[static_cast<std::size_t>(view)].push_back(action);
         if (QWidget* button = bar->widgetForAction(action))
             button->setFixedSize(buttonSize + 4, buttonSize + 4);
     }
@@ -119,6 +126,19 @@ void CMainFrame::UpdateMenu(QMenu* menu) {
             action->setChecked(*state.checked);
         }
         if (state.text) action->setText(ToQString(*state.text));
+    }
+}
+
+void CMainFrame::UpdateStrip() {
+    const int shown = VisibleCommandBar();
+    if (shown < 0 || shown >= kCommandBarCount || !viewCreated_) return;
+    for (QAction* action : stripActions_[static_cast<std::size_t>(shown)]) {
+        const auto command = static_cast<CommandId>(action->data().toInt());
+        if (!IsHandled(command)) continue;
+        const CommandState state = view_->View().StateOf(command);
+        action->setEnabled(state.enabled);
+        action->setCheckable(state.checked.has_value());
+        if (state.checked) action->setChecked(*state.checked);
     }
 }
 

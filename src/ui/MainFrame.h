@@ -9,12 +9,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/CommandBarSwitch.h"
 #include "app/DisplayProfile.h"
 #include "platform/Window.h"
 #include "resources/CommandIds.h"
 
+class QAction;
 class QMenu;
 class QToolBar;
 
@@ -51,6 +53,9 @@ public:
     static bool IsHandled(CommandId command);
     // Runs the exit sequence without asking and closes the window.
     void ExitWithoutAsking();
+    // The shown bar's buttons: enabled and checked as their menu items would be; run
+    // every quarter second.
+    void UpdateStrip();
 
 protected:
     // Closing the window is "Exit": it asks, and saves before it closes.
@@ -65,6 +70,9 @@ private:
     void FillMenu(QMenu* menu, const resources::MenuItem& popup);
     // The handled items' states, before the menu opens.
     void UpdateMenu(QMenu* menu);
+
+    static constexpr int kStripUpdateMs = 250;
+    std::array<std::vector<QAction*>, kCommandBarCount> stripActions_;
 
     std::array<QToolBar*, kCommandBarCount> bars_{};
     ViewWidget* view_ = nullptr;

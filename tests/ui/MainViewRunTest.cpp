@@ -9,10 +9,10 @@
 #include <QToolBar>
 #include <map>
 
-#include "support/AppTest.h"
 #include "app/DisplayProfile.h"
 #include "app/Screen.h"
 #include "platform/Files.h"
+#include "support/AppTest.h"
 #include "support/QtTestApp.h"
 #include "ui/ControlWidget.h"
 #include "ui/IconStore.h"
@@ -53,6 +53,16 @@ TEST_F(MainViewRun, ReplayDrawsTheWalkAndExitSavesIt) {
     PaintCounter counter;
     frame.View().ControlWindow(0)->installEventFilter(&counter);
 
+    // The map's buttons follow their items' states: no milestone before a fix.
+    auto button = [&](CommandId id) {
+        for (QAction* action : frame.CommandBar(0)->actions())
+            if (action->data().toInt() == static_cast<int>(id)) return action;
+        return static_cast<QAction*>(nullptr);
+    };
+    frame.UpdateStrip();
+    ASSERT_NE(button(CommandId::AddMilestone), nullptr);
+    EXPECT_FALSE(button(CommandId::AddMilestone)->isEnabled());
+
     ASSERT_TRUE(view.PlayLog(RQ_SOURCE_DIR "/samples/demo.nmea", 100.0f));
     EXPECT_TRUE(view.Map().m_playIcon.shown);
     QElapsedTimer clock;
@@ -63,6 +73,9 @@ TEST_F(MainViewRun, ReplayDrawsTheWalkAndExitSavesIt) {
     ASSERT_GE(view.Data().track.fixCount, 20u);
     EXPECT_GE(view.Data().track.GetCount(), 2u);
     EXPECT_GE(counter.paints, 2) << "the map repaints as fixes arrive";
+    frame.UpdateStrip();
+    EXPECT_TRUE(button(CommandId::AddMilestone)->isEnabled());
+    EXPECT_TRUE(button(CommandId::CenterGps)->isChecked()) << "the map follows the fix";
     // The walk is on screen in the track's colour.
     const QImage map = frame.View().ControlWindow(0)->grab().toImage();
     int trackPixels = 0;
