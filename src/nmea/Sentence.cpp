@@ -37,6 +37,40 @@ struct IndexResult {
     std::uint8_t sum = 0;
 };
 
+#if defined(__SSE2__)
+// Sixteen characters: a bit a character for those that end the checksummed part ('*',
+// CR, LF) and for the commas, and the block's characters folded by XOR for the checksum.
+struct CharBlock {
+    unsigned stop;
+    unsigned commas;
+    __m128i bits;
+};
+
+inline CharBlock ScanBlock(const char16_t* t) {
+    const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t));
+    const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + 8));
+    auto stops = [](__m128i v) {
+        return _mm_or_si128(_mm_cmpeq_epi16(v, _mm_set1_epi16(u'*')),
+                            _mm_or_si128(_mm_cmpeq_epi16(v, _mm_set1_epi16(u'\r')),
+                                         _mm_cmpeq_epi16(v, _mm_set1_epi16(u'\n'))));
+    };
+    const __m128i comma = _mm_set1_epi16(u',');
+    return {static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(stops(v0), stops(v1)))),
+            static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_packs_epi16(_mm_cmpeq_epi16(v0, comma), _mm_cmpeq_epi16(v1, comma)))),
+            _mm_xor_si128(v0, v1)};
+}
+
+inline CharBlock ScanBlock(const char* t) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t));
+    const __m128i stop = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('*')),
+                                      _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\r')),
+                                                   _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))));
+    return {static_cast<unsigned>(_mm_movemask_epi8(stop)),
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(',')))), v};
+}
+#endif
+
 // One pass over the characters from `i` finds the line end, the field bounds, the
 // checksum and the checksum field. Char is char16_t for the text, or char for the
 // port's ASCII bytes that the text was widened from (same characters, twice the
@@ -53,74 +87,26 @@ IndexResult IndexChars(const Char* t, std::uint32_t size, std::uint32_t i,
     // XOR of all lanes. The block that holds the end is finished with its masks.
     {
         __m128i acc = _mm_setzero_si128();
-        if constexpr (sizeof(Char) == 2) {
-            const __m128i comma = _mm_set1_epi16(u',');
-            const __m128i star = _mm_set1_epi16(u'*');
-            const __m128i cr = _mm_set1_epi16(u'\r');
-            const __m128i lf = _mm_set1_epi16(u'\n');
-            while (i + 16 <= size) {
-                const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i));
-                const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i + 8));
-                const __m128i s0 =
-                    _mm_or_si128(_mm_cmpeq_epi16(v0, star),
-                                 _mm_or_si128(_mm_cmpeq_epi16(v0, cr), _mm_cmpeq_epi16(v0, lf)));
-                const __m128i s1 =
-                    _mm_or_si128(_mm_cmpeq_epi16(v1, star),
-                                 _mm_or_si128(_mm_cmpeq_epi16(v1, cr), _mm_cmpeq_epi16(v1, lf)));
-                const unsigned stop =
-                    static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(s0, s1)));
-                unsigned commas = static_cast<unsigned>(_mm_movemask_epi8(
-                    _mm_packs_epi16(_mm_cmpeq_epi16(v0, comma), _mm_cmpeq_epi16(v1, comma))));
-                if (stop) {
-                    const unsigned end = static_cast<unsigned>(__builtin_ctz(stop));
-                    commas &= (1u << end) - 1;
-                    while (commas) {
-                        separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
-                        commas &= commas - 1;
-                    }
-                    for (unsigned k = 0; k < end; ++k) sum ^= static_cast<std::uint8_t>(t[i + k]);
-                    i += end;
-                    break;
-                }
-                acc = _mm_xor_si128(acc, _mm_xor_si128(v0, v1));
-                while (commas) {
-                    separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
-                    commas &= commas - 1;
-                }
-                i += 16;
+        while (i + 16 <= size) {
+            const CharBlock block = ScanBlock(t + i);
+            unsigned commas = block.commas;
+            const bool ends = block.stop != 0;
+            const unsigned end = ends ? static_cast<unsigned>(__builtin_ctz(block.stop)) : 16;
+            if (ends) commas &= (1u << end) - 1;
+            while (commas) {
+                separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
+                commas &= commas - 1;
             }
-        } else {
-            const __m128i comma = _mm_set1_epi8(',');
-            const __m128i star = _mm_set1_epi8('*');
-            const __m128i cr = _mm_set1_epi8('\r');
-            const __m128i lf = _mm_set1_epi8('\n');
-            while (i + 16 <= size) {
-                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + i));
-                const unsigned stop = static_cast<unsigned>(_mm_movemask_epi8(
-                    _mm_or_si128(_mm_cmpeq_epi8(v, star),
-                                 _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)))));
-                unsigned commas =
-                    static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, comma)));
-                if (stop) {
-                    const unsigned end = static_cast<unsigned>(__builtin_ctz(stop));
-                    commas &= (1u << end) - 1;
-                    while (commas) {
-                        separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
-                        commas &= commas - 1;
-                    }
-                    for (unsigned k = 0; k < end; ++k) sum ^= static_cast<std::uint8_t>(t[i + k]);
-                    i += end;
-                    break;
-                }
-                acc = _mm_xor_si128(acc, v);
-                while (commas) {
-                    separators[count++] = i + static_cast<std::uint32_t>(__builtin_ctz(commas));
-                    commas &= commas - 1;
-                }
-                i += 16;
+            if (ends) {
+                for (unsigned k = 0; k < end; ++k) sum ^= static_cast<std::uint8_t>(t[i + k]);
+                i += end;
+                break;
             }
-            acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 1));
+            acc = _mm_xor_si128(acc, block.bits);
+            i += 16;
         }
+        // Bytes fill both halves of a lane; code units only the low one.
+        if constexpr (sizeof(Char) == 1) acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 1));
         acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 8));
         acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 4));
         acc = _mm_xor_si128(acc, _mm_srli_si128(acc, 2));
