@@ -139,7 +139,10 @@ std::span<const CommandEntry> CommandTable() {
              if (v.m_poiDialogs != nullptr) OnLoadManageLocal(v, *v.m_poiDialogs);
          },
          nullptr},
-        {CommandId::SaveLocal, [](View& v, CommandId) { v.SaveLocalPois(); },
+        {CommandId::SaveLocal,
+         [](View& v, CommandId) {
+             if (v.m_poiDialogs != nullptr) OnSaveLocal(v, *v.m_poiDialogs);
+         },
          [](View& v, CommandId, CommandState& s) { Enable(s, IsLocalPoisModified(v)); }},
         {CommandId::SaveAsLocal,
          [](View& v, CommandId) {

@@ -103,8 +103,9 @@ public:
     void SetPoiDialogs(PoiDialogs* dialogs) { m_poiDialogs = dialogs; }
     // How "Language" asks for a language; none: the command does nothing.
     void SetLanguageChooser(LanguageChooser* chooser) { m_languageChooser = chooser; }
-    // "Save (Local)": asks for a name when the local POIs have none, saves them and
-    // remembers the file as "Last Loaded Poi"; false when cancelled or failed.
+    // The exit sequence's "Save (Local)", as the menu's: asks for a name when the local
+    // POIs have none, saves them and remembers the file as "Last Loaded Poi"; false when
+    // cancelled or failed.
     bool SaveLocalPois();
     // "Play GPS Log" once a log is chosen, at `speed` when given (not stored) instead of
     // "Log Play Speed"; true when playing.
