@@ -116,30 +116,26 @@ void CMainFrame::UpdateMenu(QMenu* menu) {
             UpdateMenu(action->menu());
             continue;
         }
-        if (!action->data().isValid()) continue;
-        const auto command = static_cast<CommandId>(action->data().toInt());
-        if (!IsHandled(command)) continue;
-        const CommandState state = view_->View().StateOf(command);
-        action->setEnabled(state.enabled);
-        if (state.checked) {
-            action->setCheckable(true);
-            action->setChecked(*state.checked);
-        }
-        if (state.text) action->setText(ToQString(*state.text));
+        if (action->data().isValid()) ApplyState(action);
     }
+}
+
+void CMainFrame::ApplyState(QAction* action) {
+    const auto command = static_cast<CommandId>(action->data().toInt());
+    if (!IsHandled(command)) return;
+    const CommandState state = view_->View().StateOf(command);
+    action->setEnabled(state.enabled);
+    if (state.checked) {
+        action->setCheckable(true);
+        action->setChecked(*state.checked);
+    }
+    if (state.text) action->setText(ToQString(*state.text));
 }
 
 void CMainFrame::UpdateStrip() {
     const int shown = VisibleCommandBar();
     if (shown < 0 || shown >= kCommandBarCount || !viewCreated_) return;
-    for (QAction* action : stripActions_[static_cast<std::size_t>(shown)]) {
-        const auto command = static_cast<CommandId>(action->data().toInt());
-        if (!IsHandled(command)) continue;
-        const CommandState state = view_->View().StateOf(command);
-        action->setEnabled(state.enabled);
-        action->setCheckable(state.checked.has_value());
-        if (state.checked) action->setChecked(*state.checked);
-    }
+    for (QAction* action : stripActions_[static_cast<std::size_t>(shown)]) ApplyState(action);
 }
 
 void CMainFrame::SetBarShown(int index, bool shown) {

@@ -70,6 +70,8 @@ private:
     void FillMenu(QMenu* menu, const resources::MenuItem& popup);
     // The handled items' states, before the menu opens.
     void UpdateMenu(QMenu* menu);
+    // One item's or button's state from the command table, when its command has a row.
+    void ApplyState(QAction* action);
 
     static constexpr int kStripUpdateMs = 250;
     std::array<std::vector<QAction*>, kCommandBarCount> stripActions_;
