@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
-#include <poll.h>
 
 #include "friends/DlgFriendList.h"
-#include "friends/SendSms.h"
 #include "platform/MessageBox.h"
-#include "platform/Wdp.h"
 #include "support/AppTest.h"
 
 namespace rq {
@@ -100,44 +97,6 @@ TEST_F(DlgFriendListTest, EmptyListAndManageMode) {
     EXPECT_EQ(list.GetAt(0)->name, u"Anna");
     EXPECT_EQ(manage.Items().size(), 1u);
     EXPECT_FALSE(manage.DeleteFriend(5));
-}
-
-TEST_F(DlgFriendListTest, SendingGoesOnAfterAFailedFriend) {
-    const platform::WdpSettings saved = platform::GetWdpSettings();
-    platform::WdpSettings s = saved;
-    s.bindAddress = "127.0.0.6";
-    platform::SetWdpSettings(s);
-    platform::WapHandle rx = nullptr;
-    platform::Waitable* event = nullptr;
-    ASSERT_TRUE(platform::WapOpen(platform::kWapLayerWdp, kSmsReceivePort, &rx, &event));
-
-    CFriendList list;
-    list.AddFriend(u"127.0.0.6", u"Ann", true);
-    list.AddFriend(u"not a number", u"Bob", true);
-    list.AddFriend(u"127.0.0.6", u"Cid", true);
-    const std::vector<std::uint8_t> message = {1, 2, 3};
-    EXPECT_EQ(SendToFriends(list.SelectedFriends(), message, StringId::SendingPositionSignalFailed),
-              2u);
-    EXPECT_EQ(Texts(), std::vector<std::u16string>{
-                           u"Sending position signal to 'not a number Bob' failed."});
-    EXPECT_EQ(SendToFriends(list.SelectedFriends(), message, StringId::FailToSendPositionMessage),
-              2u);
-    EXPECT_EQ(Texts().back(), u"Fail to send position message.");
-
-    int arrived = 0;
-    pollfd p{event->PollFd(), POLLIN, 0};
-    while (poll(&p, 1, 500) == 1) {
-        std::size_t size = 0;
-        ASSERT_TRUE(platform::WapGetNextPrimitiveSize(rx, &size));
-        std::vector<std::uint8_t> buffer(size);
-        platform::WdpUnitData prim;
-        ASSERT_TRUE(platform::WapRead(rx, buffer.data(), size, prim));
-        ++arrived;
-        if (arrived == 4) break;
-    }
-    EXPECT_EQ(arrived, 4);
-    platform::WapClose(rx);
-    platform::SetWdpSettings(saved);
 }
 
 }  // namespace

@@ -1,48 +1,34 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <tuple>
 
 #include "friends/PositionTextList.h"
 #include "platform/LittleEndian.h"
 #include "platform/MessageBox.h"
 #include "support/AppTest.h"
+#include "support/CaseTable.h"
 #include "support/TempFolder.h"
 
 namespace rq {
 namespace {
 
-using platform::GetU32;
+const char* const kGolden = RQ_SOURCE_DIR "/tests/data/pxt/golden.pxt";
 
-std::vector<std::uint8_t> Header(std::uint32_t magic, std::uint32_t count) {
-    std::vector<std::uint8_t> h(8);
-    platform::PutU32(h.data(), magic);
-    platform::PutU32(h.data() + 4, count);
-    return h;
-}
-
+// golden.pxt was written by tests/data/pxt/make_golden.py from the record layout, not by
+// this writer: the text cut to 40 units, the sender to 127, each zero-terminated.
 TEST(PositionTextList, RecordsHaveTheirLayout) {
     CPositionTextList list;
     list.AddPositionText(48.5, -11.25, std::u16string(45, u't'), u"+49170");
     list.AddPositionText(1, 2, u"two", std::u16string(130, u's'));
     EXPECT_TRUE(list.IsModified());
-    const auto bytes = list.Save();
+    const auto saved = list.Save();
     EXPECT_FALSE(list.IsModified());
-    ASSERT_EQ(bytes.size(), 8u + 2 * 354);
-    EXPECT_EQ(GetU32(bytes.data()), 0xC8374011u);
-    EXPECT_EQ(GetU32(bytes.data() + 4), 2u);
-    const std::uint8_t* r = bytes.data() + 8;
-    // 48.5 and -11.25 as IEEE doubles, little-endian.
-    const std::vector<std::uint8_t> coords = {0, 0, 0, 0, 0, 0x40, 0x48, 0x40,
-                                              0, 0, 0, 0, 0, 0x80, 0x26, 0xC0};
-    EXPECT_EQ(std::vector<std::uint8_t>(r, r + 16), coords);
-    EXPECT_EQ(platform::GetText(r + 16, 128), u"+49170");
-    for (std::size_t i = 16 + 12; i < 272; ++i) ASSERT_EQ(r[i], 0) << i;
-    EXPECT_EQ(platform::GetText(r + 272, 41), std::u16string(40, u't'));  // 45 cut to 40
-    EXPECT_EQ(r[352], 0);
-    EXPECT_EQ(r[353], 0);
-    const std::uint8_t* r2 = r + 354;
-    EXPECT_EQ(platform::GetText(r2 + 16, 128), std::u16string(127, u's'));
+    const std::string golden = test::ReadText(kGolden);
+    ASSERT_EQ(golden.size(), 8u + 2 * 354);
+    EXPECT_EQ(std::string(saved.begin(), saved.end()), golden);
 
+    const std::vector<std::uint8_t> bytes(golden.begin(), golden.end());
     CPositionTextList back;
     ASSERT_TRUE(back.Load(bytes.data(), bytes.size()));
     EXPECT_FALSE(back.IsModified());
@@ -55,34 +41,19 @@ TEST(PositionTextList, RecordsHaveTheirLayout) {
 }
 
 TEST(PositionTextList, BadFilesLeaveAnEmptyUnmodifiedList) {
-    CPositionTextList good;
-    good.AddPositionText(1, 2, u"a", u"b");
-    const auto one = good.Save();
-    auto twoAnnounced = one;
-    twoAnnounced[4] = 2;
-    auto hugeCount = one;
-    platform::PutU32(hugeCount.data() + 4, 0xFFFFFFFFu);
-    const struct {
-        const char* what;
-        std::vector<std::uint8_t> bytes;
-        bool ok;
-        std::size_t count;
-    } cases[] = {
-        {"empty", {}, false, 0},
-        {"short header", {0x11, 0x40, 0x37, 0xC8, 0}, false, 0},
-        {"wrong magic", Header(0xC8374012u, 0), false, 0},
-        {"count 0", Header(0xC8374011u, 0), true, 0},
-        {"one record", one, true, 1},
-        {"record one byte short", std::vector<std::uint8_t>(one.begin(), one.end() - 1), false, 0},
-        {"second record missing", twoAnnounced, false, 0},
-        {"huge count", hugeCount, false, 0},
-    };
-    for (const auto& c : cases) {
+    const std::string golden = test::ReadText(kGolden);
+    for (const auto& row : test::CaseTable("cases/position-text-file-cuts.txt")) {
+        std::vector<std::uint8_t> bytes(golden.begin(), golden.end());
+        if (!row[1].empty()) bytes.resize(std::stoul(row[1]));
+        std::istringstream patches(row[2]);
+        for (std::string patch; patches >> patch;)
+            platform::PutU32(bytes.data() + std::stoul(patch),
+                             std::stoul(patch.substr(patch.find('=') + 1), nullptr, 16));
         CPositionTextList list;
         list.AddPositionText(0, 0, u"old", u"x");
-        EXPECT_EQ(list.Load(c.bytes.data(), c.bytes.size()), c.ok) << c.what;
-        EXPECT_EQ(list.GetCount(), c.count) << c.what;
-        EXPECT_FALSE(list.IsModified()) << c.what;
+        EXPECT_EQ(list.Load(bytes.data(), bytes.size()), row[3] == "yes") << row[0];
+        EXPECT_EQ(list.GetCount(), std::stoul(row[4])) << row[0];
+        EXPECT_FALSE(list.IsModified()) << row[0];
     }
 }
 
