@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "controls/CompassControl.h"
-#include "support/RecordingDC.h"
+#include "support/DrawingText.h"
 #include "view/ControlModelOf.h"
 
 namespace rq {
@@ -40,35 +40,12 @@ struct Rose {
     }
 };
 
+// At course 0: the rose in the 240-pixel square 14 below the top, the heading dot of
+// radius 8, long and short ticks, the blue north tip up, the labels and the course.
 TEST(CompassControl, RoseTurnsWithTheCourse) {
     Rose rose;
     rose.Draw();
-    // The rose is the 240-pixel square 14 below the top; the heading dot has radius 8.
-    const auto circles = rose.dc.Of<EllipseCall>();
-    ASSERT_EQ(circles.size(), 2u);
-    EXPECT_EQ(circles[0].rect, (CRect{0, 14, 240, 254}));
-    EXPECT_EQ(circles[0].pen, (CPen{PenStyle::Solid, 1, 0xC0C0C0}));
-    EXPECT_EQ(circles[1].rect, (CRect{112, 14, 128, 30}));
-    const auto ticks = rose.dc.Of<test::LineCall>();
-    ASSERT_EQ(ticks.size(), 36u);
-    EXPECT_EQ(ticks[0].from, (CPoint{120, 14 + 13}));  // long tick at 0: 120 * 10 / 90
-    EXPECT_EQ(ticks[1].from.y - ticks[1].to.y, 6);     // short tick at 10
-    // At course 0 the blue north tip points up.
-    const auto needle = rose.dc.Of<PolygonCall>();
-    ASSERT_EQ(needle.size(), 2u);
-    EXPECT_EQ(
-        std::tuple(needle[0].points[0], needle[0].pen, needle[0].brush.colour,
-                   needle[1].brush.colour),
-        std::tuple(CPoint{120, 34}, CPen{PenStyle::Solid, 1, 0xB40000}, 0xB40000u, 0x0000C0u));
-
-    const std::vector<std::u16string> labels = {u"E", u"W", u"NE", u"SE", u"SW", u"NW", u"0"};
-    EXPECT_EQ(rose.dc.Texts(), labels);
-    const auto texts = rose.dc.Of<TextCall>();
-    EXPECT_EQ(texts[0].font, CreateControlFont(18, 700, u"Tahoma"));
-    EXPECT_EQ(texts[0].textColour, 0x800000u);
-    EXPECT_EQ(texts[2].font, CreateControlFont(12, 400, u"Tahoma"));
-    EXPECT_EQ(texts[2].textColour, 0x808080u);
-    EXPECT_EQ(texts[6].font, CreateControlFont(26, 700, u"Tahoma"));
+    test::ExpectDrawing(rose.dc, "controls/compass-rose.txt");
 
     // Course 90: the north tip points left and "E" is at the top; 359.7 counts as 359.
     rose.data.track.fix.course = 90;
@@ -106,16 +83,9 @@ TEST(CompassControl, TargetDotColourFollowsTheDistanceAcrossPaints) {
         EXPECT_EQ(dots[0].pen.colour, s.colour);
         EXPECT_EQ(dots[0].rect.Width(), 16);
     }
-    // The target lies east: at course 0 the dot is right of the top, near the rim.
-    const CRect dot = rose.TargetDots()[0].rect;
-    EXPECT_EQ((CPoint{dot.left + 8, dot.top + 8}), (CPoint{232, 134}));
-    // Distance below the centre: number in the heading font above the anchor, unit below.
-    const auto texts = rose.dc.Of<TextCall>();
-    ASSERT_GE(texts.size(), 2u);
-    EXPECT_EQ(std::tuple(texts[0].text, texts[0].font.height, texts[0].rect.bottom - 2),
-              std::tuple(u"3.720", 26, 134 + 60));
-    EXPECT_EQ(std::tuple(texts[1].text, texts[1].font.height, texts[1].rect.top + 2),
-              std::tuple(u"km", 12, 134 + 60));
+    // The target lies east: at course 0 the dot is right of the top, near the rim; the
+    // distance below the centre, the number above the anchor and the unit below it.
+    test::ExpectDrawing(rose.dc, "controls/compass-target.txt");
 
     // Without a valid fix: no dot, and the memory stays as it was.
     const CCompassTargetMemory before = rose.memory;

@@ -6,7 +6,7 @@
 #include "controls/GpsControl.h"
 #include "keepers/PositionMessage.h"
 #include "resources/MessageIds.h"
-#include "support/RecordingDC.h"
+#include "support/DrawingText.h"
 #include "view/ControlModelOf.h"
 
 namespace rq {
@@ -54,25 +54,13 @@ TEST(GpsControl, PolarGeometry) {
     f.control.DrawPolarTick(dc, 0, 90, 5, square);
     f.control.DrawPolarLine(dc, 90, 0, 0, 180, square);
     f.control.DrawPolarCircle(dc, 0, 0, square, 4);
-    const auto text = dc.Of<test::TextCall>().at(0);
-    EXPECT_EQ(text.rect, (CRect{202, 113, 218, 127}));
-    EXPECT_EQ(text.flags, kTextCenter | kTextVCenter | kTextSingleLine);
-    const auto lines = dc.Of<test::LineCall>();
-    EXPECT_EQ(lines.at(0).to, (CPoint{205, 120}));  // from the rim towards the centre
-    EXPECT_EQ(lines.at(1).to, (CPoint{110, 220}));
-    EXPECT_EQ(dc.Of<test::EllipseCall>().at(0).rect, (CRect{106, 16, 114, 24}));
+    test::ExpectDrawing(dc, "controls/polar-helpers.txt");
 }
 
 TEST(GpsControl, ColoursAndAngles) {
-    struct {
-        int percent;
-        Colour colour;
-    } colours[] = {{-5, Rgb(255, 0, 0)},   {0, Rgb(255, 0, 0)},        {25, Rgb(255, 127, 0)},
-                   {50, Rgb(255, 255, 0)}, {51, Rgb(249, 255, 0)},     {100, Rgb(0, 255, 0)},
-                   {150, Rgb(0, 255, 0)},  {INT32_MIN, Rgb(255, 0, 0)}};
-    for (const auto& c : colours)
-        EXPECT_EQ(CGpsControl::SignalColor(c.percent), c.colour) << c.percent;
-
+    for (const auto& row : test::CaseTable("cases/signal-colours.txt"))
+        EXPECT_EQ(CGpsControl::SignalColor(std::stoi(row[0])), std::stoul(row[1], nullptr, 16))
+            << row[0];
     const double angles[][2] = {{360, 0}, {-10, 350}, {725, 5}, {-720, 0}, {359.5, 359.5}};
     for (const auto& a : angles) EXPECT_DOUBLE_EQ(CGpsControl::NormalizeDegrees(a[0]), a[1]);
     EXPECT_LT(CGpsControl::NormalizeDegrees(1e300), 360.0);

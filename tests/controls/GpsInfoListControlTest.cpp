@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "controls/GpsInfoListControl.h"
 #include "controls/InfoPanelItems.h"
-#include "support/RecordingDC.h"
+#include "support/DrawingText.h"
 #include "view/ControlModelOf.h"
 
 namespace rq {
@@ -12,7 +10,6 @@ namespace {
 
 using test::RecordingDC;
 using test::RoundRectCall;
-using test::TextCall;
 
 struct Panel {
     CGpsViewData data;
@@ -54,43 +51,16 @@ TEST(GpsInfoListControl, PagesWrapBothWays) {
     EXPECT_EQ(empty.GetPage(), 0);
 }
 
+// The frame, then cells of 112 x 84 inside (8, 8, 232, 260), left column first, in
+// checkerboard colours; in each the label at the top, the value centred, the unit at
+// the bottom.
 TEST(GpsInfoListControl, FirstPageLayoutBeforeAnyFix) {
     Panel p;
     p.Draw();
-    EXPECT_EQ(std::get<test::FillRectCall>(p.dc.Calls()[0]).colour, 0xFFFFFFu);
-    const auto frames = p.dc.Of<RoundRectCall>();
-    ASSERT_EQ(frames.size(), 7u);
-    EXPECT_EQ(frames[0].rect, (CRect{4, 4, 236, 264}));
-    EXPECT_EQ(frames[0].corner, (CSize{20, 20}));
-    EXPECT_EQ(frames[0].brush.colour, 0xE1C7C1u);
-    // Inner (8, 8, 232, 260): cells 112 x 84, left column first, checkerboard colours.
-    const CRect cells[] = {{8, 8, 120, 92},   {8, 92, 120, 176},   {8, 176, 120, 260},
-                           {120, 8, 232, 92}, {120, 92, 232, 176}, {120, 176, 232, 260}};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(frames[i + 1].rect, cells[i]) << i;
-        EXPECT_EQ(frames[i + 1].corner, (CSize{8, 8}));
-        EXPECT_EQ(frames[i + 1].brush.colour, i % 2 ? 0xF8F8F8u : 0xF0E0E1u) << i;
-    }
-    const std::vector<std::u16string> expected = {
-        u"Speed",   u"0", u"km/h", u"Max Speed", u"0", u"km/h", u"Average Speed", u"0", u"km/h",
-        u"Mileage", u"0", u"m",    u"Heading",   u"0", u"DEG",  u"Acceleration",  u"0", u"m/s"};
-    EXPECT_EQ(p.dc.Texts(), expected);
-    const auto texts = p.dc.Of<TextCall>();
-    // Label at the top of the inset cell, value centred, unit at the bottom.
-    EXPECT_EQ(std::tuple(texts[0].rect, texts[0].flags, texts[0].font),
-              std::tuple(CRect{10, 10, 118, 22}, kTextLeft | kTextVCenter | kTextSingleLine,
-                         CreateControlFont(12, 700, u"Tahoma")));
-    EXPECT_EQ(
-        std::tuple(texts[1].rect, texts[1].textColour, texts[1].flags),
-        std::tuple(CRect{10, 42, 118, 58}, 0x800000u, kTextRight | kTextVCenter | kTextSingleLine));
-    EXPECT_EQ(std::tuple(texts[2].rect, texts[2].bkMode),
-              std::tuple(CRect{10, 76, 118, 90}, BkMode::Transparent));
-
+    test::ExpectDrawing(p.dc, "controls/info-first-page.txt");
     p.control.SetPage(2);
     p.Draw();
-    const auto last = p.dc.Of<TextCall>();
-    EXPECT_EQ(std::tuple(last[9].text, last[10].text, last[10].flags & 3u, last[11].font.height),
-              std::tuple(u"Local Time", u"NA", kTextCenter, 11));
+    test::ExpectDrawing(p.dc, "controls/info-last-page.txt");
 }
 
 TEST(GpsInfoListControl, ImperialMileageInFeetsAndAShortLastPage) {
@@ -101,12 +71,7 @@ TEST(GpsInfoListControl, ImperialMileageInFeetsAndAShortLastPage) {
     p.data.unitMode = kUnitImperial;
     RefreshInfoPanel(p.items, p.data.track, false, p.data.unitMode);
     p.Draw();
-    const auto texts = p.dc.Of<TextCall>();
-    ASSERT_EQ(texts[10].text, u"3281");
-    EXPECT_EQ(texts[11].text, u"feets");
-    // Right column, top cell, inset by 2: the unit band is the bottom 14 pixels.
-    EXPECT_EQ(texts[11].rect, (CRect{122, 76, 230, 90}));
-    EXPECT_EQ(texts[11].flags, kTextRight | kTextVCenter | kTextSingleLine);
+    test::ExpectDrawing(p.dc, "controls/info-imperial.txt");
 
     // Seven items: the second page has one item and five empty cells.
     CGpsInfoListControl seven{ControlModelOf(p.data)};

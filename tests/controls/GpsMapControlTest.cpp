@@ -5,7 +5,7 @@
 
 #include "app/DisplayProfile.h"
 #include "controls/GpsMapControl.h"
-#include "support/RecordingDC.h"
+#include "support/DrawingText.h"
 #include "view/ControlModelOf.h"
 
 namespace rq {
@@ -62,28 +62,12 @@ CRect Centred(int x, int y, int width, int height) {
     return {x - width / 2, y - height / 2, x - width / 2 + width, y - height / 2 + height};
 }
 
+// The background, the scale bar of 60 pixels (of 1 m) from (12, 256), the coordinate
+// bar 1.3 x 14 pixels high, white on black, and the centre cross.
 TEST(GpsMapControl, EmptyModelDrawsBackgroundScaleCoordinatesAndCross) {
     Map m;
     m.Draw();
-    const auto& calls = m.dc.Calls();
-    ASSERT_EQ(calls.size(), 10u);  // fill, 3 scale lines, text, bar, 2 texts, 2 cross lines
-    EXPECT_EQ(std::get<FillRectCall>(calls[0]).colour, 0xFFFFFFu);
-    // Scale bar: x0 = 12, y0 = 256, 60 pixels of 1 m.
-    EXPECT_EQ(std::get<LineCall>(calls[2]).to, (CPoint{72, 256}));
-    EXPECT_EQ(std::get<LineCall>(calls[3]).from, (CPoint{72, 254}));
-    const auto& scale = std::get<TextCall>(calls[4]);
-    EXPECT_EQ(std::tuple(scale.text, scale.rect, scale.bkMode),
-              std::tuple(u"60 m", CRect{14, 241, 134, 255}, BkMode::Transparent));
-    // Coordinate bar: 1.3 x 14 = 18 pixels, white on black.
-    EXPECT_EQ(std::get<FillRectCall>(calls[5]).rect, (CRect{0, 0, 240, 18}));
-    EXPECT_EQ(std::get<TextCall>(calls[6]).text, CLatitude(47).FormatWithHemisphere(2));
-    const auto& lon = std::get<TextCall>(calls[7]);
-    EXPECT_EQ(
-        std::tuple(lon.text, lon.flags, lon.rect, lon.textColour),
-        std::tuple(CLongitude(8).FormatWithHemisphere(2),
-                   kTextRight | kTextVCenter | kTextSingleLine, CRect{2, 0, 238, 18}, 0xFFFFFFu));
-    EXPECT_EQ(std::get<LineCall>(calls[8]).to, (CPoint{120, 140}));
-    EXPECT_EQ(std::get<LineCall>(calls[9]).from, (CPoint{115, 134}));
+    ExpectDrawing(m.dc, "controls/map-empty.txt");
     EXPECT_EQ(m.dc.State(), DCState());  // everything selected was put back
 }
 
@@ -168,24 +152,17 @@ TEST(GpsMapControl, PolylinesClippedBySegmentBoxes) {
     }
 }
 
+// A track outside the view draws no line but its POI, framed a pixel around the icon in
+// the track's colour; a visible fix joins the line, in the track's pen, and its marker.
 TEST(GpsMapControl, TrackOutsideDrawsItsPoisAndAVisibleFixJoinsTheLine) {
     Map m;
     m.Track(m.data.track, {{-900, 50}, {-600, 60}});
     m.data.track.pois.GetAt(0)->AddPoi(u"camp", m.At(100, 100), 1);
     m.Draw();
-    EXPECT_TRUE(m.Polylines().empty());
-    EXPECT_TRUE(m.dc.Of<EllipseCall>().empty());
-    // Framed in the track's colour, a pixel around the 12 x 12 icon.
-    const auto fills = m.dc.Of<FillRectCall>();
-    EXPECT_EQ(fills.at(1).rect, (CRect{93, 93, 107, 107}));
-    EXPECT_EQ(fills.at(1).colour, 0xFFFF00u);
-    EXPECT_EQ(m.dc.Of<IconCall>().at(0).icon, PoiTypeIcon(1));
-
+    ExpectDrawing(m.dc, "controls/map-track-outside.txt");
     m.Fix(100, 60, 5, 270);
     m.Draw();
-    EXPECT_EQ(m.Polylines(), (Lines{{{100, 60}, {-600, 60}, {-900, 50}}}));
-    EXPECT_EQ(m.dc.Of<PolylineCall>().at(0).pen, (CPen{PenStyle::Solid, 2, 0xFFFF00}));
-    EXPECT_EQ(m.dc.Of<EllipseCall>().size(), 1u);
+    ExpectDrawing(m.dc, "controls/map-track-and-fix.txt");
 }
 
 TEST(GpsMapControl, PoiNamesOnlyAtOrBelowTheProfileViewWidth) {
@@ -227,20 +204,11 @@ TEST(GpsMapControl, NavigationLineRingsAndLabels) {
     m.Draw();
     EXPECT_EQ(m.dc.Of<LineCall>().size(), 3u) << "no track point: no navigation line";
 
+    // The dotted line to the target, its two rings, the distance and the name on either
+    // side of the anchor 240 / 4 = 60 pixels towards the target.
     m.Track(m.data.track, {{120, 134}});
     m.Draw();
-    const LineCall line = m.dc.Of<LineCall>().at(0);
-    EXPECT_EQ(std::tuple(line.from, line.to, line.pen),
-              std::tuple(CPoint{120, 134}, CPoint{120, 34}, CPen{PenStyle::Dot, 1, 0xC08080}));
-    const auto rings = m.dc.Of<EllipseCall>();  // the marker, then the two rings
-    ASSERT_EQ(rings.size(), 3u);
-    EXPECT_EQ(std::tuple(rings[1].rect, rings[2].rect, rings[2].pen, rings[2].brush.null),
-              std::tuple(Centred(120, 34, 10, 10), Centred(120, 34, 6, 6),
-                         CPen{PenStyle::Solid, 1, 0x0000FF}, true));
-    // The anchor lies 240 / 4 = 60 px towards the target, at (120, 74).
-    ASSERT_TRUE(m.Text(u"100 m"));
-    EXPECT_EQ(m.Text(u"100 m")->rect, Centred(120, 74 + 9, 48, 16));
-    EXPECT_EQ(m.Text(u"Hut")->rect, Centred(120, 74 - 9, 28, 16));
+    ExpectDrawing(m.dc, "controls/map-navigation.txt");
 }
 
 TEST(GpsMapControl, MilestoneDotsAndLabelsOffTheTrack) {
@@ -255,15 +223,7 @@ TEST(GpsMapControl, MilestoneDotsAndLabelsOffTheTrack) {
     next.course = 90;
     m.data.track.AddHead(next);
     m.Draw();
-    const auto dots = m.dc.Of<EllipseCall>();
-    ASSERT_EQ(dots.size(), 1u);
-    EXPECT_EQ(std::tuple(dots[0].rect, dots[0].brush.colour),
-              std::tuple(Centred(120, 134, 6, 6), 0xFF0000u));
-    // Going east the label goes south: 67 x 14 px, half diagonal 34, 1 + 3 + 34 px away.
-    const auto label = m.Text(u"1.500 km");
-    ASSERT_TRUE(label);
-    EXPECT_EQ(label->rect, Centred(120, 134 + 38, 67 + 2, 14 + 2));
-    EXPECT_EQ(label->font.height, 14);
+    ExpectDrawing(m.dc, "controls/map-milestone.txt");
 }
 
 TEST(GpsMapControl, PositionTextsAndStatusIcons) {
@@ -274,20 +234,11 @@ TEST(GpsMapControl, PositionTextsAndStatusIcons) {
     m.data.positionTexts.AddPositionText(0, 0, u"far", u"1");
     m.map.m_playIcon.shown = true;
     m.Draw();
-    auto icons = m.dc.Of<IconCall>();  // the message marker first
-    ASSERT_EQ(icons.size(), 2u);
-    EXPECT_EQ((CPoint{icons[0].x, icons[0].y}), (CPoint{94, 95}));
-    EXPECT_EQ((CPoint{icons[1].x, icons[1].y}), (CPoint{228, 252}));
+    const IconCall play = m.dc.Of<IconCall>().at(1);  // alone in the corner
+    EXPECT_EQ((CPoint{play.x, play.y}), (CPoint{228, 252}));
     m.map.m_recordIcon.shown = true;
     m.Draw();
-    icons = m.dc.Of<IconCall>();
-    ASSERT_EQ(icons.size(), 3u);
-    EXPECT_EQ((CPoint{icons[1].x, icons[1].y}), (CPoint{212, 252}));
-    EXPECT_EQ((CPoint{icons[2].x, icons[2].y}), (CPoint{200, 252}));
-    // The text below the icon's bottom (106), the sender below the text.
-    EXPECT_EQ(m.Text(u"hello")->rect, Centred(100, 115, 48, 16));
-    EXPECT_EQ(m.Text(u"555")->rect, Centred(100, 115 + 16, 25, 14));
-    EXPECT_FALSE(m.Text(u"far"));
+    ExpectDrawing(m.dc, "controls/map-position-texts.txt");
     m.map.SetShowPositionMessage(false);
     m.Draw();
     EXPECT_FALSE(m.Text(u"hello"));

@@ -2,6 +2,7 @@
 
 #include "controls/MapViewport.h"
 #include "geo/Earth.h"
+#include "support/CaseTable.h"
 
 using namespace rq;
 
@@ -45,21 +46,11 @@ TEST(MapViewport, ProjectionBothWays) {
 }
 
 TEST(MapViewport, ScreenToGeoFoldsOverPolesAndWrapsTheMeridian) {
-    struct Case {
-        double centreLat, centreLon;
-        CPoint tap;  // 100 x 100 pixels of a tenth of a degree of latitude
-        double lat, lon;
-    };
-    const Case cases[] = {{89.5, 0, {50, 40}, 89.5, 180},
-                          {-89.5, 10, {50, 60}, -89.5, -170},
-                          {0, 179.95, {51, 50}, 0, -179.95},
-                          {0, -179.95, {49, 51}, -0.1, 179.95},
-                          {90, 0, {80, 50}, 90, 0}};  // no length to a degree at the pole
-    for (const Case& c : cases) {
-        const CCoordinate got =
-            View(100, 100, 11120.0162632, c.centreLat, c.centreLon).ScreenToGeo(c.tap);
-        EXPECT_NEAR(got.m_lat.value, c.lat, 1e-6) << c.centreLat << "," << c.centreLon;
-        EXPECT_NEAR(got.m_lon.value, c.lon, 1e-6) << c.centreLat << "," << c.centreLon;
+    for (const auto& r : test::CaseTable("cases/map-screen-to-geo.txt")) {
+        const CCoordinate got = View(100, 100, 11120.0162632, std::stod(r[0]), std::stod(r[1]))
+                                    .ScreenToGeo({std::stoi(r[2]), std::stoi(r[3])});
+        EXPECT_NEAR(got.m_lat.value, std::stod(r[4]), 1e-6) << r[0] << "," << r[1];
+        EXPECT_NEAR(got.m_lon.value, std::stod(r[5]), 1e-6) << r[0] << "," << r[1];
     }
     // Over the meridian the visible area stays one rectangle holding what is on screen.
     const CDoubleRect over = View(200, 200, 100, 0, 179.95).GetVisibleArea();
@@ -81,19 +72,12 @@ TEST(MapViewport, ZoomLimitsAndScrollSteps) {
         EXPECT_EQ(view.ZoomOut(), canOut) << scale;
         EXPECT_DOUBLE_EQ(view.GetScale(), canOut ? scale * 4 / 3 : scale) << scale;
     }
-    struct Case {
-        bool micro;
-        double fx, fy;
-        CPoint oldCentre;  // where the old centre lies afterwards; a sixth is 40 x 44.67
-    };
-    const Case cases[] = {{false, -1.0 / 6, 0, {160, 134}}, {false, 0, 1.0 / 6, {120, 179}},
-                          {true, -1.0 / 6, 0, {121, 134}},  {true, 0, 1.0 / 6, {120, 135}},
-                          {true, 0, -1.0 / 6, {120, 133}},  {true, 0, 0, {120, 134}}};
-    for (const Case& c : cases) {
+    for (const auto& r : test::CaseTable("cases/map-scroll-steps.txt")) {
         CMapViewport view = View(240, 268, 3.0, 47, 8);
-        view.SetMicroScroll(c.micro);
+        view.SetMicroScroll(r[0] == "1");
         const CCoordinate before = view.GetCenter();
-        view.Scroll(c.fx, c.fy);
-        EXPECT_EQ(view.GeoToScreen(before), c.oldCentre) << c.micro << " " << c.fx << " " << c.fy;
+        view.Scroll(std::stod(r[1]), std::stod(r[2]));
+        EXPECT_EQ(view.GeoToScreen(before), (CPoint{std::stoi(r[3]), std::stoi(r[4])}))
+            << r[0] << " " << r[1] << " " << r[2];
     }
 }
