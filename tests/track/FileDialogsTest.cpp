@@ -34,12 +34,6 @@ protected:
     std::u16string LastMessage() const {
         return ui_.Messages().empty() ? u"" : ui_.Messages().back().text;
     }
-    std::vector<std::u16string> Shown(const CDlgOpenFile& dialog) const {
-        std::vector<std::u16string> out;
-        for (const auto& e : dialog.Entries()) out.push_back(e.shown);
-        std::sort(out.begin(), out.end());
-        return out;
-    }
 
     ScriptedAsker asker_;
 };
@@ -66,7 +60,10 @@ TEST_F(FileDialogsTest, ListsMatchingFilesWithoutTheirExtension) {
     platform::CreateFolder(folder_ / "d.trk");
     CDlgOpenFile dialog(folder_.Path(), "*.trk", ".trk", CDlgOpenFile::Bar::OkCancel);
     dialog.Open();
-    EXPECT_EQ(Shown(dialog), (std::vector<std::u16string>{u".trk", u"TRIP.TRK", u"a", u"b"}));
+    std::vector<std::u16string> shown;
+    for (const auto& e : dialog.Entries()) shown.push_back(e.shown);
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(shown, (std::vector<std::u16string>{u".trk", u"TRIP.TRK", u"a", u"b"}));
     ASSERT_EQ(dialog.Selection(), std::optional<std::size_t>(0));
     // The chosen file is the one found, so an upper-case name still opens.
     for (std::size_t i = 0; i < dialog.Entries().size(); ++i) {

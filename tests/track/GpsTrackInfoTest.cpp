@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <tuple>
 
+#include "support/CaseTable.h"
 #include "support/FixMaker.h"
 #include "track/GpsTrackInfo.h"
 #include "track/Milestones.h"
@@ -14,34 +16,20 @@ using test::MakeFix;
 
 TEST(GpsTrackInfo, StatisticsFollowTheTable) {
     CLastFixValues last;
-    CGpsTrackInfo t;
-    t.fix = MakeFix(0, 0, 10, 90);
-    t.UpdateStatistics(last);
-    ++t.fixCount;
-    EXPECT_DOUBLE_EQ(t.avgSpeed, 18.5318);
-    EXPECT_DOUBLE_EQ(t.maxSpeed, 18.5318);
-    EXPECT_NEAR(t.acceleration, 5.1477, 1e-4);
-    EXPECT_EQ(t.ascentRate, 90 * 60) << "the first fix compares with 0";
-    EXPECT_EQ(t.maxAltitude, 90);
-    EXPECT_EQ(t.minAltitude, 90);
-
-    t.fix = MakeFix(0, 0, 0, 100);
-    t.UpdateStatistics(last);
-    ++t.fixCount;
-    EXPECT_DOUBLE_EQ(t.avgSpeed, 18.5318 / 2);
-    EXPECT_EQ(t.ascentRate, 600);
-    EXPECT_EQ(t.maxAltitude, 100);
-    EXPECT_EQ(t.minAltitude, 90);
-    EXPECT_NEAR(t.acceleration, -5.1477, 1e-4);
-
-    // Two fixes at 0 and 20 km/h average 10.
-    CGpsTrackInfo u;
-    u.fix = MakeFix(0, 0, 0);
-    u.UpdateStatistics(last);
-    ++u.fixCount;
-    u.fix = MakeFix(0, 0, 20 / 1.85318);
-    u.UpdateStatistics(last);
-    EXPECT_NEAR(u.avgSpeed, 10, 1e-12);
+    auto t = std::make_unique<CGpsTrackInfo>();
+    for (const auto& row : test::CaseTable("cases/track-statistics.txt")) {
+        if (row[0] == "new") t = std::make_unique<CGpsTrackInfo>();
+        t->fix = MakeFix(0, 0, std::stod(row[1]) / 1.85318, std::stod(row[2]));
+        t->UpdateStatistics(last);
+        ++t->fixCount;
+        const double got[] = {t->avgSpeed,   t->maxSpeed,    t->acceleration,
+                              t->ascentRate, t->maxAltitude, t->minAltitude};
+        for (int i = 0; i < 6; ++i) {
+            if (row[3 + i] != "-") {
+                EXPECT_NEAR(got[i], std::stod(row[3 + i]), 1e-4) << row[1] << " km/h, value " << i;
+            }
+        }
+    }
 }
 
 // A new track's drawing defaults; Clear keeps names, colour and follow flag, and the last
@@ -111,6 +99,43 @@ TEST(GpsTrackInfo, BoundsWithFixOnlyGrowByAValidFix) {
     b = t.GetBoundsWithFix();
     EXPECT_EQ(b.top, 1);
     EXPECT_EQ(b.right, 1);
+}
+
+TEST(Milestones, InitialAsksAndRestartsTheCount) {
+    CGpsTrack track;
+    CGpsTrackCoordinate old(0, 0);
+    old.distance = 500;
+    track.AddHead(old);
+    const CCoordinate fix(0.01, 0);
+    int asked = 0;
+    EXPECT_FALSE(AddInitialMilestone(track, fix, [&] {
+        ++asked;
+        return false;
+    }));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(track.GetCount(), 1u) << "No changes nothing";
+    EXPECT_TRUE(AddInitialMilestone(track, fix, [] { return true; }));
+    ASSERT_EQ(track.GetCount(), 2u);
+    EXPECT_EQ(track.GetHead()->milestone, 1u);
+    EXPECT_EQ(track.GetHead()->distance, 0);
+    EXPECT_EQ(track.GetTail()->distance, 500) << "older points keep theirs";
+}
+
+TEST(Milestones, AddContinuesTheDistanceOrMarksTheHead) {
+    CGpsTrack track;
+    CCoordinate fix(0, 0);
+    EXPECT_TRUE(AddMilestone(track, fix)) << "an empty track gets a milestone without asking";
+    EXPECT_EQ(track.GetHead()->milestone, 1u);
+    CGpsTrackCoordinate* head = track.GetHead();
+    head->distance = 100;
+    head->milestone = 0;
+    EXPECT_FALSE(AddMilestone(track, fix));
+    EXPECT_EQ(track.GetCount(), 1u);
+    EXPECT_EQ(track.GetHead()->milestone, 1u);
+    CCoordinate further(100 / kMetresPerDegree, 0);
+    EXPECT_TRUE(AddMilestone(track, further));
+    EXPECT_NEAR(track.GetHead()->distance, 200, 1e-6);
+    EXPECT_EQ(track.GetHead()->course, 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/Files.h"
 #include "platform/LittleEndian.h"
+#include "support/CaseTable.h"
 #include "support/FixMaker.h"
 #include "support/TempFolder.h"
 #include "track/TrackFile.h"
@@ -21,12 +22,11 @@ Bytes ReadBytes(const std::string& path) {
 }
 
 CGpsTrackCoordinate Point(double lat, double lon, std::uint32_t milestone, double distance,
-                          double course, std::uint32_t key = 0) {
+                          double course) {
     CGpsTrackCoordinate p(lat, lon);
     p.milestone = milestone;
     p.distance = distance;
     p.course = course;
-    p.timeKey = key;
     return p;
 }
 
@@ -34,30 +34,20 @@ CGpsTrackCoordinate Point(double lat, double lon, std::uint32_t milestone, doubl
 void FillGoldenTrack(CGpsTrackInfo& t) {
     t.shortName = u"Walk";
     t.ownerId = u"me@example";
+    t.fix = test::MakeFix(48.1173, 11.5167, 0.5, 545.4);
     CGpsPosition& f = t.fix;
-    f.m_lat.Set(48.1173);
-    f.m_lon.Set(11.5167);
-    f.altitude = 545.4;
     f.course = 84.4;
-    f.speed = 0.5;
     f.hdop = 1.2;
     f.vdop = 2.3;
     f.pdop = 2.6;
     f.courseMagnetic = 81.2;
     f.satellitesInView = 9;
     f.satellitesUsed = 7;
-    f.fixMode = 3;
     f.selectionMode = 2;
-    f.gpsQuality = 1;
     f.time = 1204880702;
-    const int sats[3][5] = {{1, 5, 40, 270, 42}, {1, 12, 65, 100, 38}, {0, 29, 10, 45, 0}};
-    for (int i = 0; i < 3; ++i) {
-        f.satellites[i].used = sats[i][0];
-        f.satellites[i].prn = sats[i][1];
-        f.satellites[i].elevation = sats[i][2];
-        f.satellites[i].azimuth = sats[i][3];
-        f.satellites[i].snr = sats[i][4];
-    }
+    f.satellites[0] = {1, 5, 40, 270, 42};
+    f.satellites[1] = {1, 12, 65, 100, 38};
+    f.satellites[2] = {0, 29, 10, 45, 0};
     t.AddTail(Point(48.1200, 11.5167, 0, 300.25, 84.4));
     t.AddTail(Point(48.1190, 11.5167, 1, 189.0, 0.0));
     t.AddTail(Point(48.1173, 11.5167, 0, 0.0, 0.0));
@@ -160,27 +150,15 @@ TEST(TrackFile, EveryCutOfAGoodFileFailsCleanly) {
 
 TEST(TrackFile, WrongMagicsAndHugeCountsAreRefused) {
     const Bytes golden = ReadBytes(GoldenPath());
-    struct Case {
-        const char* what;
-        std::size_t offset;
-        std::uint32_t value;
-    } cases[] = {
-        {"file magic", 0, 0xF2D83717},
-        {"file magic byte order", 0, 0x1637D8F2},
-        {"category magic", 828 + 120, 0x12345679},
-        {"more points than the file holds", 820, 0xFFFFFFFF},
-        {"more categories than the file holds", 824, 0xFFFFFFFF},
-        {"more POIs than the file holds", 828 + 120 + 260, 0xFFFFFFFF},
-    };
-    for (const Case& c : cases) {
+    for (const auto& row : test::CaseTable("cases/track-file-patches.txt")) {
         Bytes bad = golden;
-        platform::PutU32(bad.data() + c.offset, c.value);
+        platform::PutU32(bad.data() + std::stoul(row[1]), std::stoul(row[2], nullptr, 16));
         CGpsTrackInfo t;
-        EXPECT_FALSE(LoadTrackBytes(bad.data(), bad.size(), t)) << c.what;
+        EXPECT_FALSE(LoadTrackBytes(bad.data(), bad.size(), t)) << row[0];
         CGpsRouteInfo r;
         test::TempFolder dir;
         test::WriteText(dir / "bad.trk", std::string(bad.begin(), bad.end()));
-        EXPECT_FALSE(LoadRouteFile(dir.Path() + "bad.trk", r)) << c.what;
+        EXPECT_FALSE(LoadRouteFile(dir.Path() + "bad.trk", r)) << row[0];
     }
 }
 
