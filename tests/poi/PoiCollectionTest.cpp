@@ -5,19 +5,13 @@
 
 using namespace rq;
 
-TEST(PoiCollection, NewHoldsTheDefaultCategory) {
+// A new collection holds the default category alone; what a refused file leaves is
+// checked by the POI file tests.
+TEST(PoiCollection, NewHoldsTheDefaultCategoryAndNamesMatchExactlyFirstWins) {
     CPoiCollection c;
     ASSERT_EQ(c.GetCount(), 1u);
     EXPECT_EQ(c.GetAt(0)->name, u"General");
-    EXPECT_FALSE(c.IsModified());
-    EXPECT_TRUE(c.IsEmpty());
-    EXPECT_TRUE(c.name.empty());
-    EXPECT_EQ(c.GetAt(1), nullptr);
-    // Clear is what a refused file leaves; the POI file tests check it after each one.
-}
-
-TEST(PoiCollection, CategoriesByExactNameFirstWins) {
-    CPoiCollection c;
+    EXPECT_TRUE(!c.IsModified() && c.IsEmpty() && c.name.empty() && c.GetAt(1) == nullptr);
     CPoiCategory* first = c.AddCategory(u"Cafes");
     CPoiCategory* second = c.AddCategory(u"Cafes");  // the model allows duplicates
     EXPECT_NE(first, second);
