@@ -102,22 +102,15 @@ TEST(NmeaCorpus, EveryLogParsesAndSplitsAsAPlainWalkDoes) {
     EXPECT_GT(parsed, 10 * refused);
 }
 
-// Each file of tests/data/malformed/nmea whole and line by line, with and without CR LF,
-// and as the port's bytes, which must index as their text does.
+// Each file of tests/data/malformed/nmea (high bytes that widen to code units whose low
+// byte is another, empty lines, CR and LF inside a line...) whole and line by line, with
+// and without CR LF, and as the port's bytes, which must index as their text does.
 TEST(NmeaCorpus, HostileInputNeitherCrashesNorHangs) {
     std::vector<std::string> inputs = {
         "$GPGSV" + std::string(10000, ','),
         "$GPGGA," + std::string(100000, '9'),
         "$GPGSA,A,3," + std::string(100000, '1') + ",0x" + std::string(5000, 'f'),
         "$PGRME" + std::string(5000, '*'),
-        // High bytes widen to code units whose low byte is another.
-        "$GPTXT,01,01,02,\x80\x9f caf\xe9 \xff*00",
-        "$GPTXT,\x80\x81\x8d\x8f\x90\x9d,tail longer than sixteen,*7F",
-        "",
-        "$",
-        "$*",
-        "$,,,,,,,,,,,,,,,,,,,,*",
-        "$GPGGA,1\r2,3\n4*",
     };
     const std::vector<std::string> files = FilesOf(kMalformed, ".nmea");
     ASSERT_FALSE(files.empty());
