@@ -88,39 +88,31 @@ TEST(GpsMapControl, CentreCrossHiddenAtTheFix) {
 }
 
 TEST(GpsMapControl, MarkerColourWedgeAndLabelSide) {
-    struct Case {
-        double kmh, course, hdop;
-        Colour quality;
-        CPoint apex;            // of the wedge, {0, 0} when none
-        int nameTop, speedTop;  // name 16 px high, speed 14, a pixel apart
-    } cases[] = {
-        // Marker at (120, 100); labels start 11 px below it, or end 11 px above it.
-        {2, 200, 0, 0x00FF00, {116, 112}, 74, 59},    {0.5, 200, 0, 0x00FF00, {}, 111, 128},
-        {2, 95, 7.5, 0x00FFFF, {133, 101}, 111, 128}, {2, 265, 15, 0x0000FF, {107, 101}, 111, 128},
-        {1, 96, 50, 0x0000FF, {133, 101}, 74, 59},    {2, 0, 7.6, 0x00F9FF, {120, 87}, 111, 128}};
-    for (const Case& c : cases) {
+    for (const auto& row : CaseTable("controls/map-markers.txt")) {
         Map m;
         m.data.track.shortName = u"me";
         m.Track(m.data.track, {{100, 134}});
-        m.Fix(120, 100, c.kmh, c.course, c.hdop);
+        const double kmh = std::stod(row[0]);
+        m.Fix(120, 100, kmh, std::stod(row[1]), std::stod(row[2]));
         m.Draw();
+        const Colour quality = std::stoul(row[3], nullptr, 16);
         const auto circles = m.dc.Of<EllipseCall>();
         ASSERT_EQ(circles.size(), 1u);
         EXPECT_EQ(circles[0].rect, (CRect{113, 93, 127, 107}));
-        EXPECT_EQ(circles[0].pen.colour, c.quality) << c.hdop;
+        EXPECT_EQ(circles[0].pen.colour, quality) << row[2];
         const auto polygons = m.dc.Of<PolygonCall>();
-        const bool wedge = c.apex != CPoint{};
-        ASSERT_EQ(polygons.size(), wedge ? 2u : 1u) << c.kmh;
-        EXPECT_EQ(polygons[0].brush.colour, c.quality);
-        if (wedge) {
+        ASSERT_EQ(polygons.size(), row[4].empty() ? 1u : 2u) << row[0];
+        EXPECT_EQ(polygons[0].brush.colour, quality);
+        if (!row[4].empty()) {
             EXPECT_EQ(polygons[1].brush.colour, 0x4080FFu);
-            EXPECT_EQ(polygons[1].points[0], c.apex) << c.course;
+            const CPoint apex = polygons[1].points[0];
+            EXPECT_EQ(std::to_string(apex.x) + "," + std::to_string(apex.y), row[4]) << row[1];
         }
         const auto name = m.Text(u"me");
         ASSERT_TRUE(name);
         EXPECT_EQ(name->flags, kTextCenter);
-        EXPECT_EQ(name->rect.top, c.nameTop) << c.course << " " << c.kmh;
-        EXPECT_EQ(m.Text(FormatSpeed(c.kmh, 0, true).value)->rect.top, c.speedTop);
+        EXPECT_EQ(name->rect.top, std::stoi(row[5])) << row[1] << " " << row[0];
+        EXPECT_EQ(m.Text(FormatSpeed(kmh, 0, true).value)->rect.top, std::stoi(row[6]));
     }
 }
 
