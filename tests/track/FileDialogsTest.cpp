@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "support/AppTest.h"
+#include "support/CaseTable.h"
 #include "track/DlgOpenFile.h"
 
 namespace rq {
@@ -39,19 +40,13 @@ protected:
 };
 
 TEST_F(FileDialogsTest, FileNameIsTrimmedAndAnEmptyOrPathLikeOneRefused) {
-    const struct {
-        std::u16string typed;
-        bool accepted;
-        std::u16string result;
-    } rows[] = {{u"  trip 1 ", true, u"trip 1"}, {u"", false, u""},     {u" \t ", false, u""},
-                {u"../x", false, u""},           {u"a/b", false, u""},  {u"..", false, u""},
-                {u"a\\b", false, u""},           {u"..a", true, u"..a"}};
-    for (const auto& row : rows) {
+    for (const auto& row : test::CaseTable("cases/file-names-typed.txt")) {
         ui_.ClearMessages();
-        CDlgFilename dialog(u"Enter file name", row.typed);
-        EXPECT_EQ(dialog.Ok(), row.accepted) << platform::ToUtf8(row.typed);
-        EXPECT_EQ(dialog.Result(), row.result);
-        EXPECT_EQ(LastMessage(), row.accepted ? u"" : BuiltInString(StringId::YourInputIsInvalid));
+        const bool accepted = row[1] != "refused";
+        CDlgFilename dialog(u"Enter file name", platform::FromUtf8(row[0]));
+        EXPECT_EQ(dialog.Ok(), accepted) << row[0];
+        EXPECT_EQ(platform::ToUtf8(dialog.Result()), accepted ? row[1] : "") << row[0];
+        EXPECT_EQ(LastMessage(), accepted ? u"" : BuiltInString(StringId::YourInputIsInvalid));
     }
 }
 
