@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "app/StringTable.h"
+#include "platform/Text.h"
 #include "poi/PoiCollection.h"
 #include "poi/PoiTypeTable.h"
+#include "support/CaseTable.h"
 
 using namespace rq;
 
@@ -80,25 +83,14 @@ TEST(PoiTypeTable, RowsIconsAndLabels) {
         EXPECT_EQ(FindPoiType(i), &rows[i]);
         EXPECT_NE(rows[i].iconId, 0u) << i;
     }
-    struct Expected {
-        std::uint32_t type, icon;
-        int width, height;
-        StringId label;
-    };
-    const Expected spots[] = {
-        {0, 149, 6, 6, StringId::Unknown},
-        {13, 178, 16, 8, StringId::Zoo},  // label ids are not in row order
-        {23, 171, 17, 9, StringId::Atm},
-        {33, 149, 6, 6, StringId::Others},  // shares the icon of row 0
-    };
-    for (const Expected& e : spots) {
-        const PoiTypeRow* row = FindPoiType(e.type);
-        ASSERT_NE(row, nullptr) << e.type;
-        EXPECT_EQ(row->iconId, e.icon) << e.type;
-        EXPECT_EQ(row->iconWidth, e.width) << e.type;
-        EXPECT_EQ(row->iconHeight, e.height) << e.type;
-        EXPECT_EQ(row->labelId, e.label) << e.type;
-        EXPECT_EQ(PoiTypeLabelId(e.type), e.label) << e.type;
+    for (const auto& row : test::CaseTable("cases/poi-type-rows.txt")) {
+        const PoiTypeRow* found = FindPoiType(std::stoul(row[0]));
+        ASSERT_NE(found, nullptr) << row[0];
+        EXPECT_EQ(std::to_string(found->iconId) + "|" + std::to_string(found->iconWidth) + "|" +
+                      std::to_string(found->iconHeight) + "|" +
+                      platform::ToUtf8(BuiltInString(found->labelId)),
+                  row[1] + "|" + row[2] + "|" + row[3] + "|" + row[4]);
+        EXPECT_EQ(PoiTypeLabelId(found->type), found->labelId) << row[0];
     }
     EXPECT_EQ(FindPoiType(34), nullptr);
     EXPECT_EQ(FindPoiType(40), nullptr);
