@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <thread>
@@ -50,12 +51,9 @@ TEST(TrackSaveKill, KilledSaveNeverLeavesATornFile) {
         const std::size_t n = back.GetCount();
         EXPECT_TRUE(n == 60000 || n == 90000) << n;
         const double distance = n == 60000 ? 1 : 2;
-        for (const auto& p : back.Points()) {
-            if (p.distance != distance) {
-                ADD_FAILURE() << "mixed content in round " << round;
-                break;
-            }
-        }
+        EXPECT_TRUE(std::all_of(back.Points().begin(), back.Points().end(),
+                                [&](const auto& p) { return p.distance == distance; }))
+            << "mixed content in round " << round;
     }
 }
 
