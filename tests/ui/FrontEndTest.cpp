@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <atomic>
@@ -24,12 +23,8 @@
 namespace rq {
 namespace {
 
-QApplication& App() {
-    return test::TestApp();
-}
-
 void Pump() {
-    for (int i = 0; i < 5; ++i) App().processEvents();
+    for (int i = 0; i < 5; ++i) test::TestApp().processEvents();
 }
 
 struct Counted : platform::MessagePayload {
@@ -39,7 +34,7 @@ struct Counted : platform::MessagePayload {
 };
 
 TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
-    App();
+    test::TestApp();
     std::atomic<int> alive{0};
     std::vector<std::uintptr_t> handled;
     std::thread::id handlerThread;
@@ -81,7 +76,7 @@ TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
 // A worker's send waits for the GUI thread, unless the worker is asked to stop: the
 // message is then never handled, and freed when its turn comes.
 TEST(QtWindowTarget, SentMessagesWaitForTheGuiThreadUnlessGivenUp) {
-    App();
+    test::TestApp();
     std::atomic<int> alive{0};
     std::atomic<int> handled{0};
     auto target = ui::QtWindowTarget::Create([&](platform::WindowMessage&) { ++handled; });
@@ -108,20 +103,21 @@ TEST(QtWindowTarget, SentMessagesWaitForTheGuiThreadUnlessGivenUp) {
     target->Close();
 }
 
-class FrontEndTest : public test::UiAppTest {
-protected:
-    void SetUp() override {
-        App();
-        UiAppTest::SetUp();
-    }
-};
+using FrontEndTest = test::UiAppTest;
 
 TEST_F(FrontEndTest, FrameHasFourBarsWithOneShown) {
+    test::TestApp();
     ui::CMainFrame frame(480, 640, true, BuiltInDisplayProfile(kScreenClassVga));
     EXPECT_EQ(frame.VisibleCommandBar(), kNoCommandBar);
-    frame.SelectView(3);
-    EXPECT_EQ(frame.VisibleCommandBar(), 3);
-    EXPECT_EQ(GetLastView(), 3u);
+    for (int index : {3, 1, 2, 0, 4, -1, 99}) {
+        frame.ShowCommandBar(index);
+        const bool valid = index >= 0 && index < 4;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(!frame.CommandBar(i)->isHidden(), i == index) << index;
+        EXPECT_EQ(frame.VisibleCommandBar(), valid ? index : kNoCommandBar) << index;
+        EXPECT_EQ(GetLastView(), valid ? static_cast<std::uint32_t>(index) : 0u)
+            << "nothing stored";
+    }
     const char* captions[4] = {"Menu Views Map ", "Menu Views Satellite ", "Menu Views ",
                                "Menu Views Info "};
     for (int view = 0; view < 4; ++view) {
@@ -139,12 +135,10 @@ TEST_F(FrontEndTest, FrameHasFourBarsWithOneShown) {
     Pump();
     EXPECT_EQ(frame.VisibleCommandBar(), 1);
     EXPECT_EQ(GetLastView(), 1u);
-    frame.SelectView(4);
-    EXPECT_EQ(frame.VisibleCommandBar(), kNoCommandBar);
-    EXPECT_EQ(GetLastView(), 1u);
 }
 
 TEST_F(FrontEndTest, LanguageDialogNeedsASelection) {
+    test::TestApp();
     SetLanguageId(9);
     ui::LanguageDialog dialog;
     ASSERT_EQ(dialog.List()->count(), 3);
@@ -174,6 +168,7 @@ TEST_F(FrontEndTest, LanguageDialogNeedsASelection) {
 }
 
 TEST_F(FrontEndTest, SecondInstanceRaisesTheFirst) {
+    test::TestApp();
     EXPECT_EQ(ui::SingleInstance::KeyFor(QStringLiteral("\\Program Files\\rq.exe")),
               ui::SingleInstance::KeyFor(QStringLiteral("/Program Files/rq.exe")));
     EXPECT_NE(ui::SingleInstance::KeyFor(QStringLiteral("/a/rq")),
