@@ -19,7 +19,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/DisplayProfile.h"
 #include "app/Screen.h"
@@ -47,8 +46,6 @@ extern char** environ;
 namespace rq {
 namespace {
 
-constexpr const char* kText = "Meet at the fountain";
-
 // One instance's folder: its settings (bind address, English without asking) and its
 // friend list naming the other instance.
 void PrepareFolder(const std::string& folder, const char* bind, const char* friendAddress,
@@ -64,9 +61,11 @@ void PrepareFolder(const std::string& folder, const char* bind, const char* frie
     ASSERT_TRUE(friends.Save(folder + "friends.ini"));
 }
 
-// The friend dialogs as a user answers them here: OK on the friend list (the friend
-// is checked), a typed text.
-class AnsweringFriendsDialogs : public FriendsDialogs {
+// The dialogs as a user answers them here: OK on the friend list (the friend is checked),
+// a typed text; in the POI manager the local collection, the first POI of "Sights",
+// "Send To Friend"; "Navigate By", "Friend Position", the first friend track, "Navigate";
+// "received" for a file name.
+class ScriptedDialogs : public FriendsDialogs, public PoiDialogs, public NavigationDialogs {
 public:
     bool RunFriendList(CDlgFriendList& dlg) override { return dlg.Confirm(); }
     bool RunFriendEdit(CDlgFriendEdit&) override { return false; }
@@ -75,12 +74,7 @@ public:
         return true;
     }
     int RunPositionMessages(CDlgPositionMessages&) override { return kDialogCancel; }
-};
 
-// The POI manager as a user works it here: the local collection, the first POI of
-// "Sights", "Send To Friend".
-class SendingPoiDialogs : public PoiDialogs {
-public:
     bool RunSelectPoiCollection(CDlgSelectPoiCollection& dlg) override { return dlg.Ok(); }
     bool RunManagePoi(CDlgManagePoi& dlg) override {
         for (std::size_t i = 0; i < dlg.Categories().size(); ++i) {
@@ -95,11 +89,7 @@ public:
     std::optional<std::u16string> AskFilename(std::u16string_view, std::u16string_view) override {
         return u"received";
     }
-};
 
-// "Navigate By", "Friend Position", the first friend track, "Navigate".
-class FriendNavigationDialogs : public NavigationDialogs {
-public:
     bool RunGpsSensitivity(CDlgGpsSensitivity&) override { return false; }
     bool RunNavigateTo(CDlgNavigateTo& dlg) override {
         for (std::size_t i = 0; i < dlg.Entries().size(); ++i) {
@@ -127,16 +117,17 @@ public:
         platform::SetUserInterface(&ui_);
         frame_ = std::make_unique<ui::CMainFrame>(240, 320, false,
                                                   BuiltInDisplayProfile(kScreenClassSmall));
-        View().SetFriendsDialogs(&friendsDialogs_);
-        View().SetPoiDialogs(&poiDialogs_);
-        View().SetNavigationDialogs(&navigationDialogs_);
-        View().SetFilenameAsker(&names_);
+        View().SetFriendsDialogs(&dialogs_);
+        View().SetPoiDialogs(&dialogs_);
+        View().SetNavigationDialogs(&dialogs_);
+        View().SetFilenameAsker(&dialogs_);
         frame_->show();
         View().SetStartSmsKeeper(true);
         View().OnInitialUpdate();
     }
+    // Leaves as the "--quit-after" timer does: the exit sequence without the question.
     ~Instance() {
-        if (!View().HasExited()) View().RunExitSequence();
+        frame_->ExitWithoutAsking();
         frame_.reset();
         platform::SetUserInterface(nullptr);
     }
@@ -152,16 +143,8 @@ public:
     }
 
 private:
-    struct Names : FilenameAsker {
-        std::optional<std::u16string> AskFilename(std::u16string_view,
-                                                  std::u16string_view) override {
-            return u"received";
-        }
-    } names_;
     test::ScriptedUserInterface ui_;
-    AnsweringFriendsDialogs friendsDialogs_;
-    SendingPoiDialogs poiDialogs_;
-    FriendNavigationDialogs navigationDialogs_;
+    ScriptedDialogs dialogs_;
     std::unique_ptr<ui::CMainFrame> frame_;
 };
 
@@ -214,7 +197,6 @@ TEST(TwoInstances, PeerB) {
         EXPECT_EQ(data.navigating, 1u);
         EXPECT_NEAR(data.target.m_lat.value, 51.5, 1e-6);
         b.Ui().AnswerNext(platform::MessageAnswer::Yes);  // unsaved POIs: save them
-        b.View().RunExitSequence();
     }
     Instance again(folder);
     CGpsViewData& data = again.View().Data();
@@ -236,18 +218,15 @@ TEST(TwoInstances, AToB) {
     PrepareFolder(a, "127.0.0.2", "127.0.0.3", u"Bea");
     PrepareFolder(b, "127.0.0.3", "127.0.0.2", u"Al");
 
-    std::vector<std::string> env = {"RQ_PEER_FOLDER=" + b, "QT_QPA_PLATFORM=offscreen"};
-    for (char** e = environ; *e != nullptr; ++e) {
-        if (std::string(*e).rfind("RQ_PEER_FOLDER=", 0) != 0) env.emplace_back(*e);
-    }
-    std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
+    // B finds its folder in its environment; this process forgets it once B is started.
+    setenv("RQ_PEER_FOLDER", b.c_str(), 1);
     std::string exe = platform::JoinPath("/proc/self", "exe");
     std::string filter = "--gtest_filter=TwoInstances.PeerB";
     char* argv[] = {exe.data(), filter.data(), nullptr};
     pid_t peer = 0;
-    ASSERT_EQ(posix_spawn(&peer, exe.c_str(), nullptr, nullptr, argv, envp.data()), 0);
+    const int spawned = posix_spawn(&peer, exe.c_str(), nullptr, nullptr, argv, environ);
+    unsetenv("RQ_PEER_FOLDER");
+    ASSERT_EQ(spawned, 0);
 
     {
         Instance instanceA(a);
