@@ -10,6 +10,7 @@
 #include <QImage>
 #include <filesystem>
 
+#include "support/CaseTable.h"
 #include "support/QtTestApp.h"
 #include "support/TempFolder.h"
 #include "tools/CommandOutput.h"
@@ -26,17 +27,14 @@ int RunTool(const std::string& args) {
     return status;
 }
 
-// The route of the fixed model: the demo log's own track, made in `folder`.
-bool MakeRoute(const test::TempFolder& folder) {
-    return RunTool("track '" RQ_SOURCE_DIR "/samples/demo.nmea' -o '" + (folder / "route.trk") +
-                   "'") == 0;
-}
-
 TEST(RenderGolden, EveryViewMatchesItsReference) {
     if (!tooltest::ToolBuilt()) GTEST_SKIP() << "roamquill-tool is not built";
     test::TestApp();
     test::TempFolder folder;
-    ASSERT_TRUE(MakeRoute(folder));
+    // The route: the demo log's own track.
+    ASSERT_EQ(
+        RunTool("track '" RQ_SOURCE_DIR "/samples/demo.nmea' -o '" + (folder / "route.trk") + "'"),
+        0);
     const bool update = !qEnvironmentVariableIsEmpty("RQ_UPDATE_GOLDEN");
     const std::string model =
         "--log '" RQ_SOURCE_DIR "/samples/demo.nmea' --route '" + (folder / "route.trk") +
@@ -78,15 +76,11 @@ TEST(RenderGolden, EveryViewMatchesItsReference) {
 TEST(RenderGolden, BadArgumentsAreRefused) {
     if (!tooltest::ToolBuilt()) GTEST_SKIP() << "roamquill-tool is not built";
     test::TempFolder folder;
-    const std::string out = " -o '" + (folder / "x.png") + "'";
-    for (const std::string& args : std::vector<std::string>{
-             "render", "render radar" + out, "render map", "render map --size 10x10" + out,
-             "render map --size 240" + out, "render map --center 91,0" + out,
-             "render map --scale 0" + out, "render map --units furlongs" + out,
-             "render info --page 9" + out, "render map --log /nonexistent.nmea" + out,
-             "render map --poi /nonexistent.poi" + out, "render map -o /nonexistent/dir/x.png"}) {
-        SCOPED_TRACE(args);
-        EXPECT_NE(RunTool(args), 0);
+    for (const auto& row : test::CaseTable("tools/render-bad-arguments.txt")) {
+        std::string args = row[0];
+        if (const std::size_t at = args.find("OUT"); at != std::string::npos)
+            args.replace(at, 3, "-o '" + (folder / "x.png") + "'");
+        EXPECT_NE(RunTool(args), 0) << args;
     }
     EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));
 }
