@@ -25,21 +25,12 @@ TEST(Screen, ClassAndOrientation) {
 }
 
 std::vector<double> Fields(const DisplayProfile& p) {
-    return {double(p.mapScaleTextSize),
-            double(p.mapScaleTextBold),
-            double(p.mapSmallTextSize),
-            double(p.mapNormalTextSize),
-            double(p.mapLargeTextSize),
-            double(p.mapCoordinateBarTextSize),
-            p.poiNameViewWidth,
-            double(p.satelliteFontHeight),
-            double(p.satelliteCornerFontHeight),
-            double(p.infoTextSize1),
-            double(p.infoTextSize2),
-            double(p.infoTextSize3),
-            double(p.compassHeadingFontSize),
-            double(p.compassSmallScaleFontSize),
-            double(p.compassLargeScaleFontSize)};
+    auto list = [](auto... v) { return std::vector<double>{double(v)...}; };
+    return list(p.mapScaleTextSize, p.mapScaleTextBold, p.mapSmallTextSize, p.mapNormalTextSize,
+                p.mapLargeTextSize, p.mapCoordinateBarTextSize, p.poiNameViewWidth,
+                p.satelliteFontHeight, p.satelliteCornerFontHeight, p.infoTextSize1,
+                p.infoTextSize2, p.infoTextSize3, p.compassHeadingFontSize,
+                p.compassSmallScaleFontSize, p.compassLargeScaleFontSize);
 }
 
 TEST(DisplayProfile, BuiltInColumns) {

@@ -2,7 +2,6 @@
 
 #include <QFontInfo>
 #include <QImage>
-#include <memory>
 
 #include "app/Screen.h"
 #include "controls/CompassControl.h"
