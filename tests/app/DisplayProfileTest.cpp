@@ -13,12 +13,11 @@ namespace rq {
 namespace {
 
 TEST(Screen, ClassAndOrientation) {
-    const struct {
-        int width;
-        int screenClass;
-    } classes[] = {{0, 3},   {176, 3}, {240, 3}, {250, 3}, {251, 4},
-                   {480, 4}, {490, 4}, {491, 0}, {640, 0}, {800, 0}};
-    for (const auto& c : classes) EXPECT_EQ(ScreenClassForWidth(c.width), c.screenClass) << c.width;
+    // Width, screen class.
+    const std::pair<int, int> classes[] = {{0, 3},   {176, 3}, {240, 3}, {250, 3}, {251, 4},
+                                           {480, 4}, {490, 4}, {491, 0}, {640, 0}, {800, 0}};
+    for (const auto& [width, screenClass] : classes)
+        EXPECT_EQ(ScreenClassForWidth(width), screenClass) << width;
     EXPECT_EQ(OrientationFor(480, 640), 1);
     EXPECT_EQ(OrientationFor(640, 480), -1);
     EXPECT_EQ(OrientationFor(240, 240), 0);

@@ -135,9 +135,8 @@ TEST_F(SettingsTest, NavigationNeedsItsPoint) {
 }
 
 TEST_F(SettingsTest, PlaySpeedChecks) {
-    for (const PlaySpeedItem& item : kPlaySpeedItems) {
+    for (const PlaySpeedItem& item : kPlaySpeedItems)
         EXPECT_FALSE(PlaySpeedItemChecked(item.factor)) << item.factor;
-    }
     const struct {
         float stored;
         std::optional<CommandId> checked;
@@ -168,9 +167,8 @@ TEST_F(SettingsTest, DescriptionTable) {
         EXPECT_FALSE(SetSettingFromText(bad, u"1", error));
         EXPECT_FALSE(error.empty());
     }
-    for (const char16_t* bad : {u"", u"x", u"12x", u"4294967296", u"1.5"}) {
+    for (const char16_t* bad : {u"", u"x", u"12x", u"4294967296", u"1.5"})
         EXPECT_FALSE(SetSettingFromText(u"Port", bad, error)) << platform::ToUtf8(bad);
-    }
     EXPECT_EQ(GetPort(), 4u);
     EXPECT_EQ(GetLastLoadedPoi(), u" a b.poi");
     EXPECT_EQ(GetTaThreshold(), 4294967295u);

@@ -15,15 +15,11 @@ namespace {
 
 const std::string kEnvironment = "TZ=UTC ROAMQUILL_REGISTRY=/dev/null/none";
 
-std::vector<std::string> RunTool(const std::string& args, int& status) {
-    return tooltest::RunTool(args, status, kEnvironment);
-}
-
 TEST(ReplayCommand, PrintsOneLinePerFixThenEnded) {
     if (!tooltest::ToolBuilt()) GTEST_SKIP();
     int status = -1;
-    std::vector<std::string> lines =
-        RunTool("replay '" RQ_SOURCE_DIR "/samples/demo.nmea' --fast", status);
+    std::vector<std::string> lines = tooltest::RunTool(
+        "replay '" RQ_SOURCE_DIR "/samples/demo.nmea' --fast", status, kEnvironment);
     EXPECT_EQ(status, 0);
     ASSERT_EQ(lines.size(), 241u);
     EXPECT_EQ(lines.back(), R"({"event":"ended"})");
@@ -53,7 +49,8 @@ TEST(SerialCommand, FixesThenConnectionLost) {
     });
     int status = -1;
     std::vector<std::string> lines =
-        RunTool(std::string("serial ") + name + " --baud 9600 --record '" + record + "'", status);
+        tooltest::RunTool(std::string("serial ") + name + " --baud 9600 --record '" + record + "'",
+                          status, kEnvironment);
     receiver.join();
     EXPECT_EQ(status, 0);
     ASSERT_EQ(lines.size(), 2u);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/CaseTable.h"
 #include "support/TempFolder.h"
 #include "tools/CommandOutput.h"
 
@@ -33,36 +34,27 @@ protected:
 };
 
 TEST_F(TrackCommandTest, StraightWalkNorthUnderEachSetting) {
-    struct Case {
-        const char* options;
-        double points;
-        double segment;  // the head lags the last fix by less than this
-    } cases[] = {
-        {"", 2, 6},                   // the middle points of a straight line go
-        {"--ts 0", 2, 0.5},           // a point per fix, then the filter removes it again
-        {"--ts 0 --ta 0", 201, 0.5},  // nothing is below a threshold of 0
-        {"--ts 1 --ta 0 --max 2", 2, 1},
-        {"--ts 100 --ta 0", 3, 100},  // 0, 100 and 201 metres; the last 99 m are short
-    };
-    for (const Case& c : cases) {
+    for (const auto& row : test::CaseTable("tools/track-walk-north.txt")) {
+        const std::string& options = row[0];
+        const double points = std::stod(row[1]), segment = std::stod(row[2]);
         int status = -1;
         const std::string out = dir_.Path() + "walk.trk";
-        const auto lines = RunTool("track '" + log_ + "' -o '" + out + "' " + c.options, status);
-        ASSERT_EQ(status, 0) << c.options;
-        ASSERT_EQ(lines.size(), 19u) << c.options;
-        EXPECT_EQ(NumberAfter(lines[0], "points"), c.points) << c.options;
-        EXPECT_NEAR(NumberAfter(lines[0], "mileage_m"), 300.0, 300.0 * 0.005) << c.options;
-        EXPECT_EQ(NumberAfter(lines[0], "fixes"), 201) << c.options;
-        EXPECT_EQ(lines[4], R"({"label":"Mileage","value":"300","unit":"m"})") << c.options;
+        const auto lines = RunTool("track '" + log_ + "' -o '" + out + "' " + options, status);
+        ASSERT_EQ(status, 0) << options;
+        ASSERT_EQ(lines.size(), 19u) << options;
+        EXPECT_EQ(NumberAfter(lines[0], "points"), points) << options;
+        EXPECT_NEAR(NumberAfter(lines[0], "mileage_m"), 300.0, 300.0 * 0.005) << options;
+        EXPECT_EQ(NumberAfter(lines[0], "fixes"), 201) << options;
+        EXPECT_EQ(lines[4], R"({"label":"Mileage","value":"300","unit":"m"})") << options;
         EXPECT_EQ(lines[18], R"({"label":"Duration","value":"00:03:20","unit":""})");
 
         const auto dump = RunTool("dump '" + out + "'", status);
         ASSERT_EQ(status, 0);
-        ASSERT_GE(dump.size(), 1u + static_cast<std::size_t>(c.points));
-        EXPECT_EQ(NumberAfter(dump[0], "points"), c.points);
+        ASSERT_GE(dump.size(), 1u + static_cast<std::size_t>(points));
+        EXPECT_EQ(NumberAfter(dump[0], "points"), points);
         const double head = (NumberAfter(dump[1], "lat") - 48.0) * kMetresPerDegree;
-        EXPECT_LE(head, 300.1) << c.options;
-        EXPECT_GT(head, 300.0 - c.segment) << c.options;
+        EXPECT_LE(head, 300.1) << options;
+        EXPECT_GT(head, 300.0 - segment) << options;
     }
 }
 

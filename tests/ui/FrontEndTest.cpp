@@ -45,11 +45,8 @@ TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
     const platform::WindowHandle window = target->Handle();
     std::thread worker([&] {
         for (std::uintptr_t code : {1u, 2u, 3u}) {
-            platform::WindowMessage message;
-            message.id = kMsgPosition;
-            message.wParam = code;
-            message.payload = std::make_unique<Counted>(alive);
-            EXPECT_TRUE(platform::PostMessage(window, std::move(message)));
+            EXPECT_TRUE(platform::PostMessage(
+                window, {kMsgPosition, code, 0, std::make_unique<Counted>(alive)}));
         }
     });
     worker.join();
@@ -60,10 +57,7 @@ TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
     EXPECT_EQ(alive, 0);
 
     // Queued, then the window closes before its turn: dropped and freed.
-    platform::WindowMessage late;
-    late.wParam = 9;
-    late.payload = std::make_unique<Counted>(alive);
-    EXPECT_TRUE(platform::PostMessage(window, std::move(late)));
+    EXPECT_TRUE(platform::PostMessage(window, {0, 9, 0, std::make_unique<Counted>(alive)}));
     EXPECT_EQ(alive, 1);
     target->Close();
     target.reset();
@@ -85,8 +79,7 @@ TEST(QtWindowTarget, SentMessagesWaitForTheGuiThreadUnlessGivenUp) {
     std::thread worker([&] {
         for (platform::SendResult& result : results) {
             if (&result != results) next.Wait(platform::kInfinite);
-            platform::WindowMessage message;
-            message.payload = std::make_unique<Counted>(alive);
+            platform::WindowMessage message{0, 0, 0, std::make_unique<Counted>(alive)};
             result = platform::SendMessage(target->Handle(), message, stop);
         }
     });
@@ -122,16 +115,13 @@ TEST_F(FrontEndTest, FrameHasFourBarsWithOneShown) {
                                "Menu Views Info "};
     for (int view = 0; view < 4; ++view) {
         QString joined;
-        for (QToolButton* button : frame.CommandBar(view)->findChildren<QToolButton*>()) {
+        for (QToolButton* button : frame.CommandBar(view)->findChildren<QToolButton*>())
             if (button->menu() != nullptr) joined += button->text() + " ";
-        }
         EXPECT_EQ(joined.toStdString(), captions[view]);
     }
     // A view command posted as WM_COMMAND switches the bar.
-    platform::WindowMessage command;
-    command.id = platform::kMsgCommand;
-    command.wParam = static_cast<std::uintptr_t>(CommandId::ViewSatellite);
-    ASSERT_TRUE(platform::PostMessage(frame.Handle(), std::move(command)));
+    const auto satellite = static_cast<std::uintptr_t>(CommandId::ViewSatellite);
+    ASSERT_TRUE(platform::PostMessage(frame.Handle(), {platform::kMsgCommand, satellite}));
     Pump();
     EXPECT_EQ(frame.VisibleCommandBar(), 1);
     EXPECT_EQ(GetLastView(), 1u);

@@ -46,11 +46,9 @@ TEST(IconStore, EveryIconAndButtonHasAPictureOfItsSize) {
         EXPECT_EQ(&pixmap, &ui::IconStore::Icon(id));  // made once
     }
     std::set<CommandId> buttons;
-    for (int view = 0; view < 4; ++view) {
-        for (bool large : {false, true}) {
+    for (int view = 0; view < 4; ++view)
+        for (bool large : {false, true})
             for (CommandId command : resources::ButtonStrip(view, large)) buttons.insert(command);
-        }
-    }
     EXPECT_EQ(buttons.size(), 9u);
     for (CommandId command : buttons) {
         for (int size : {16, 31}) {

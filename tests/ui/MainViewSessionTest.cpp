@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QToolBar>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/DisplayProfile.h"
@@ -80,11 +81,9 @@ struct ProgramRun {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         return view.Data().track.fixCount >= until;
     }
-    int Milestones() {
-        int count = 0;
-        for (const CGpsTrackCoordinate& point : view.Data().track.Points())
-            count += point.milestone != 0;
-        return count;
+    auto Milestones() {
+        const auto& points = view.Data().track.Points();
+        return std::count_if(points.begin(), points.end(), [](auto& p) { return p.milestone; });
     }
 
     ui::CMainFrame frame{240, 320, false, BuiltInDisplayProfile(kScreenClassSmall)};

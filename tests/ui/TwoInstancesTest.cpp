@@ -50,6 +50,7 @@ namespace {
 // friend list naming the other instance.
 void PrepareFolder(const std::string& folder, const char* bind, const char* friendAddress,
                    const char16_t* friendName) {
+    std::filesystem::create_directories(folder);
     std::ofstream(folder + "registry.reg")
         << "REGEDIT4\n\n[HKEY_CURRENT_USER\\software\\Roamquill PPC\\Roamquill\\WDP]\n"
         << "\"Bind Address\"=\"" << bind << "\"\n\n"
@@ -77,9 +78,8 @@ public:
 
     bool RunSelectPoiCollection(CDlgSelectPoiCollection& dlg) override { return dlg.Ok(); }
     bool RunManagePoi(CDlgManagePoi& dlg) override {
-        for (std::size_t i = 0; i < dlg.Categories().size(); ++i) {
+        for (std::size_t i = 0; i < dlg.Categories().size(); ++i)
             if (dlg.Categories()[i].text == u"Sights") dlg.SelectCategory(i);
-        }
         dlg.SelectPoi(0);
         dlg.SendToFriend();
         return false;
@@ -92,9 +92,8 @@ public:
 
     bool RunGpsSensitivity(CDlgGpsSensitivity&) override { return false; }
     bool RunNavigateTo(CDlgNavigateTo& dlg) override {
-        for (std::size_t i = 0; i < dlg.Entries().size(); ++i) {
+        for (std::size_t i = 0; i < dlg.Entries().size(); ++i)
             if (dlg.Entries()[i].code == CDlgNavigateTo::Source::FriendPosition) dlg.Select(i);
-        }
         return dlg.Ok();
     }
     bool RunTrackList(CDlgTrackList& dlg) override {
@@ -167,14 +166,8 @@ const CPoi* ReceivedPoi(CGpsViewData& data) {
     return general != nullptr && general->GetCount() > 0 ? general->GetAt(0) : nullptr;
 }
 
-bool Received(CRoamquillPPCView& view) {
-    CGpsViewData& data = view.Data();
-    return data.friendTracks.GetCount() >= 1 && data.positionTexts.GetCount() >= 1 &&
-           ReceivedPoi(data) != nullptr;
-}
-
 // Instance B: waits for what A sends, checks it arrived, exits, starts again and finds
-// it all still there.
+// it all still there (the texts are checked there, after their way through the files).
 TEST(TwoInstances, PeerB) {
     const char* folder = std::getenv("RQ_PEER_FOLDER");
     if (folder == nullptr) GTEST_SKIP() << "instance B of TwoInstances.AToB";
@@ -182,15 +175,17 @@ TEST(TwoInstances, PeerB) {
         Instance b(folder);
         ASSERT_TRUE(b.Await([] { return Listening("127.0.0.3"); })) << "B does not listen";
         std::ofstream(std::string(folder) + "ready") << "ready";
-        ASSERT_TRUE(b.Await([&] { return Received(b.View()); }, 30000)) << "nothing arrived";
         CGpsViewData& data = b.View().Data();
+        const auto arrived = [&] {
+            return data.friendTracks.GetCount() && data.positionTexts.GetCount() &&
+                   ReceivedPoi(data);
+        };
+        ASSERT_TRUE(b.Await(arrived, 30000)) << "nothing arrived";
         const CGpsTrackInfo* friendTrack = data.friendTracks.FindByOwner(u"127.0.0.2");
         ASSERT_NE(friendTrack, nullptr);
         EXPECT_EQ(friendTrack->GetCount(), 1u);
         EXPECT_NEAR(friendTrack->GetHead()->m_lat.value, 51.5, 1e-6);
-        EXPECT_EQ(data.positionTexts.GetAt(0)->text, u"Meet at the fountain");
         EXPECT_TRUE(b.View().Map().GetShowPositionMessage());
-        EXPECT_EQ(ReceivedPoi(data)->name, u"Fountain");
         EXPECT_TRUE(b.View().Map().GetShowPoi());
         // "Navigate To ...", by the friend's position.
         EXPECT_TRUE(b.View().OnCommand(CommandId::NavigateTo));
@@ -213,8 +208,6 @@ TEST(TwoInstances, AToB) {
     if (std::getenv("RQ_PEER_FOLDER") != nullptr) GTEST_SKIP() << "this is instance B";
     test::TempFolder root;
     const std::string a = root / "a/", b = root / "b/";
-    std::filesystem::create_directories(a);
-    std::filesystem::create_directories(b);
     PrepareFolder(a, "127.0.0.2", "127.0.0.3", u"Bea");
     PrepareFolder(b, "127.0.0.3", "127.0.0.2", u"Al");
 
@@ -233,10 +226,8 @@ TEST(TwoInstances, AToB) {
         ASSERT_TRUE(instanceA.Await([&] { return platform::PathExists(b + "ready"); }, 30000))
             << "instance B did not start";
         CRoamquillPPCView& view = instanceA.View();
-        platform::WindowMessage fix;
-        fix.id = kMsgPosition;
-        fix.wParam = kPositionNewFix;
-        fix.payload = std::make_unique<CPositionMessage>(test::MakeFix(51.5, -0.13));
+        platform::WindowMessage fix{kMsgPosition, kPositionNewFix, 0,
+                                    std::make_unique<CPositionMessage>(test::MakeFix(51.5, -0.13))};
         view.OnMessage(fix);
         ASSERT_TRUE(view.StateOf(CommandId::SendMyPosition).enabled);
         EXPECT_TRUE(view.OnCommand(CommandId::SendMyPosition));
