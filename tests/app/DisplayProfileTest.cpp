@@ -13,33 +13,23 @@ namespace rq {
 namespace {
 
 TEST(Screen, ClassAndOrientation) {
-    const struct {
-        int width;
-        int screenClass;
-    } classes[] = {{0, 3},   {176, 3}, {240, 3}, {250, 3}, {251, 4},
-                   {480, 4}, {490, 4}, {491, 0}, {640, 0}, {800, 0}};
-    for (const auto& c : classes) EXPECT_EQ(ScreenClassForWidth(c.width), c.screenClass) << c.width;
+    // Width, screen class.
+    const std::pair<int, int> classes[] = {{0, 3},   {176, 3}, {240, 3}, {250, 3}, {251, 4},
+                                           {480, 4}, {490, 4}, {491, 0}, {640, 0}, {800, 0}};
+    for (const auto& [width, screenClass] : classes)
+        EXPECT_EQ(ScreenClassForWidth(width), screenClass) << width;
     EXPECT_EQ(OrientationFor(480, 640), 1);
     EXPECT_EQ(OrientationFor(640, 480), -1);
     EXPECT_EQ(OrientationFor(240, 240), 0);
 }
 
 std::vector<double> Fields(const DisplayProfile& p) {
-    return {double(p.mapScaleTextSize),
-            double(p.mapScaleTextBold),
-            double(p.mapSmallTextSize),
-            double(p.mapNormalTextSize),
-            double(p.mapLargeTextSize),
-            double(p.mapCoordinateBarTextSize),
-            p.poiNameViewWidth,
-            double(p.satelliteFontHeight),
-            double(p.satelliteCornerFontHeight),
-            double(p.infoTextSize1),
-            double(p.infoTextSize2),
-            double(p.infoTextSize3),
-            double(p.compassHeadingFontSize),
-            double(p.compassSmallScaleFontSize),
-            double(p.compassLargeScaleFontSize)};
+    auto list = [](auto... v) { return std::vector<double>{double(v)...}; };
+    return list(p.mapScaleTextSize, p.mapScaleTextBold, p.mapSmallTextSize, p.mapNormalTextSize,
+                p.mapLargeTextSize, p.mapCoordinateBarTextSize, p.poiNameViewWidth,
+                p.satelliteFontHeight, p.satelliteCornerFontHeight, p.infoTextSize1,
+                p.infoTextSize2, p.infoTextSize3, p.compassHeadingFontSize,
+                p.compassSmallScaleFontSize, p.compassLargeScaleFontSize);
 }
 
 TEST(DisplayProfile, BuiltInColumns) {

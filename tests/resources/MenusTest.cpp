@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/StringTable.h"
 #include "resources/Menus.h"
 
 namespace rq::resources {
@@ -11,16 +10,12 @@ TEST(Menus, BarsAndStrips) {
     ASSERT_EQ(popups.size(), 11u);
     EXPECT_EQ(std::u16string(popups[2].items[3].text), u"Zoom && Scroll");
     EXPECT_EQ(popups[4].kind, MenuItem::Kind::Command);  // "Compass Actions"
-    const char16_t* captions[4][3] = {{u"Menu", u"Views", u"Map"},
-                                      {u"Menu", u"Views", u"Satellite"},
-                                      {u"Menu", u"Views", nullptr},
-                                      {u"Menu", u"Views", u"Info"}};
+    // The captions are checked on the frame's bars, which show them.
     const int thirdPopup[4] = {2, 3, -1, 5};
     for (int view = 0; view < 4; ++view) {
         const std::vector<MenuBarButton>& buttons = MenuBarButtons(view);
-        ASSERT_EQ(buttons.size(), captions[view][2] ? 3u : 2u) << view;
+        ASSERT_EQ(buttons.size(), thirdPopup[view] < 0 ? 2u : 3u) << view;
         for (std::size_t i = 0; i < buttons.size(); ++i) {
-            EXPECT_EQ(LoadResourceString(buttons[i].caption), captions[view][i]) << view;
             EXPECT_EQ(buttons[i].popup, i < 2 ? static_cast<int>(i) : thirdPopup[view]);
             EXPECT_EQ(popups[static_cast<std::size_t>(buttons[i].popup)].kind,
                       MenuItem::Kind::Popup);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,22 @@ inline std::vector<std::string> CommandOutputLines(const std::string& command, i
 inline std::vector<std::string> RunTool(const std::string& args, int& status,
                                         const std::string& environment = "") {
     return CommandOutputLines(environment + " '" + kTool + "' " + args + " 2>/dev/null", status);
+}
+
+// Whether the tool refuses `args` with a non-zero status.
+inline bool Refused(const std::string& args, const std::string& environment = "") {
+    int status = 0;
+    RunTool(args, status, environment);
+    return status != 0;
+}
+
+// The lines of tests/data/tools/`name`: a command's expected output, made by running it
+// and checked by hand.
+inline std::vector<std::string> ExpectedLines(const std::string& name) {
+    std::vector<std::string> lines;
+    std::ifstream in(RQ_SOURCE_DIR "/tests/data/tools/" + name);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }
 
 // The value of `key` in a one-line JSON object: a string without its quotes, or the

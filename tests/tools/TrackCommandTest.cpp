@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "support/CaseTable.h"
 #include "support/TempFolder.h"
 #include "tools/CommandOutput.h"
 
@@ -34,50 +34,36 @@ protected:
 };
 
 TEST_F(TrackCommandTest, StraightWalkNorthUnderEachSetting) {
-    struct Case {
-        const char* options;
-        double points;
-        double segment;  // the head lags the last fix by less than this
-    } cases[] = {
-        {"", 2, 6},                   // the middle points of a straight line go
-        {"--ts 0", 2, 0.5},           // a point per fix, then the filter removes it again
-        {"--ts 0 --ta 0", 201, 0.5},  // nothing is below a threshold of 0
-        {"--ts 1 --ta 0 --max 2", 2, 1},
-        {"--ts 100 --ta 0", 3, 100},  // 0, 100 and 201 metres; the last 99 m are short
-    };
-    for (const Case& c : cases) {
+    for (const auto& row : test::CaseTable("tools/track-walk-north.txt")) {
+        const std::string& options = row[0];
+        const double points = std::stod(row[1]), segment = std::stod(row[2]);
         int status = -1;
         const std::string out = dir_.Path() + "walk.trk";
-        const auto lines = RunTool("track '" + log_ + "' -o '" + out + "' " + c.options, status);
-        ASSERT_EQ(status, 0) << c.options;
-        ASSERT_EQ(lines.size(), 19u) << c.options;
-        EXPECT_EQ(NumberAfter(lines[0], "points"), c.points) << c.options;
-        EXPECT_NEAR(NumberAfter(lines[0], "mileage_m"), 300.0, 300.0 * 0.005) << c.options;
-        EXPECT_EQ(NumberAfter(lines[0], "fixes"), 201) << c.options;
-        EXPECT_EQ(lines[4], R"({"label":"Mileage","value":"300","unit":"m"})") << c.options;
+        const auto lines = RunTool("track '" + log_ + "' -o '" + out + "' " + options, status);
+        ASSERT_EQ(status, 0) << options;
+        ASSERT_EQ(lines.size(), 19u) << options;
+        EXPECT_EQ(NumberAfter(lines[0], "points"), points) << options;
+        EXPECT_NEAR(NumberAfter(lines[0], "mileage_m"), 300.0, 300.0 * 0.005) << options;
+        EXPECT_EQ(NumberAfter(lines[0], "fixes"), 201) << options;
+        EXPECT_EQ(lines[4], R"({"label":"Mileage","value":"300","unit":"m"})") << options;
         EXPECT_EQ(lines[18], R"({"label":"Duration","value":"00:03:20","unit":""})");
 
         const auto dump = RunTool("dump '" + out + "'", status);
         ASSERT_EQ(status, 0);
-        ASSERT_GE(dump.size(), 1u + static_cast<std::size_t>(c.points));
-        EXPECT_EQ(NumberAfter(dump[0], "points"), c.points);
+        ASSERT_GE(dump.size(), 1u + static_cast<std::size_t>(points));
+        EXPECT_EQ(NumberAfter(dump[0], "points"), points);
         const double head = (NumberAfter(dump[1], "lat") - 48.0) * kMetresPerDegree;
-        EXPECT_LE(head, 300.1) << c.options;
-        EXPECT_GT(head, 300.0 - c.segment) << c.options;
+        EXPECT_LE(head, 300.1) << options;
+        EXPECT_GT(head, 300.0 - segment) << options;
     }
 }
 
 TEST_F(TrackCommandTest, GpxAndDumpOfTheGoldenFileAndBadArguments) {
     const std::string golden = RQ_SOURCE_DIR "/tests/data/trk/golden.trk";
     int status = -1;
-    const auto dump = RunTool("dump '" + golden + "'", status);
-    ASSERT_EQ(status, 0);
-    ASSERT_EQ(dump.size(), 1u + 3 + 1 + 2);
-    EXPECT_NE(dump[0].find(R"("short_name":"Walk","owner":"me@example")"), std::string::npos);
-    EXPECT_NE(dump[4].find(R"("category":"General","pois":2)"), std::string::npos);
-    EXPECT_NE(dump[5].find(R"("poi":"Cafe Kreuz")"), std::string::npos);
-    EXPECT_NE(dump[0].find(R"("load_changes":[])"), std::string::npos);
-
+    EXPECT_EQ(RunTool("dump '" + golden + "'", status),
+              tooltest::ExpectedLines("dump-golden-trk.jsonl"));
+    EXPECT_EQ(status, 0);
     const std::string gpx = dir_.Path() + "golden.gpx";
     RunTool("gpx '" + golden + "' -o '" + gpx + "'", status);
     ASSERT_EQ(status, 0);
@@ -87,14 +73,12 @@ TEST_F(TrackCommandTest, GpxAndDumpOfTheGoldenFileAndBadArguments) {
     EXPECT_NE(text.find("<name>Milestone 1</name>"), std::string::npos);
     EXPECT_LT(text.find("lat=\"48.117300000\""), text.find("<trkpt lat=\"48.120000000\""));
 
-    RunTool("dump '" RQ_SOURCE_DIR "/tests/data/malformed/trk/point-cut.trk'", status);
-    EXPECT_NE(status, 0);
-    RunTool("track '" + log_ + "' -o x.trk --max 1", status);
-    EXPECT_NE(status, 0);
-    RunTool("track '" + dir_.Path() + "none.nmea' -o '" + dir_.Path() + "x.trk'", status);
-    EXPECT_NE(status, 0);
-    RunTool("dump '" + log_ + "'", status);
-    EXPECT_NE(status, 0) << "unknown kind";
+    for (const std::string& bad : std::vector<std::string>{
+             "dump '" RQ_SOURCE_DIR "/tests/data/malformed/trk/point-cut.trk'",
+             "track '" + log_ + "' -o x.trk --max 1",
+             "track '" + dir_.Path() + "none.nmea' -o '" + dir_.Path() + "x.trk'",
+             "dump '" + log_ + "'" /* unknown kind */})
+        EXPECT_TRUE(tooltest::Refused(bad)) << bad;
 }
 
 // The walk's last fix is 12:03:20 UTC on 2008-03-15 whatever the zone it is replayed in:
@@ -126,24 +110,12 @@ TEST_F(TrackCommandTest, DumpShowsPoiRecordsAsTheyStandAndWhatLoadingChanges) {
     int status = -1;
     const auto dump = RunTool("dump '" RQ_SOURCE_DIR "/tests/data/poi/load_changes.poi'", status);
     ASSERT_EQ(status, 0);
-    const std::vector<std::string> expected = {
-        R"({"kind":"poi","categories":3,"load_changes":["moves category \"General\" first",)"
-        R"("merges the 2 records of category \"Cafes\" into one",)"
-        R"("ignores the 3 bytes after the last record"]})",
-        R"({"category":"Cafes","pois":1})",
-        R"({"poi":"a","category":"Cafes","type":1,"lat":1,"lon":1})",
-        R"({"category":"General","pois":1})",
-        R"({"poi":"b","category":"General","type":2,"lat":2,"lon":2})",
-        R"({"category":"Cafes","pois":1})",
-        R"({"poi":"c","category":"Cafes","type":3,"lat":3,"lon":3})",
-    };
-    EXPECT_EQ(dump, expected);
-    const auto golden = RunTool("dump '" RQ_SOURCE_DIR "/tests/data/poi/golden.poi'", status);
-    ASSERT_EQ(status, 0);
-    ASSERT_FALSE(golden.empty());
-    EXPECT_EQ(golden[0], R"({"kind":"poi","categories":2,"load_changes":[]})");
-    RunTool("dump '" RQ_SOURCE_DIR "/tests/data/malformed/poi/cut_in_third_poi.poi'", status);
-    EXPECT_NE(status, 0);
+    EXPECT_EQ(dump, tooltest::ExpectedLines("dump-load-changes.jsonl"));
+    EXPECT_EQ(RunTool("dump '" RQ_SOURCE_DIR "/tests/data/poi/golden.poi'", status),
+              tooltest::ExpectedLines("dump-golden-poi.jsonl"));
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(tooltest::Refused("dump '" RQ_SOURCE_DIR
+                                  "/tests/data/malformed/poi/cut_in_third_poi.poi'"));
 }
 
 }  // namespace

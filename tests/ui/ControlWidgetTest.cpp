@@ -2,7 +2,7 @@
 
 #include <QFontInfo>
 #include <QImage>
-#include <memory>
+#include <tuple>
 
 #include "app/Screen.h"
 #include "controls/CompassControl.h"
@@ -76,30 +76,27 @@ TEST(ControlWidget, EachControlPaintsAtBothScreenSizesWithOneBitmap) {
     satellite.m_crBackground = compass.m_crBackground = 0xE6E6E6;
     info.m_crBackground = 0xFFFFFF;
 
-    struct Case {
-        CGpsControl& control;
-        QRgb background;
-        const char* title;
-    } cases[] = {{satellite, 0xE6E6E6, "Satellite Status Control"},
-                 {compass, 0xE6E6E6, "Compass Control"},
-                 {info, 0xFFFFFF, "Gps Info Control"}};
+    const std::tuple<CGpsControl&, QRgb, const char*> cases[] = {
+        {satellite, 0xE6E6E6, "Satellite Status Control"},
+        {compass, 0xE6E6E6, "Compass Control"},
+        {info, 0xFFFFFF, "Gps Info Control"}};
     ui::IconSource noIcons;
-    for (const Case& c : cases) {
-        ui::ControlWidget widget(c.control, &noIcons);
+    for (const auto& [control, background, title] : cases) {
+        ui::ControlWidget widget(control, &noIcons);
         EXPECT_TRUE(widget.Created());
-        EXPECT_EQ(widget.windowTitle(), c.title);
+        EXPECT_EQ(widget.windowTitle(), title);
         const CDC* bitmap = nullptr;
         for (const QSize size : {QSize(240, 320), QSize(480, 640), QSize(240, 320)}) {
             widget.resize(size);
             const QImage image = widget.grab().toImage();
-            EXPECT_EQ(c.control.ClientSize(), (CSize{size.width(), size.height()}));
+            EXPECT_EQ(control.ClientSize(), (CSize{size.width(), size.height()}));
             ASSERT_EQ(image.size(), size);
-            EXPECT_EQ(Pixel(image, 1, 30), c.background) << c.title;
-            if (!bitmap) bitmap = c.control.MemDC().Get();
-            EXPECT_EQ(c.control.MemDC().Get(), bitmap) << c.title;
+            EXPECT_EQ(Pixel(image, 1, 30), background) << title;
+            if (!bitmap) bitmap = control.MemDC().Get();
+            EXPECT_EQ(control.MemDC().Get(), bitmap) << title;
         }
-        EXPECT_EQ(c.control.MemDC().Width(), 480);
-        EXPECT_EQ(c.control.MemDC().Height(), 640);
+        EXPECT_EQ(control.MemDC().Width(), 480);
+        EXPECT_EQ(control.MemDC().Height(), 640);
     }
     EXPECT_EQ(ui::VirtualKeyOf(Qt::Key_Left), kKeyLeft);
     EXPECT_EQ(ui::VirtualKeyOf(Qt::Key_A), 0);

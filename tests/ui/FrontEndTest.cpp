@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <atomic>
@@ -24,12 +23,8 @@
 namespace rq {
 namespace {
 
-QApplication& App() {
-    return test::TestApp();
-}
-
 void Pump() {
-    for (int i = 0; i < 5; ++i) App().processEvents();
+    for (int i = 0; i < 5; ++i) test::TestApp().processEvents();
 }
 
 struct Counted : platform::MessagePayload {
@@ -39,7 +34,7 @@ struct Counted : platform::MessagePayload {
 };
 
 TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
-    App();
+    test::TestApp();
     std::atomic<int> alive{0};
     std::vector<std::uintptr_t> handled;
     std::thread::id handlerThread;
@@ -50,11 +45,8 @@ TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
     const platform::WindowHandle window = target->Handle();
     std::thread worker([&] {
         for (std::uintptr_t code : {1u, 2u, 3u}) {
-            platform::WindowMessage message;
-            message.id = kMsgPosition;
-            message.wParam = code;
-            message.payload = std::make_unique<Counted>(alive);
-            EXPECT_TRUE(platform::PostMessage(window, std::move(message)));
+            EXPECT_TRUE(platform::PostMessage(
+                window, {kMsgPosition, code, 0, std::make_unique<Counted>(alive)}));
         }
     });
     worker.join();
@@ -65,10 +57,7 @@ TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
     EXPECT_EQ(alive, 0);
 
     // Queued, then the window closes before its turn: dropped and freed.
-    platform::WindowMessage late;
-    late.wParam = 9;
-    late.payload = std::make_unique<Counted>(alive);
-    EXPECT_TRUE(platform::PostMessage(window, std::move(late)));
+    EXPECT_TRUE(platform::PostMessage(window, {0, 9, 0, std::make_unique<Counted>(alive)}));
     EXPECT_EQ(alive, 1);
     target->Close();
     target.reset();
@@ -81,7 +70,7 @@ TEST(QtWindowTarget, PostedMessagesRunOnTheGuiThreadOrAreFreed) {
 // A worker's send waits for the GUI thread, unless the worker is asked to stop: the
 // message is then never handled, and freed when its turn comes.
 TEST(QtWindowTarget, SentMessagesWaitForTheGuiThreadUnlessGivenUp) {
-    App();
+    test::TestApp();
     std::atomic<int> alive{0};
     std::atomic<int> handled{0};
     auto target = ui::QtWindowTarget::Create([&](platform::WindowMessage&) { ++handled; });
@@ -90,8 +79,7 @@ TEST(QtWindowTarget, SentMessagesWaitForTheGuiThreadUnlessGivenUp) {
     std::thread worker([&] {
         for (platform::SendResult& result : results) {
             if (&result != results) next.Wait(platform::kInfinite);
-            platform::WindowMessage message;
-            message.payload = std::make_unique<Counted>(alive);
+            platform::WindowMessage message{0, 0, 0, std::make_unique<Counted>(alive)};
             result = platform::SendMessage(target->Handle(), message, stop);
         }
     });
@@ -108,43 +96,39 @@ TEST(QtWindowTarget, SentMessagesWaitForTheGuiThreadUnlessGivenUp) {
     target->Close();
 }
 
-class FrontEndTest : public test::UiAppTest {
-protected:
-    void SetUp() override {
-        App();
-        UiAppTest::SetUp();
-    }
-};
+using FrontEndTest = test::UiAppTest;
 
 TEST_F(FrontEndTest, FrameHasFourBarsWithOneShown) {
+    test::TestApp();
     ui::CMainFrame frame(480, 640, true, BuiltInDisplayProfile(kScreenClassVga));
     EXPECT_EQ(frame.VisibleCommandBar(), kNoCommandBar);
-    frame.SelectView(3);
-    EXPECT_EQ(frame.VisibleCommandBar(), 3);
-    EXPECT_EQ(GetLastView(), 3u);
+    for (int index : {3, 1, 2, 0, 4, -1, 99}) {
+        frame.ShowCommandBar(index);
+        const bool valid = index >= 0 && index < 4;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(!frame.CommandBar(i)->isHidden(), i == index) << index;
+        EXPECT_EQ(frame.VisibleCommandBar(), valid ? index : kNoCommandBar) << index;
+        EXPECT_EQ(GetLastView(), valid ? static_cast<std::uint32_t>(index) : 0u)
+            << "nothing stored";
+    }
     const char* captions[4] = {"Menu Views Map ", "Menu Views Satellite ", "Menu Views ",
                                "Menu Views Info "};
     for (int view = 0; view < 4; ++view) {
         QString joined;
-        for (QToolButton* button : frame.CommandBar(view)->findChildren<QToolButton*>()) {
+        for (QToolButton* button : frame.CommandBar(view)->findChildren<QToolButton*>())
             if (button->menu() != nullptr) joined += button->text() + " ";
-        }
         EXPECT_EQ(joined.toStdString(), captions[view]);
     }
     // A view command posted as WM_COMMAND switches the bar.
-    platform::WindowMessage command;
-    command.id = platform::kMsgCommand;
-    command.wParam = static_cast<std::uintptr_t>(CommandId::ViewSatellite);
-    ASSERT_TRUE(platform::PostMessage(frame.Handle(), std::move(command)));
+    const auto satellite = static_cast<std::uintptr_t>(CommandId::ViewSatellite);
+    ASSERT_TRUE(platform::PostMessage(frame.Handle(), {platform::kMsgCommand, satellite}));
     Pump();
     EXPECT_EQ(frame.VisibleCommandBar(), 1);
-    EXPECT_EQ(GetLastView(), 1u);
-    frame.SelectView(4);
-    EXPECT_EQ(frame.VisibleCommandBar(), kNoCommandBar);
     EXPECT_EQ(GetLastView(), 1u);
 }
 
 TEST_F(FrontEndTest, LanguageDialogNeedsASelection) {
+    test::TestApp();
     SetLanguageId(9);
     ui::LanguageDialog dialog;
     ASSERT_EQ(dialog.List()->count(), 3);
@@ -174,6 +158,7 @@ TEST_F(FrontEndTest, LanguageDialogNeedsASelection) {
 }
 
 TEST_F(FrontEndTest, SecondInstanceRaisesTheFirst) {
+    test::TestApp();
     EXPECT_EQ(ui::SingleInstance::KeyFor(QStringLiteral("\\Program Files\\rq.exe")),
               ui::SingleInstance::KeyFor(QStringLiteral("/Program Files/rq.exe")));
     EXPECT_NE(ui::SingleInstance::KeyFor(QStringLiteral("/a/rq")),

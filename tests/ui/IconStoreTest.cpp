@@ -12,25 +12,6 @@
 namespace rq {
 namespace {
 
-std::vector<IconId> AllIcons() {
-    std::vector<IconId> ids;
-    for (int type = 0; type <= static_cast<int>(IconId::PoiTypeLast); ++type)
-        ids.push_back(PoiTypeIcon(type));
-    for (IconId id : {IconId::MessageMarker, IconId::Recording, IconId::Playback})
-        ids.push_back(id);
-    return ids;
-}
-
-std::set<CommandId> AllButtons() {
-    std::set<CommandId> commands;
-    for (int view = 0; view < 4; ++view) {
-        for (bool large : {false, true}) {
-            for (CommandId command : resources::ButtonStrip(view, large)) commands.insert(command);
-        }
-    }
-    return commands;
-}
-
 // A picture is more than a blank: some pixels opaque, and more than one colour.
 bool HasDrawing(const QPixmap& pixmap) {
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
@@ -48,22 +29,28 @@ bool HasDrawing(const QPixmap& pixmap) {
 TEST(IconStore, EveryIconAndButtonHasAPictureOfItsSize) {
     test::TestApp();
     // The POI type table's sizes, then the message marker and the two status icons.
-    std::vector<QSize> stated;
-    for (std::uint32_t type = 0; type < kPoiTypeCount; ++type)
-        stated.emplace_back(FindPoiType(type)->iconWidth, FindPoiType(type)->iconHeight);
-    stated.insert(stated.end(), {{13, 11}, {28, 16}, {12, 16}});
-    const std::vector<IconId> icons = AllIcons();
-    ASSERT_EQ(icons.size(), stated.size());
-    for (std::size_t i = 0; i < icons.size(); ++i) {
-        const QPixmap& pixmap = ui::IconStore::Icon(icons[i]);
-        SCOPED_TRACE(static_cast<int>(icons[i]));
-        EXPECT_EQ(pixmap.size(), stated[i]);
-        EXPECT_EQ(ui::IconStore::IconSize(icons[i]), stated[i]);
+    std::vector<std::pair<IconId, QSize>> icons;
+    for (int type = 0; type <= static_cast<int>(IconId::PoiTypeLast); ++type)
+        icons.emplace_back(PoiTypeIcon(type),
+                           QSize(FindPoiType(type)->iconWidth, FindPoiType(type)->iconHeight));
+    ASSERT_EQ(icons.size(), kPoiTypeCount);
+    icons.insert(icons.end(), {{IconId::MessageMarker, {13, 11}},
+                               {IconId::Recording, {28, 16}},
+                               {IconId::Playback, {12, 16}}});
+    for (const auto& [id, size] : icons) {
+        const QPixmap& pixmap = ui::IconStore::Icon(id);
+        SCOPED_TRACE(static_cast<int>(id));
+        EXPECT_EQ(pixmap.size(), size);
+        EXPECT_EQ(ui::IconStore::IconSize(id), size);
         EXPECT_TRUE(HasDrawing(pixmap));
-        EXPECT_EQ(&pixmap, &ui::IconStore::Icon(icons[i]));  // made once
+        EXPECT_EQ(&pixmap, &ui::IconStore::Icon(id));  // made once
     }
-    EXPECT_EQ(AllButtons().size(), 9u);
-    for (CommandId command : AllButtons()) {
+    std::set<CommandId> buttons;
+    for (int view = 0; view < 4; ++view)
+        for (bool large : {false, true})
+            for (CommandId command : resources::ButtonStrip(view, large)) buttons.insert(command);
+    EXPECT_EQ(buttons.size(), 9u);
+    for (CommandId command : buttons) {
         for (int size : {16, 31}) {
             SCOPED_TRACE(static_cast<int>(command) * 100 + size);
             const QPixmap& pixmap = ui::IconStore::Button(command, size);

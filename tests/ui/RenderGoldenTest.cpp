@@ -10,6 +10,7 @@
 #include <QImage>
 #include <filesystem>
 
+#include "support/CaseTable.h"
 #include "support/QtTestApp.h"
 #include "support/TempFolder.h"
 #include "tools/CommandOutput.h"
@@ -26,34 +27,28 @@ int RunTool(const std::string& args) {
     return status;
 }
 
-// The route of the fixed model: the demo log's own track, made in `folder`.
-bool MakeRoute(const test::TempFolder& folder) {
-    return RunTool("track '" RQ_SOURCE_DIR "/samples/demo.nmea' -o '" + (folder / "route.trk") +
-                   "'") == 0;
-}
-
 TEST(RenderGolden, EveryViewMatchesItsReference) {
     if (!tooltest::ToolBuilt()) GTEST_SKIP() << "roamquill-tool is not built";
     test::TestApp();
     test::TempFolder folder;
-    ASSERT_TRUE(MakeRoute(folder));
+    // The route: the demo log's own track.
+    ASSERT_EQ(
+        RunTool("track '" RQ_SOURCE_DIR "/samples/demo.nmea' -o '" + (folder / "route.trk") + "'"),
+        0);
     const bool update = !qEnvironmentVariableIsEmpty("RQ_UPDATE_GOLDEN");
     const std::string model =
         "--log '" RQ_SOURCE_DIR "/samples/demo.nmea' --route '" + (folder / "route.trk") +
         "' --poi '" RQ_SOURCE_DIR
         "/samples/demo.poi' --size 240x320 --center 51.5031,-0.1528 --scale 1.2";
-    const struct {
-        const char* view;
-        const char* extra;
-    } views[] = {
+    const std::pair<std::string, std::string> views[] = {
         {"map", ""}, {"satellite", ""}, {"compass", ""}, {"info", " --page 2 --units imperial"}};
-    for (const auto& v : views) {
-        SCOPED_TRACE(v.view);
-        const std::string reference = kGolden + "render-" + v.view + ".png";
+    for (const auto& [view, extra] : views) {
+        SCOPED_TRACE(view);
+        const std::string reference = kGolden + "render-" + view + ".png";
         const std::string output = update ? reference : folder / "out.png";
-        ASSERT_EQ(RunTool(std::string("render ") + v.view + " " + model + v.extra + " -o '" +
-                          output + "'"),
-                  0);
+        ASSERT_EQ(
+            RunTool(std::string("render ") + view + " " + model + extra + " -o '" + output + "'"),
+            0);
         if (update) continue;
         const QImage actual =
             QImage(QString::fromStdString(output)).convertToFormat(QImage::Format_RGB32);
@@ -61,15 +56,10 @@ TEST(RenderGolden, EveryViewMatchesItsReference) {
             QImage(QString::fromStdString(reference)).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(expected.isNull()) << "no reference " << reference;
         ASSERT_EQ(actual.size(), expected.size());
-        int differing = 0;
-        for (int y = 0; y < actual.height(); ++y) {
-            for (int x = 0; x < actual.width(); ++x)
-                differing += actual.pixel(x, y) != expected.pixel(x, y);
-        }
-        if (differing != 0) {
-            const std::string kept = std::string(RQ_BINARY_DIR "/render-") + v.view + "-actual.png";
+        if (actual != expected) {
+            const std::string kept = std::string(RQ_BINARY_DIR "/render-") + view + "-actual.png";
             actual.save(QString::fromStdString(kept));
-            ADD_FAILURE() << differing << " pixels differ; the render is kept as " << kept;
+            ADD_FAILURE() << "the render differs from " << reference << "; it is kept as " << kept;
         }
     }
 }
@@ -78,15 +68,11 @@ TEST(RenderGolden, EveryViewMatchesItsReference) {
 TEST(RenderGolden, BadArgumentsAreRefused) {
     if (!tooltest::ToolBuilt()) GTEST_SKIP() << "roamquill-tool is not built";
     test::TempFolder folder;
-    const std::string out = " -o '" + (folder / "x.png") + "'";
-    for (const std::string& args : std::vector<std::string>{
-             "render", "render radar" + out, "render map", "render map --size 10x10" + out,
-             "render map --size 240" + out, "render map --center 91,0" + out,
-             "render map --scale 0" + out, "render map --units furlongs" + out,
-             "render info --page 9" + out, "render map --log /nonexistent.nmea" + out,
-             "render map --poi /nonexistent.poi" + out, "render map -o /nonexistent/dir/x.png"}) {
-        SCOPED_TRACE(args);
-        EXPECT_NE(RunTool(args), 0);
+    for (const auto& row : test::CaseTable("tools/render-bad-arguments.txt")) {
+        std::string args = row[0];
+        if (const std::size_t at = args.find("OUT"); at != std::string::npos)
+            args.replace(at, 3, "-o '" + (folder / "x.png") + "'");
+        EXPECT_NE(RunTool(args), 0) << args;
     }
     EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));
 }

@@ -1,11 +1,16 @@
 // A user's whole session, end to end in the offscreen platform: on an empty data folder
-// the demo walk is replayed, the four views shown, the map zoomed, milestones set, the
-// track saved under a name and loaded as the route, and the program left with "Exit".
-// The next start finds the view, the units, the map's centre and scale, the route and
-// the track as they were left.
+// the demo walk is replayed and drawn, the four views shown, the map zoomed, milestones
+// set, the track saved under a name and loaded as the route, and the program left with
+// "Exit" from the menu. The next start finds the view, the units, the map's centre and
+// scale, the route and the track as they were left.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QEvent>
+#include <QImage>
+#include <QMenu>
+#include <QToolBar>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/DisplayProfile.h"
@@ -17,12 +22,23 @@
 #include "support/ModalDialogScript.h"
 #include "support/QtTestApp.h"
 #include "ui/ControlWidget.h"
+#include "ui/IconStore.h"
 #include "ui/MainFrame.h"
 #include "ui/ViewWidget.h"
-#include "ui/dialogs/FileDialogs.h"
 
 namespace rq {
 namespace {
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
 
 // One run of the program: its frame, shown and initially updated.
 struct ProgramRun {
@@ -34,7 +50,23 @@ struct ProgramRun {
     void Command(CommandId command) {
         if (!view.OnCommand(command)) frame.OnCommand(command);
     }
-    // "Play GPS Log" at speed 100 on the demo log, chosen in the file chooser.
+    // The map bar's button for `id` as the strip's timer refreshes it, else its menu item
+    // as opening the menu refreshes it.
+    QAction* Item(CommandId id) {
+        const QVariant data(static_cast<int>(id));
+        frame.UpdateStrip();
+        for (QAction* action : frame.CommandBar(0)->actions())
+            if (action->data() == data) return action;
+        for (QMenu* menu : frame.CommandBar(0)->findChildren<QMenu*>()) {
+            emit menu->aboutToShow();
+            for (QAction* action : menu->actions())
+                if (action->data() == data) return action;
+        }
+        ADD_FAILURE() << "no action for command " << data.toInt();
+        static QAction none;
+        return &none;
+    }
+    // "Play GPS Log" at speed 100 on the demo log, chosen in the file chooser of "logs".
     bool Replay(test::ModalDialogScript& dialogs) {
         Command(CommandId::PlaySpeed100);
         dialogs.Then(test::ModalDialogScript::Choose("demo"));
@@ -49,18 +81,16 @@ struct ProgramRun {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         return view.Data().track.fixCount >= until;
     }
-    int Milestones() {
-        int count = 0;
-        for (const CGpsTrackCoordinate& point : view.Data().track.Points())
-            count += point.milestone != 0;
-        return count;
+    auto Milestones() {
+        const auto& points = view.Data().track.Points();
+        return std::count_if(points.begin(), points.end(), [](auto& p) { return p.milestone; });
     }
 
     ui::CMainFrame frame{240, 320, false, BuiltInDisplayProfile(kScreenClassSmall)};
     CRoamquillPPCView& view = frame.View().View();
 };
 
-class MainViewRestart : public test::UiAppTest {
+class MainViewSession : public test::UiAppTest {
 protected:
     void SetUp() override {
         test::TestApp();
@@ -71,17 +101,44 @@ protected:
     test::ModalDialogScript dialogs_;
 };
 
-TEST_F(MainViewRestart, ViewUnitsMapRouteAndTrackComeBack) {
+TEST_F(MainViewSession, ReplayDrawMenusExitAndRestart) {
     double scale = 0;
     CCoordinate centre;
     std::size_t points = 0;
     std::size_t routePoints = 0;
     int milestones = 0;
+    int cachedIcons = 0;
     {
         ProgramRun run;
+        ASSERT_TRUE(run.frame.CreatedView());
         ASSERT_EQ(run.frame.VisibleCommandBar(), 0) << "a first start shows the map";
+        PaintCounter counter;
+        run.frame.View().ControlWindow(0)->installEventFilter(&counter);
+        EXPECT_FALSE(run.Item(CommandId::AddMilestone)->isEnabled()) << "no milestone before a fix";
         ASSERT_TRUE(run.Replay(dialogs_));
+        EXPECT_TRUE(run.view.Map().m_playIcon.shown);
         ASSERT_TRUE(run.AwaitFixes(40));
+        EXPECT_GE(counter.paints, 2) << "the map repaints as fixes arrive";
+        EXPECT_TRUE(run.Item(CommandId::AddMilestone)->isEnabled());
+        EXPECT_TRUE(run.Item(CommandId::CenterGps)->isChecked()) << "the map follows the fix";
+        // The walk is on screen in the track's colour.
+        const QImage map = run.frame.View().ControlWindow(0)->grab().toImage();
+        int trackPixels = 0;
+        for (int y = 0; y < map.height(); ++y)
+            for (int x = 0; x < map.width(); ++x)
+                trackPixels += map.pixel(x, y) == qRgb(0, 255, 255);
+        EXPECT_GT(trackPixels, 10);
+        // The menus tell what the commands do now: "Stop" while playing, "Connect" greyed,
+        // the map's item checked; the label of the POI file greyed.
+        EXPECT_EQ(run.Item(CommandId::PlayGpsLog)->text(), "Stop");
+        EXPECT_FALSE(run.Item(CommandId::Connect)->isEnabled());
+        EXPECT_TRUE(run.Item(CommandId::ViewMap)->isChecked());
+        EXPECT_FALSE(run.Item(CommandId::ViewCompass)->isChecked());
+        EXPECT_FALSE(run.Item(CommandId::CurrentPoiFile)->isEnabled());
+        EXPECT_EQ(run.Item(CommandId::CurrentPoiFile)->text(), "<No Name>");
+        QAction* exit = run.Item(CommandId::Exit);
+        EXPECT_TRUE(exit->isEnabled());
+
         const CommandId views[] = {CommandId::ViewSatellite, CommandId::ViewCompass,
                                    CommandId::ViewInfoPanel, CommandId::ViewMap};
         for (int i = 0; i < 4; ++i) {
@@ -112,19 +169,26 @@ TEST_F(MainViewRestart, ViewUnitsMapRouteAndTrackComeBack) {
         run.Command(CommandId::CenterGps);  // the map stays where the user puts it
         run.Command(CommandId::ScrollLeft);
         run.Command(CommandId::ViewCompass);
+        ASSERT_TRUE(run.Replay(dialogs_));  // for "Exit" to stop
+
+        // "Exit" asks, runs the exit sequence, and WM_COMMAND 1 then closes the frame.
+        ui_.AnswerNext(platform::MessageAnswer::Yes);
+        exit->trigger();
+        EXPECT_FALSE(run.view.Player().IsRunning());
+        EXPECT_TRUE(platform::PathExists(platform::JoinPath(folder_.Path(), "tracks/my.tk")));
         scale = run.view.Map().GetScale();
         centre = run.view.Map().GetCenter();
         points = run.view.Data().track.GetCount();
         EXPECT_GT(points, routePoints);
         milestones = run.Milestones();
         EXPECT_GE(milestones, 2);
-        ui_.AnswerNext(platform::MessageAnswer::Yes);  // "Exit"?
-        run.Command(CommandId::Exit);
-        // WM_COMMAND 1 closes the frame once it is delivered.
         for (int i = 0; i < 20 && run.frame.isVisible(); ++i) QCoreApplication::processEvents();
         EXPECT_FALSE(run.frame.isVisible());
+        ui::IconStore::Icon(PoiTypeIcon(5));
+        cachedIcons = ui::IconStore::CachedIconCount();
     }
-    EXPECT_EQ(ui_.Messages().size(), 2u) << "the two questions, no failure";
+    EXPECT_LT(ui::IconStore::CachedIconCount(), cachedIcons) << "the POI pictures go with the view";
+    EXPECT_EQ(ui_.Messages().size(), 2u) << "the two questions, no failure; closing asks nothing";
 
     // What the next process reads: the settings file, and the data folder.
     platform::OpenRegistry(folder_.Path() + "registry.reg");
@@ -140,33 +204,6 @@ TEST_F(MainViewRestart, ViewUnitsMapRouteAndTrackComeBack) {
     EXPECT_EQ(run.view.Data().track.GetCount(), points);
     EXPECT_EQ(run.Milestones(), milestones);
     EXPECT_EQ(ui_.Messages().size(), 2u) << "nothing failed to load";
-}
-
-// The log chooser's file is opened from the "logs" folder.
-TEST_F(MainViewRestart, PlayGpsLogPlaysTheLogChosenInTheLogsFolder) {
-    ProgramRun run;
-    dialogs_.Then(test::ModalDialogScript::Choose("demo"));
-    run.Command(CommandId::PlayGpsLog);
-    EXPECT_TRUE(dialogs_.Done());
-    EXPECT_TRUE(run.view.Player().IsRunning());
-    EXPECT_TRUE(ui_.Messages().empty());
-}
-
-// A copy saved under a name leaves "my.tk" to be written at exit.
-TEST_F(MainViewRestart, ACopySavedUnderANameLeavesTheTrackForTheNextStart) {
-    std::size_t points = 0;
-    {
-        ProgramRun run;
-        ASSERT_TRUE(run.Replay(dialogs_));
-        ASSERT_TRUE(run.AwaitFixes(30));
-        run.Command(CommandId::PlayGpsLog);  // "Stop"
-        points = run.view.Data().track.GetCount();
-        dialogs_.Then(test::ModalDialogScript::Type("copy"));
-        run.Command(CommandId::SaveTrack);
-        run.frame.ExitWithoutAsking();
-    }
-    ProgramRun run;
-    EXPECT_EQ(run.view.Data().track.GetCount(), points);
 }
 
 }  // namespace
