@@ -55,8 +55,7 @@ TEST_F(ModelFilesTest, BadFilesAtStartUpAreReportedAndSetAside) {
     CGpsViewData data;
     data.track.AddHead(CGpsTrackCoordinate(1, 1));
     LoadSavedTracks(data);
-    EXPECT_EQ(data.track.GetCount(), 0u);
-    EXPECT_EQ(data.friendTracks.GetCount(), 0u);
+    EXPECT_TRUE(data.track.GetCount() == 0 && data.friendTracks.GetCount() == 0);
     EXPECT_EQ(ui_.Texts(), (std::vector<std::u16string>{u"Loading track 'my.tk' failed.",
                                                         u"Loading track 'eve.trk' failed."}));
     // The next save cannot replace them: they are kept beside, the earlier one too.

@@ -49,8 +49,7 @@ TEST(Navigation, FriendFollowingMovesOnlyATargetAtTheFriendsFix) {
     EXPECT_EQ(data.target.m_lat.value, 5) << "an empty friend track is not followed";
     friendTrack->AddHead(CGpsTrackCoordinate(5, 5));
     FollowFriend(data, *friendTrack, CCoordinate(6, 6));
-    EXPECT_EQ(data.target.m_lat.value, 6);
-    EXPECT_EQ(data.target.name, u"Bob");
+    EXPECT_EQ(std::tuple(data.target.m_lat.value, data.target.name), std::tuple(6.0, u"Bob"));
     friendTrack->fix = MakeFix(6, 6);
     StopNavigation(data);
     FollowFriend(data, *friendTrack, CCoordinate(7, 7));

@@ -93,8 +93,7 @@ TEST(OnNewFix, FixWithoutUsableFixChangesOnlyTheFixAndTheModifiedFlag) {
     f[4].pdop = -1;
     f[5].vdop = 50;
     for (const CGpsPosition& x : f) OnNewFix(data, x, CRecordingSettings{}, nullptr);
-    EXPECT_EQ(data.track.GetCount(), 0u);
-    EXPECT_EQ(data.track.fixCount, 0u);
+    EXPECT_TRUE(data.track.GetCount() == 0 && data.track.fixCount == 0);
     EXPECT_TRUE(data.track.IsModified());
     f[2].hdop = 15;
     OnNewFix(data, f[2], CRecordingSettings{}, nullptr);

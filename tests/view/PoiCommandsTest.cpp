@@ -318,8 +318,7 @@ TEST_F(PoiCommandsTest, ManagerPois) {
     EXPECT_EQ(ui_.LastText(), u"Are you sure to delete ''?");
     ui_.AnswerNext(platform::MessageAnswer::Yes);
     dlg.DeletePoi();
-    EXPECT_EQ(TextsOf(dlg.Pois()), Texts{u"a"});
-    EXPECT_EQ(dlg.PoiSelection(), 0u);
+    EXPECT_EQ(std::tuple(TextsOf(dlg.Pois()), dlg.PoiSelection()), std::tuple(Texts{u"a"}, 0u));
 }
 
 }  // namespace

@@ -77,8 +77,7 @@ TEST_F(ReceivedMessages, LatePositionsAreInsertedBehindWithoutTouchingTheFix) {
     Receive(u"1", Position(48.1, 11.0, 200, u"Middle"));
     EXPECT_EQ(display.calls, (std::vector<std::string>{"refresh", "refresh"}));
     CGpsTrackInfo& t = *data.friendTracks.Tracks().front();
-    EXPECT_EQ(t.shortName, u"Newest");
-    EXPECT_EQ(t.fix.m_lat.value, 48.2);
+    EXPECT_EQ(std::tuple(t.shortName, t.fix.m_lat.value), std::tuple(u"Newest", 48.2));
     // The model's last position is the point that came last, not the newest one.
     EXPECT_EQ(data.lastPosition.m_lat.value, 48.1);
 
