@@ -66,14 +66,9 @@ protected:
         auto note = [this](std::u16string what) {
             return [this, what](const CPoi& p) { done_.push_back(what + p.name); };
         };
-        return {note(u"go "),
-                note(u"centre "),
-                note(u"navigate "),
-                note(u"send "),
-                [this](CDlgEditPoi& e) { return dialogs_.RunEditPoi(e); },
-                [this](std::u16string_view prompt, std::u16string_view proposed) {
-                    return dialogs_.AskFilename(prompt, proposed);
-                }};
+        auto edit = [this](CDlgEditPoi& e) { return dialogs_.RunEditPoi(e); };
+        auto ask = [this](auto prompt, auto name) { return names_.AskFilename(prompt, name); };
+        return {note(u"go "), note(u"centre "), note(u"navigate "), note(u"send "), edit, ask};
     }
 
     ScriptedPoiDialogs dialogs_;
