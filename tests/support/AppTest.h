@@ -4,10 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "platform/OsVersion.h"

@@ -9,7 +9,10 @@
 
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "platform/Text.h"
 
 namespace rq::test {
 
@@ -21,26 +24,17 @@ inline std::string UnescapeField(const std::string& text) {
             continue;
         }
         const char c = text[++i];
-        if (c == 'n')
-            out.push_back('\n');
-        else if (c == 'r')
-            out.push_back('\r');
-        else if (c == 't')
-            out.push_back('\t');
+        const std::size_t control = std::string_view("nrt").find(c);
+        if (control != std::string_view::npos)
+            out.push_back("\n\r\t"[control]);
         else if (c == 'x' || c == 'u') {
             const std::size_t digits = c == 'x' ? 2 : 4;
             const unsigned long v = std::stoul(text.substr(i + 1, digits), nullptr, 16);
             i += digits;
-            if (c == 'x' || v < 0x80) {
+            if (c == 'x')
                 out.push_back(static_cast<char>(v));
-            } else if (v < 0x800) {
-                out.push_back(static_cast<char>(0xC0 | (v >> 6)));
-                out.push_back(static_cast<char>(0x80 | (v & 0x3F)));
-            } else {
-                out.push_back(static_cast<char>(0xE0 | (v >> 12)));
-                out.push_back(static_cast<char>(0x80 | ((v >> 6) & 0x3F)));
-                out.push_back(static_cast<char>(0x80 | (v & 0x3F)));
-            }
+            else
+                out += platform::ToUtf8(std::u16string(1, static_cast<char16_t>(v)));
         } else
             out.push_back(c);
     }

@@ -46,14 +46,12 @@ public:
     static Act Choose(const QString& name) {
         return [name](QDialog& dialog) {
             auto* list = dialog.findChild<QListWidget*>();
-            for (int row = 0; list != nullptr && row < list->count(); ++row) {
-                if (list->item(row)->text().startsWith(name)) {
-                    list->setCurrentRow(row);
-                    dialog.accept();
-                    return;
-                }
-            }
-            dialog.reject();
+            const auto found =
+                list ? list->findItems(name, Qt::MatchStartsWith | Qt::MatchCaseSensitive)
+                     : QList<QListWidgetItem*>();
+            if (found.isEmpty()) return dialog.reject();
+            list->setCurrentItem(found.first());
+            dialog.accept();
         };
     }
 

@@ -5,6 +5,7 @@
 // a paint through an off-screen context reads in one order.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <variant>
@@ -66,7 +67,7 @@ using DrawCall = std::variant<FillRectCall, LineCall, PolylineCall, PolygonCall,
 
 class RecordingDC : public CDC {
 public:
-    RecordingDC();
+    RecordingDC() : m_log(std::make_shared<Log>()) {}
 
     const std::vector<DrawCall>& Calls() const { return m_log->calls; }
     void Clear() { m_log->calls.clear(); }
@@ -85,19 +86,29 @@ public:
     // Makes the next CreateCompatibleDC fail.
     void FailCompatible(bool fail) { m_log->failCompatible = fail; }
 
-    void FillRect(const CRect& rect, Colour colour) override;
-    void Line(CPoint from, CPoint to) override;
-    void Polyline(const CPoint* points, int count) override;
-    void Polygon(const CPoint* points, int count) override;
-    void Ellipse(const CRect& rect) override;
-    void RoundRect(const CRect& rect, CSize corner) override;
-    void DrawText(std::u16string_view text, const CRect& rect, unsigned flags) override;
+    void FillRect(const CRect& rect, Colour colour) override { Add(FillRectCall{rect, colour}); }
+    void Line(CPoint from, CPoint to) override { Add(LineCall{from, to, State().pen}); }
+    void Polyline(const CPoint* points, int count) override {
+        Add(PolylineCall{{points, points + std::max(count, 0)}, State().pen});
+    }
+    void Polygon(const CPoint* points, int count) override {
+        Add(PolygonCall{{points, points + std::max(count, 0)}, State().pen, State().brush});
+    }
+    void Ellipse(const CRect& rect) override { Add(EllipseCall{rect, State().pen, State().brush}); }
+    void RoundRect(const CRect& rect, CSize corner) override {
+        Add(RoundRectCall{rect, corner, State().pen, State().brush});
+    }
+    void DrawText(std::u16string_view text, const CRect& rect, unsigned flags) override {
+        const DCState& s = State();
+        Add(TextCall{std::u16string(text), rect, flags, s.font, s.textColour, s.bkColour,
+                     s.bkMode});
+    }
     CSize GetTextExtent(std::u16string_view text) const override;
-    void DrawIcon(int x, int y, IconId icon) override;
-    void BitBlt(const CRect& dest, CDC& source, CPoint sourceTopLeft) override;
+    void DrawIcon(int x, int y, IconId icon) override { Add(IconCall{x, y, icon}); }
+    void BitBlt(const CRect& dest, CDC& source, CPoint sourceTopLeft) override {
+        Add(BlitCall{dest, &source, sourceTopLeft});
+    }
     std::unique_ptr<CDC> CreateCompatibleDC(CSize size) override;
-
-    CSize Size() const { return m_size; }
 
 private:
     struct Log {
@@ -105,10 +116,10 @@ private:
         int compatibleMade = 0;
         bool failCompatible = false;
     };
-    RecordingDC(std::shared_ptr<Log> log, CSize size);
+    explicit RecordingDC(std::shared_ptr<Log> log) : m_log(std::move(log)) {}
+    void Add(DrawCall call) { m_log->calls.push_back(std::move(call)); }
 
     std::shared_ptr<Log> m_log;
-    CSize m_size;
 };
 
 }  // namespace rq::test

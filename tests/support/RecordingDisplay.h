@@ -14,7 +14,6 @@ namespace rq::test {
 class RecordingDisplay : public CViewDisplay {
 public:
     void CenterMap(const CCoordinate& at) override {
-        centre = CCoordinate(at.m_lat.value, at.m_lon.value);
         calls.push_back("centre " + std::to_string(at.m_lat.value) + "," +
                         std::to_string(at.m_lon.value));
     }
@@ -27,7 +26,6 @@ public:
     void SetPlaybackIcon(bool shown) override { Switch("playback icon", shown); }
 
     std::vector<std::string> calls;
-    CCoordinate centre;
 
 private:
     void Switch(const std::string& what, bool on) { calls.push_back(what + (on ? " on" : " off")); }

@@ -27,6 +27,13 @@ public:
     }
     void AnswerNext(platform::MessageAnswer answer) { answers_.push_back(answer); }
     const std::vector<Shown>& Messages() const { return shown_; }
+    // The texts shown, in order; the last one ("" when none was shown).
+    std::vector<std::u16string> Texts() const {
+        std::vector<std::u16string> texts;
+        for (const Shown& s : shown_) texts.push_back(s.text);
+        return texts;
+    }
+    std::u16string LastText() const { return shown_.empty() ? u"" : shown_.back().text; }
     void ClearMessages() { shown_.clear(); }
 
 private:

@@ -16,9 +16,4 @@ inline std::string Sentence(std::string_view body) {
     return "$" + std::string(body) + tail;
 }
 
-// The same ended by CR LF, as a receiver sends it.
-inline std::string SentenceLine(std::string_view body) {
-    return Sentence(body) + "\r\n";
-}
-
 }  // namespace rq::test

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "support/AppTest.h"
+#include "support/CaseTable.h"
 #include "support/TempFolder.h"
 #include "view/AutoSave.h"
 #include "view/GpsViewData.h"
@@ -63,8 +64,7 @@ TEST_F(AutoSaveTest, AFailingFileIsReportedOnceRetriedQuietlyAndReArmedBySuccess
     autoSave.Start(0);
     std::uint32_t now = 0;
     for (int kind = 0; kind < 3; ++kind) Modify(data, kind);
-    Block(0);
-    Block(2);
+    for (int kind : {0, 2}) Block(kind);
     EXPECT_TRUE(autoSave.OnTimer(data, now += kMinute));
     ASSERT_EQ(ui_.Messages().size(), 2u);
     EXPECT_EQ(ui_.Messages()[0].text, u"Saving track 'my.tk' failed.");
@@ -74,8 +74,7 @@ TEST_F(AutoSaveTest, AFailingFileIsReportedOnceRetriedQuietlyAndReArmedBySuccess
     EXPECT_TRUE(autoSave.OnTimer(data, now += kMinute));
     EXPECT_EQ(ui_.Messages().size(), 2u) << "no message every minute";
 
-    fs::remove_all(Path(0));
-    fs::remove_all(Path(2));
+    for (int kind : {0, 2}) fs::remove_all(Path(kind));
     EXPECT_TRUE(autoSave.OnTimer(data, now += kMinute));
     EXPECT_TRUE(fs::is_regular_file(Path(0)) && fs::is_regular_file(Path(2)));
     EXPECT_EQ(ui_.Messages().size(), 2u);
@@ -89,22 +88,12 @@ TEST_F(AutoSaveTest, AFailingFileIsReportedOnceRetriedQuietlyAndReArmedBySuccess
 }
 
 TEST(AutoSaveInterval, OnlyAWholeNumberBelowTheMinuteShortensIt) {
-    const struct {
-        const char* text;
-        std::uint32_t ms;
-    } rows[] = {{"250", 250},
-                {"59999", 59999},
-                {"0", kMinute},
-                {"60000", kMinute},
-                {"4294967546", kMinute},
-                {"-5", kMinute},
-                {"12ms", kMinute},
-                {"", kMinute}};
-    for (const auto& row : rows) {
-        setenv("ROAMQUILL_AUTOSAVE_MS", row.text, 1);
+    for (const auto& row : test::CaseTable("cases/autosave-intervals.txt")) {
+        setenv("ROAMQUILL_AUTOSAVE_MS", row[0].c_str(), 1);
         CAutoSave autoSave;
         autoSave.Start(0);
-        EXPECT_EQ(autoSave.IntervalMs(), row.ms) << row.text;
+        EXPECT_EQ(autoSave.IntervalMs(), row[1] == "minute" ? kMinute : std::stoul(row[1]))
+            << row[0];
     }
     unsetenv("ROAMQUILL_AUTOSAVE_MS");
 }

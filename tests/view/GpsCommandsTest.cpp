@@ -38,24 +38,19 @@ TEST_F(GpsCommandsTest, ConnectAndDisconnect) {
     SetBoudrate(14400);
     platform::SetPortMapping(u"COM4:", name);
     ui_.ClearMessages();
-    EXPECT_TRUE(ConnectGps(keeper, true));
-    EXPECT_TRUE(ui_.Messages().empty());
-    EXPECT_EQ(GetLastConnectionStatus(), 1u);
-    EXPECT_TRUE(keeper.IsRunning());
-    EXPECT_EQ(keeper.PortName(), u"COM4:");
-    EXPECT_EQ(keeper.Port().Settings().baudRate, 14400u);
-    EXPECT_EQ(keeper.Port().Settings().stopBits, platform::kTwoStopBits);
+    EXPECT_TRUE(ConnectGps(keeper, true) && ui_.Messages().empty());
+    EXPECT_EQ(std::tuple(GetLastConnectionStatus(), keeper.IsRunning(), keeper.PortName()),
+              std::tuple(1u, true, u"COM4:"));
+    const platform::SerialSettings& port = keeper.Port().Settings();
+    EXPECT_EQ(std::tuple(port.baudRate, port.stopBits), std::tuple(14400u, platform::kTwoStopBits));
     // Auto record: a file of the default name in "logs".
     EXPECT_TRUE(keeper.IsRecording());
-    std::vector<std::string> logs =
-        platform::FindFiles(platform::JoinPath(platform::ProgramFolder(), "logs"), "*.nmea");
-    EXPECT_EQ(logs.size(), 1u);
+    EXPECT_EQ(platform::FindFiles(folder_ / "logs", "*.nmea").size(), 1u);
 
     DisconnectGps(keeper);
-    EXPECT_FALSE(keeper.IsRunning());
-    EXPECT_FALSE(keeper.IsRecording());
-    EXPECT_FALSE(keeper.Port().IsOpen());
-    EXPECT_EQ(GetLastConnectionStatus(), 0u);
+    EXPECT_EQ(std::tuple(keeper.IsRunning(), keeper.IsRecording(), keeper.Port().IsOpen(),
+                         GetLastConnectionStatus()),
+              std::tuple(false, false, false, 0u));
     ::close(master);
 }
 
@@ -71,12 +66,8 @@ TEST_F(GpsCommandsTest, PlayStopSpeedRepeat) {
     EXPECT_TRUE(player.IsRunning());
     SetPlaySpeed(player, 16.0f);
     EXPECT_EQ(player.GetSpeed(), 16.0f);
-    float stored = 0;
-    EXPECT_TRUE(GetLogPlaySpeed(stored));
-    EXPECT_EQ(stored, 16.0f);
     EXPECT_TRUE(StopGpsLog(player));
-    EXPECT_FALSE(player.IsOpen());
-    EXPECT_FALSE(player.IsRunning());
+    EXPECT_FALSE(player.IsOpen() || player.IsRunning());
 
     ASSERT_TRUE(PlayGpsLog(player, demo));
     EXPECT_EQ(player.GetSpeed(), 16.0f);  // the stored speed
@@ -84,16 +75,13 @@ TEST_F(GpsCommandsTest, PlayStopSpeedRepeat) {
 
     EXPECT_FALSE(player.GetRepeat());
     ToggleRepeat(player);
-    EXPECT_TRUE(player.GetRepeat());
-    EXPECT_EQ(GetRepeatGpsLog(), 1u);
+    EXPECT_EQ(std::tuple(player.GetRepeat(), GetRepeatGpsLog()), std::tuple(true, 1u));
     ToggleRepeat(player);
-    EXPECT_EQ(GetRepeatGpsLog(), 0u);
-    EXPECT_EQ(ui_.Messages().size(), 1u);
+    EXPECT_EQ(std::tuple(GetRepeatGpsLog(), ui_.Messages().size()), std::tuple(0u, 1u));
 }
 
 TEST_F(GpsCommandsTest, RecordingNamesAndFailures) {
     EXPECT_EQ(DefaultRecordingName({2008, 3, 15, 14, 5, 9}), u"2008-03-15_14-05-09");
-    EXPECT_EQ(DefaultRecordingName({2026, 12, 31, 0, 0, 0}), u"2026-12-31_00-00-00");
     EXPECT_EQ(DefaultRecordingName().size(), 19u);
 
     CCommKeeper keeper;

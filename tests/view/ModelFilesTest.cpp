@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/Settings.h"
-#include "platform/Text.h"
+#include "platform/Files.h"
 #include "support/AppTest.h"
+#include "support/TempFolder.h"
 #include "track/TrackFile.h"
 #include "view/GpsViewData.h"
 #include "view/ModelFiles.h"
@@ -16,15 +15,10 @@ namespace {
 
 class ModelFilesTest : public test::UiAppTest {
 protected:
-    std::string Path(const std::string& relative) { return folder_.Path() + relative; }
+    std::string Path(const std::string& relative) { return folder_ / relative; }
     void WriteFile(const std::string& relative, const std::string& bytes) {
         std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
-        std::ofstream(Path(relative), std::ios::binary) << bytes;
-    }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const auto& m : ui_.Messages()) texts.push_back(platform::ToUtf8(m.text));
-        return texts;
+        test::WriteText(Path(relative), bytes);
     }
 };
 
@@ -36,24 +30,22 @@ TEST_F(ModelFilesTest, ExitSavesModifiedTracksAndStartUpLoadsThem) {
     CGpsTrackInfo* quiet = data.friendTracks.AddOwner(u"quiet", u"", kFriendTrackColour);
     quiet->SetModified(false);
     quiet->pois.SetModified(false, true);
-    EXPECT_TRUE(SaveModifiedTracks(data));
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_TRUE(std::filesystem::exists(Path("tracks/my.tk")));
-    EXPECT_TRUE(std::filesystem::exists(Path("ftracks/+4912345.trk")));
+    EXPECT_TRUE(SaveModifiedTracks(data) && ui_.Texts().empty());
+    EXPECT_TRUE(platform::PathExists(Path("tracks/my.tk")) &&
+                platform::PathExists(Path("ftracks/+4912345.trk")));
     EXPECT_FALSE(std::filesystem::exists(Path("ftracks/quiet.trk"))) << "not modified";
     EXPECT_FALSE(data.track.IsModified());
 
     CGpsViewData next;
     LoadSavedTracks(next);
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(ui_.Texts().empty());
     ASSERT_EQ(next.track.GetCount(), 1u);
     EXPECT_EQ(next.track.GetHead()->m_lon.value, 2);
     ASSERT_EQ(next.friendTracks.GetCount(), 1u);
     CGpsTrackInfo* loaded = next.friendTracks.FindByOwner(u"+4912345");
     ASSERT_NE(loaded, nullptr);
-    EXPECT_EQ(loaded->shortName, u"Bob");
-    EXPECT_EQ(loaded->colour, kFriendTrackColour);
-    EXPECT_EQ(loaded->GetCount(), 1u);
+    EXPECT_EQ(std::tuple(loaded->shortName, loaded->colour, loaded->GetCount()),
+              std::tuple(u"Bob", kFriendTrackColour, 1u));
 }
 
 TEST_F(ModelFilesTest, BadFilesAtStartUpAreReportedAndSetAside) {
@@ -63,20 +55,17 @@ TEST_F(ModelFilesTest, BadFilesAtStartUpAreReportedAndSetAside) {
     CGpsViewData data;
     data.track.AddHead(CGpsTrackCoordinate(1, 1));
     LoadSavedTracks(data);
-    EXPECT_EQ(data.track.GetCount(), 0u);
-    EXPECT_EQ(data.friendTracks.GetCount(), 0u);
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"Loading track 'my.tk' failed.",
-                                                    "Loading track 'eve.trk' failed."}));
+    EXPECT_TRUE(data.track.GetCount() == 0 && data.friendTracks.GetCount() == 0);
+    EXPECT_EQ(ui_.Texts(), (std::vector<std::u16string>{u"Loading track 'my.tk' failed.",
+                                                        u"Loading track 'eve.trk' failed."}));
     // The next save cannot replace them: they are kept beside, the earlier one too.
     data.track.AddHead(CGpsTrackCoordinate(1, 1));
     data.friendTracks.AddOwner(u"eve", u"", kFriendTrackColour)->AddHead(CGpsTrackCoordinate(2, 2));
     EXPECT_TRUE(SaveModifiedTracks(data));
-    for (auto [file, bytes] : {std::pair{"tracks/my.tk.bad", "an earlier damaged track"},
-                               std::pair{"tracks/my.tk.bad.1", "not a track"},
-                               std::pair{"ftracks/eve.trk.bad", "junk"}}) {
-        std::ifstream in(Path(file), std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), bytes) << file;
-    }
+    for (auto [file, bytes] :
+         {std::pair{"tracks/my.tk.bad", "an earlier damaged track"},
+          std::pair{"tracks/my.tk.bad.1", "not a track"}, std::pair{"ftracks/eve.trk.bad", "junk"}})
+        EXPECT_EQ(test::ReadText(Path(file)), bytes) << file;
 }
 
 TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersEscaped) {
@@ -87,15 +76,15 @@ TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersEscaped) 
         ->AddHead(CGpsTrackCoordinate(1, 1));
     data.friendTracks.AddOwner(u"ok", u"", kFriendTrackColour)->AddHead(CGpsTrackCoordinate(1, 1));
     EXPECT_FALSE(SaveModifiedTracks(data));
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"Saving track 'my.tk' failed."}));
-    EXPECT_FALSE(std::filesystem::exists(Path("escape.trk")));
-    EXPECT_TRUE(std::filesystem::exists(Path("ftracks/ok.trk")));
+    EXPECT_EQ(ui_.Texts(), (std::vector<std::u16string>{u"Saving track 'my.tk' failed."}));
+    EXPECT_TRUE(!platform::PathExists(Path("escape.trk")) &&
+                platform::PathExists(Path("ftracks/ok.trk")));
     // The received identifier is kept, escaped, inside the folder, and read back as it was.
     EXPECT_TRUE(std::filesystem::exists(Path("ftracks/%002E%002E%002Fescape.trk")));
     CGpsViewData back;
     LoadSavedTracks(back);
-    EXPECT_NE(back.friendTracks.FindByOwner(u"../escape"), nullptr);
-    EXPECT_NE(back.friendTracks.FindByOwner(u"ok"), nullptr);
+    EXPECT_TRUE(back.friendTracks.FindByOwner(u"../escape") &&
+                back.friendTracks.FindByOwner(u"ok"));
 }
 
 // A hand-written "+49 170.trk" beside the escaped "+49%0020170.trk" of the same owner,
@@ -103,20 +92,17 @@ TEST_F(ModelFilesTest, FailedSavesAreReportedOncePerFileAndUnsafeOwnersEscaped) 
 // saved over by the other's.
 TEST_F(ModelFilesTest, TwinFriendTrackFilesNeverMergeOrOverwrite) {
     const std::string legacy = "+49 170.trk", own = "+49%0020170.trk";
-    auto write = [&](const std::string& name, int points, const char16_t* owner) {
+    auto write = [&](const std::string& name, int points) {
         CGpsTrackInfo t;
-        t.ownerId = owner;
+        t.ownerId = u"+49 170";
         for (int i = 0; i < points; ++i) t.AddHead(CGpsTrackCoordinate(i, i));
         ASSERT_TRUE(SaveTrack("ftracks", name, t));
     };
-    auto bytes = [&](const std::string& name) {
-        std::ifstream in(Path("ftracks/" + name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
+    auto bytes = [&](const std::string& name) { return test::ReadText(Path("ftracks/" + name)); };
     for (const bool legacyFirst : {true, false}) {
-        write(legacy, 1, u"+49 170");
-        write(own, 3, u"+49 170");
-        write("carol.trk", 2, u"+49 170");  // names another owner inside
+        write(legacy, 1);
+        write(own, 3);
+        write("carol.trk", 2);  // names another owner inside
         const std::string legacyBytes = bytes(legacy), carolBytes = bytes("carol.trk");
         CGpsViewData data;
         LoadFriendTracks(data, legacyFirst ? std::vector<std::string>{legacy, "carol.trk", own}
@@ -127,23 +113,23 @@ TEST_F(ModelFilesTest, TwinFriendTrackFilesNeverMergeOrOverwrite) {
         EXPECT_EQ(track->GetCount(), 3u) << legacyFirst;
         track->AddHead(CGpsTrackCoordinate(9, 9));
         EXPECT_TRUE(SaveModifiedTracks(data));
-        EXPECT_EQ(bytes(legacy), legacyBytes) << legacyFirst;
-        EXPECT_EQ(bytes("carol.trk"), carolBytes) << legacyFirst;
+        EXPECT_TRUE(bytes(legacy) == legacyBytes && bytes("carol.trk") == carolBytes)
+            << legacyFirst;
         CGpsViewData next;
         LoadSavedTracks(next);
         ASSERT_EQ(next.friendTracks.GetCount(), 1u);
         EXPECT_EQ(next.friendTracks.FindByOwner(u"+49 170")->GetCount(), 4u);
     }
     // Alone, the twin is read, and saved under the escaped name.
-    std::filesystem::remove(Path("ftracks/" + own));
-    std::filesystem::remove(Path("ftracks/carol.trk"));
+    for (const std::string& name : {own, std::string("carol.trk")})
+        std::filesystem::remove(Path("ftracks/" + name));
     CGpsViewData data;
     LoadSavedTracks(data);
     ASSERT_EQ(data.friendTracks.GetCount(), 1u);
     data.friendTracks.FindByOwner(u"+49 170")->SetModified(true);
     const std::string legacyBytes = bytes(legacy);
     EXPECT_TRUE(SaveModifiedTracks(data) && bytes(legacy) == legacyBytes && !bytes(own).empty());
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(ui_.Texts().empty());
 }
 
 TEST_F(ModelFilesTest, RouteAndNavigationAreRestored) {
@@ -158,23 +144,22 @@ TEST_F(ModelFilesTest, RouteAndNavigationAreRestored) {
     SetNavigation(CCoordinate(7, 8), u"Hut", 1);
     CGpsViewData data;
     RestoreRouteAndNavigation(data);
-    EXPECT_EQ(data.route.GetCount(), 1u);
-    EXPECT_EQ(data.target.m_lat.value, 7);
-    EXPECT_EQ(data.target.name, u"Hut");
-    EXPECT_EQ(data.navigating, 1u);
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(std::tuple(data.route.GetCount(), data.target.m_lat.value, data.target.name,
+                         data.navigating),
+              std::tuple(1u, 7.0, u"Hut", 1u));
+    EXPECT_TRUE(ui_.Texts().empty());
 
     WriteFile("tracks/trip.trk", "broken");
     CGpsViewData again;
     RestoreRouteAndNavigation(again);
     EXPECT_EQ(again.route.GetCount(), 0u);
     EXPECT_EQ(GetLastLoadedRoute(), u"") << "so the message is not repeated next time";
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"Loading route 'trip.trk' failed."}));
+    EXPECT_EQ(ui_.Texts(), (std::vector<std::u16string>{u"Loading route 'trip.trk' failed."}));
 
     // A route that is gone is skipped silently.
     SetLastLoadedRoute(u"gone.trk");
     RestoreRouteAndNavigation(again);
-    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(ui_.Texts().size(), 1u);
 }
 
 }  // namespace

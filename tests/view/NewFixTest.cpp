@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "support/CaseTable.h"
 #include "support/FixMaker.h"
 #include "support/RecordingDisplay.h"
 #include "track/Milestones.h"
@@ -37,36 +38,16 @@ TEST(OnNewFix, StraightWalkNorthKeepsEndsAndMeasuresItsLength) {
     EXPECT_EQ(t.fixCount, 101u);
 }
 
-// Fixes as (latitude, longitude) in degrees; the number of points kept at the end.
+// Walks from tests/data, each with its thresholds and the number of points kept.
 TEST(OnNewFix, PointsKeptByThresholdsAndFilter) {
-    const double e = std::tan(1.0 * M_PI / 180.0) * NorthOf(100);  // a 1 degree bearing
-    std::vector<std::pair<double, double>> zigzag, line;
-    for (int i = 0; i < 20; ++i) {
-        zigzag.emplace_back(NorthOf(i * 10), (i % 2) * 0.001);
-        line.emplace_back(NorthOf(i * 10), 0);
-    }
-    const struct {
-        const char* what;
-        CRecordingSettings s;
-        std::vector<std::pair<double, double>> fixes;
-        std::size_t points;
-    } walks[] = {
-        {"the first valid fix whatever the thresholds", {60, 9999999, 2}, {{1, 2}}, 1},
-        {"below the segment threshold", {60, 9999999, 2}, {{1, 2}, {1.5, 2}}, 1},
-        {"distance 0 is not below 0", {10, 0, 5000}, {{0, 0}, {0, 0}}, 2},
-        {"a zig-zag never runs straight", {10, 0, 5000}, zigzag, 20},
-        {"straight north: every middle point goes", {10, 0, 5000}, line, 2},
-        {"three points north", {10, 6, 5000}, {{0, 10}, {NorthOf(100), 10}, {NorthOf(250), 10}}, 2},
-        // 359 degrees then 1 degree: a plain difference of 358.
-        {"bearings either side of north turn",
-         {10, 0, 5000},
-         {{0, 10 + e}, {NorthOf(100), 10}, {NorthOf(200), 10 + e}},
-         3},
-    };
-    for (const auto& w : walks) {
+    for (const auto& row : test::CaseTable("cases/track-filter-walks.txt")) {
+        const auto n = [&row](int i) { return static_cast<std::uint32_t>(std::stoul(row[i])); };
+        const CRecordingSettings s{n(1), n(2), n(3)};
         CGpsViewData data;
-        for (const auto& [lat, lon] : w.fixes) OnNewFix(data, MakeFix(lat, lon), w.s, nullptr);
-        EXPECT_EQ(data.track.GetCount(), w.points) << w.what;
+        std::istringstream fixes(row[4]);
+        for (double north = 0, east = 0; fixes >> north >> east;)
+            OnNewFix(data, MakeFix(NorthOf(north), east), s, nullptr);
+        EXPECT_EQ(data.track.GetCount(), n(5)) << row[0];
     }
     // Joining the distances of a dropped middle point.
     CGpsViewData data;
@@ -103,27 +84,19 @@ TEST(OnNewFix, MaximumOfTwoPointsNeverHoldsMore) {
 
 TEST(OnNewFix, FixWithoutUsableFixChangesOnlyTheFixAndTheModifiedFlag) {
     CGpsViewData data;
-    CGpsPosition bad = MakeFix(5, 6);
-    bad.fixMode = 1;
-    OnNewFix(data, bad, CRecordingSettings{}, nullptr);
-    EXPECT_EQ(data.track.GetCount(), 0u);
+    CGpsPosition f[6];
+    for (CGpsPosition& x : f) x = MakeFix(5, 6);
+    f[0].fixMode = 1;
+    f[1].changedMask = 0;  // unchanged: not counted
+    f[2].hdop = 15.5;
+    f[3].gpsQuality = 0;
+    f[4].pdop = -1;
+    f[5].vdop = 50;
+    for (const CGpsPosition& x : f) OnNewFix(data, x, CRecordingSettings{}, nullptr);
+    EXPECT_TRUE(data.track.GetCount() == 0 && data.track.fixCount == 0);
     EXPECT_TRUE(data.track.IsModified());
-    EXPECT_EQ(data.track.fixCount, 0u);
-
-    CGpsPosition unchanged = MakeFix(5, 6);
-    unchanged.changedMask = 0;
-    OnNewFix(data, unchanged, CRecordingSettings{}, nullptr);
-    EXPECT_EQ(data.track.GetCount(), 0u) << "an unchanged fix is not counted";
-
-    CGpsPosition cases[4] = {MakeFix(5, 6), MakeFix(5, 6), MakeFix(5, 6), MakeFix(5, 6)};
-    cases[0].hdop = 15.5;
-    cases[1].gpsQuality = 0;
-    cases[2].pdop = -1;
-    cases[3].vdop = 50;
-    for (const CGpsPosition& f : cases) OnNewFix(data, f, CRecordingSettings{}, nullptr);
-    EXPECT_EQ(data.track.GetCount(), 0u);
-    cases[0].hdop = 15;
-    OnNewFix(data, cases[0], CRecordingSettings{}, nullptr);
+    f[2].hdop = 15;
+    OnNewFix(data, f[2], CRecordingSettings{}, nullptr);
     EXPECT_EQ(data.track.GetCount(), 1u) << "15 is within the limit";
 }
 
@@ -142,15 +115,14 @@ TEST(OnNewFix, FixWithoutCoordinateKeepsTheLastPositionAndIsNotCounted) {
         data.track.SetModified(false);
         OnNewFix(data, MakeFix(place[0], place[1], 70, 900), s, nullptr);
         const CGpsTrackInfo& t = data.track;
-        EXPECT_EQ(t.fix.m_lat.value, 5) << place[0];
-        EXPECT_EQ(t.fix.m_lon.value, 6) << place[1];
-        EXPECT_EQ(t.fix.speed, 70) << "the other fields are the new fix's";
-        EXPECT_TRUE(t.IsModified());
-        EXPECT_EQ(t.GetCount(), 1u) << "no second point at the kept position";
-        EXPECT_EQ(t.fixCount, 1u);
-        EXPECT_EQ(t.maxAltitude, 100);
+        SCOPED_TRACE(std::to_string(place[0]) + "," + std::to_string(place[1]));
+        // The position kept, the other fields the new fix's.
+        EXPECT_EQ(std::tuple(t.fix.m_lat.value, t.fix.m_lon.value, t.fix.speed, t.IsModified()),
+                  std::tuple(5.0, 6.0, 70.0, true));
+        // No second point at the kept position, no statistics, navigation saw no new speed.
+        EXPECT_EQ(std::tuple(t.GetCount(), t.fixCount, t.maxAltitude, t.etaSeconds),
+                  std::tuple(1u, 1u, 100.0, eta));
         EXPECT_NEAR(t.maxSpeed, 3 * 1.85318, 1e-9);
-        EXPECT_EQ(t.etaSeconds, eta) << "navigation saw no new speed";
     }
 }
 
@@ -184,7 +156,6 @@ TEST(OnNewFix, DisplayIsRefreshedAndFollowCentresOnlyOnAValidFix) {
     OnNewFix(data, poor, CRecordingSettings{}, &display);
     EXPECT_EQ(display.calls,
               (std::vector<std::string>{"info", "centre 3.000000,4.000000", "refresh"}));
-    EXPECT_EQ(display.centre.m_lat.value, 3);
 }
 
 }  // namespace

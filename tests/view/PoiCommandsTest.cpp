@@ -2,36 +2,22 @@
 // logic, with scripted dialogs, names and message boxes.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <ctime>
-#include <deque>
 #include <filesystem>
 
-#include "app/Screen.h"
 #include "app/Settings.h"
 #include "platform/Files.h"
-#include "support/AppTest.h"
 #include "support/ScopedTimeZone.h"
+#include "support/ViewTest.h"
 #include "view/PoiCommands.h"
-#include "view/RoamquillPPCView.h"
 
 namespace rq {
 namespace {
 
 using Texts = std::vector<std::u16string>;
 
-class BarsOnly : public CommandBarSwitch {
-protected:
-    void SetBarShown(int index, bool shown) override { bars_[std::size_t(index)] = shown; }
-    bool IsBarShown(int index) const override { return bars_[std::size_t(index)]; }
-
-private:
-    std::array<bool, 4> bars_{};
-};
-
-// Answers each dialog from a script; an empty script cancels. A name of "" accepts the
-// proposed one.
+// Answers each dialog from a script; an empty script cancels.
 class ScriptedPoiDialogs : public PoiDialogs {
 public:
     bool RunSelectPoiCollection(CDlgSelectPoiCollection& dlg) override {
@@ -45,13 +31,9 @@ public:
         folders.push_back(folder);
         return chosen;
     }
-    std::optional<std::u16string> AskFilename(std::u16string_view,
+    std::optional<std::u16string> AskFilename(std::u16string_view prompt,
                                               std::u16string_view proposed) override {
-        proposals.emplace_back(proposed);
-        if (names.empty()) return std::nullopt;
-        std::u16string name = names.front();
-        names.pop_front();
-        return name.empty() ? std::u16string(proposed) : name;
+        return names->AskFilename(prompt, proposed);
     }
 
     int collection = -1;
@@ -59,23 +41,16 @@ public:
     std::function<bool(CDlgEditPoi&)> edit;
     std::optional<std::string> chosen;
     std::vector<std::string> folders;
-    std::deque<std::u16string> names;
-    std::vector<std::u16string> proposals;
+    test::ScriptedNames* names = nullptr;
 };
 
-class PoiCommandsTest : public test::UiAppTest {
+class PoiCommandsTest : public test::ViewTest {
 protected:
     void SetUp() override {
-        UiAppTest::SetUp();
-        view_ = std::make_unique<CRoamquillPPCView>(frame_);
-        ASSERT_TRUE(view_->OnCreate(BuiltInDisplayProfile(kScreenClassSmall)));
-        view_->OnInitialUpdate();
+        ViewTest::SetUp();
+        Start();
+        dialogs_.names = &names_;
     }
-    void TearDown() override {
-        view_.reset();
-        UiAppTest::TearDown();
-    }
-    std::u16string LastMessage() const { return ui_.Messages().back().text; }
     CPoiCollection& Local() { return view_->Data().localPois; }
     void AddTo(CPoiCollection& pois, const char16_t* name) {
         pois.GetAt(0)->AddPoi(name, CCoordinate(48.2, 16.37), 31);
@@ -91,19 +66,12 @@ protected:
         auto note = [this](std::u16string what) {
             return [this, what](const CPoi& p) { done_.push_back(what + p.name); };
         };
-        return {note(u"go "),
-                note(u"centre "),
-                note(u"navigate "),
-                note(u"send "),
-                [this](CDlgEditPoi& e) { return dialogs_.RunEditPoi(e); },
-                [this](std::u16string_view prompt, std::u16string_view proposed) {
-                    return dialogs_.AskFilename(prompt, proposed);
-                }};
+        auto edit = [this](CDlgEditPoi& e) { return dialogs_.RunEditPoi(e); };
+        auto ask = [this](auto prompt, auto name) { return names_.AskFilename(prompt, name); };
+        return {note(u"go "), note(u"centre "), note(u"navigate "), note(u"send "), edit, ask};
     }
 
-    BarsOnly frame_;
     ScriptedPoiDialogs dialogs_;
-    std::unique_ptr<CRoamquillPPCView> view_;
     CPoiCollection pois_;
     Texts done_;
 };
@@ -122,21 +90,20 @@ TEST_F(PoiCommandsTest, SaveNamesAnUnnamedCollectionByTheLocalTime) {
         Local().name.clear();
         AddTo(Local(), u"x");
         EXPECT_EQ(CurrentPoiFileText(*view_), u"<No Name>");
-        dialogs_.names = {u""};
+        names_.names = {u""};
         const std::time_t before = std::time(nullptr);
         ASSERT_TRUE(OnSaveLocal(*view_, dialogs_));
-        const std::u16string stamp = dialogs_.proposals.back();
+        const std::u16string stamp = names_.proposals.back();
         EXPECT_TRUE(stamp == LocalStamp(before) || stamp == LocalStamp(std::time(nullptr))) << zone;
-        EXPECT_EQ(CurrentPoiFileText(*view_), stamp + u".poi");
-        EXPECT_EQ(GetLastLoadedPoi(), stamp + u".poi");
-        EXPECT_TRUE(platform::PathExists(Local().FilePath()));
-        EXPECT_FALSE(IsLocalPoisModified(*view_));
+        EXPECT_EQ(std::tuple(CurrentPoiFileText(*view_), GetLastLoadedPoi(),
+                             platform::PathExists(Local().FilePath()), IsLocalPoisModified(*view_)),
+                  std::tuple(stamp + u".poi", stamp + u".poi", true, false));
     }
     // Named: no question; Save As always asks, and its Cancel changes nothing.
     ASSERT_TRUE(OnSaveLocal(*view_, dialogs_));
-    EXPECT_EQ(dialogs_.proposals.size(), 2u);
+    EXPECT_EQ(names_.proposals.size(), 2u);
     EXPECT_FALSE(OnSaveAsLocal(*view_, dialogs_));
-    dialogs_.names = {u"trip"};
+    names_.names = {u"trip"};
     ASSERT_TRUE(OnSaveAsLocal(*view_, dialogs_));
     EXPECT_EQ(GetLastLoadedPoi(), u"trip.poi");
 
@@ -145,11 +112,10 @@ TEST_F(PoiCommandsTest, SaveNamesAnUnnamedCollectionByTheLocalTime) {
     std::filesystem::remove_all(folder_ / "pois");
     test::WriteText(folder_ / "pois", "not a folder");
     AddTo(Local(), u"y");
-    dialogs_.names = {u"lost"};
+    names_.names = {u"lost"};
     EXPECT_FALSE(OnSaveAsLocal(*view_, dialogs_));
-    EXPECT_EQ(LastMessage(), u"Failed to save POI file.");
-    EXPECT_EQ(GetLastLoadedPoi(), u"lost.poi");
-    EXPECT_TRUE(IsLocalPoisModified(*view_));
+    EXPECT_EQ(std::tuple(ui_.LastText(), GetLastLoadedPoi(), IsLocalPoisModified(*view_)),
+              std::tuple(u"Failed to save POI file.", u"lost.poi", true));
     ui_.AnswerNext(platform::MessageAnswer::Yes);
     OnNewLocal(*view_, dialogs_);
     EXPECT_FALSE(Local().IsEmpty());
@@ -157,32 +123,30 @@ TEST_F(PoiCommandsTest, SaveNamesAnUnnamedCollectionByTheLocalTime) {
 
 TEST_F(PoiCommandsTest, NewAndLoad) {
     AddTo(Local(), u"x");
-    dialogs_.names = {u"city"};
+    names_.names = {u"city"};
     ASSERT_TRUE(OnSaveLocal(*view_, dialogs_));
     AddTo(Local(), u"y");
 
     OnNewLocal(*view_, dialogs_);  // No: goes on without saving
-    EXPECT_EQ(LastMessage(), u"Your POI is not saved, are you going to save it?");
-    EXPECT_TRUE(Local().IsEmpty());
-    EXPECT_EQ(CurrentPoiFileText(*view_), u"<No Name>");
-    EXPECT_FALSE(IsLocalPoisModified(*view_));
-    EXPECT_EQ(GetLastLoadedPoi(), u"");
+    EXPECT_EQ(ui_.LastText(), u"Your POI is not saved, are you going to save it?");
+    EXPECT_EQ(std::tuple(Local().IsEmpty(), CurrentPoiFileText(*view_), IsLocalPoisModified(*view_),
+                         GetLastLoadedPoi()),
+              std::tuple(true, u"<No Name>", false, u""));
 
     ui_.ClearMessages();
     dialogs_.chosen = "city.poi";
     OnLoadManageLocal(*view_, dialogs_);
     EXPECT_TRUE(ui_.Messages().empty());  // nothing unsaved: no question
     EXPECT_EQ(dialogs_.folders.back(), folder_ / "pois/");
-    EXPECT_EQ(Local().GetAt(0)->GetCount(), 1u);  // "y" was never saved
-    EXPECT_EQ(GetLastLoadedPoi(), u"city.poi");
+    EXPECT_EQ(std::tuple(Local().GetAt(0)->GetCount(), GetLastLoadedPoi()),
+              std::tuple(1u, u"city.poi"));  // "y" was never saved
 
     // A damaged file: message 168, "General" alone, the name kept.
     test::WriteText(folder_ / "pois/bad.poi", "\x01\xcd\x2e\xa8\x05\x00\x00\x00");
     dialogs_.chosen = "bad.poi";
     OnLoadManageLocal(*view_, dialogs_);
-    EXPECT_EQ(LastMessage(), u"Loading POI 'bad.poi' failed.");
-    EXPECT_TRUE(Local().IsEmpty());
-    EXPECT_EQ(GetLastLoadedPoi(), u"bad.poi");
+    EXPECT_EQ(std::tuple(ui_.LastText(), Local().IsEmpty(), GetLastLoadedPoi()),
+              std::tuple(u"Loading POI 'bad.poi' failed.", true, u"bad.poi"));
 }
 
 TEST_F(PoiCommandsTest, AddAndManage) {
@@ -217,26 +181,23 @@ TEST_F(PoiCommandsTest, AddAndManage) {
     };
     OnManagePoi(*view_, dialogs_, [&sent](const CPoi& p) { sent.push_back(p.name); });
     EXPECT_EQ(sent, std::vector<std::u16string>{u"Sacher"});
-    EXPECT_TRUE(view_->Map().GetShowPoi());
+    EXPECT_TRUE(view_->Map().GetShowPoi() && view_->Data().navigating == 1);
     EXPECT_NEAR(view_->Map().GetCenter().m_lat.value, 48.25, 1e-9);
-    EXPECT_EQ(view_->Data().navigating, 1u);
     CCoordinate point;
     std::u16string name;
     std::uint32_t status = 0;
     ASSERT_TRUE(GetNavigation(point, name, status));
-    EXPECT_EQ(name, u"Sacher");
-    EXPECT_EQ(status, 1u);
-    EXPECT_NEAR(point.m_lon.value, -16.5, 1e-9);
+    EXPECT_EQ(std::tuple(name, status, point.m_lon.value), std::tuple(u"Sacher", 1u, -16.5));
 }
+
 TEST_F(PoiCommandsTest, EditorReadsHemispheresAndRefusesLetters) {
     pois_.AddCategory(u"Cafes");
     CDlgEditPoi dlg(pois_);
     dlg.coordinate = CCoordinate(-33.5, 70.25);
     dlg.categoryName = u"Cafes";
     dlg.Open();
-    EXPECT_EQ(dlg.latitudeText, u"33.50000000");
-    EXPECT_EQ(dlg.latitudeHemisphere, 1);
-    EXPECT_EQ(dlg.categoryIndex, 1);
+    EXPECT_EQ(std::tuple(dlg.latitudeText, dlg.latitudeHemisphere, dlg.categoryIndex),
+              std::tuple(u"33.50000000", 1, 1));
     ASSERT_EQ(dlg.Types().size(), 34u);
     EXPECT_EQ(dlg.Types()[13].label, u"Zoo");  // table order, not alphabetical
 
@@ -253,17 +214,15 @@ TEST_F(PoiCommandsTest, EditorReadsHemispheresAndRefusesLetters) {
     }
     dlg.latitudeText = u"abc";
     EXPECT_FALSE(dlg.Ok());
-    EXPECT_EQ(LastMessage(), u"You have entered an invalid coordinate!");
-    EXPECT_EQ(dlg.name, u"Hut");
-    EXPECT_EQ(dlg.categoryName, u"General");
+    EXPECT_EQ(ui_.LastText(), u"You have entered an invalid coordinate!");
+    EXPECT_EQ(std::tuple(dlg.name, dlg.categoryName), std::tuple(u"Hut", u"General"));
 
     // No category at all: "General" is offered; a type without a row is kept.
     pois_.DeleteCategory(u"General");
     pois_.DeleteCategory(u"Cafes");
     dlg.type = 40;
     dlg.Open();
-    EXPECT_EQ(dlg.CategoryNames(), Texts{u"General"});
-    EXPECT_EQ(dlg.typeIndex, -1);
+    EXPECT_EQ(std::tuple(dlg.CategoryNames(), dlg.typeIndex), std::tuple(Texts{u"General"}, -1));
     ASSERT_TRUE(dlg.Ok());
     EXPECT_EQ(dlg.type, 40u);
 }
@@ -276,34 +235,34 @@ TEST_F(PoiCommandsTest, ManagerCategories) {
     EXPECT_EQ(TextsOf(dlg.Categories()), (Texts{u"<No Name>", u"bars", u"General"}));
     dlg.SelectCategory(2);
     dlg.DeleteCategory();
-    EXPECT_EQ(LastMessage(), u"Can not delete default POI category!");
+    EXPECT_EQ(ui_.LastText(), u"Can not delete default POI category!");
     dlg.EditCategory();
-    EXPECT_EQ(LastMessage(), u"Default POI category can not be edited");
+    EXPECT_EQ(ui_.LastText(), u"Default POI category can not be edited");
     EXPECT_EQ(pois_.GetCount(), 3u);
 
     // Exact, case-sensitive names: "bars" is taken, "Bars" is not.
-    dialogs_.names = {u"bars", u" Bars "};
+    names_.names = {u"bars", u" Bars "};
     dlg.AddCategory();
-    EXPECT_EQ(LastMessage(), u"Poi category 'bars' already exist, please use other name.");
+    EXPECT_EQ(ui_.LastText(), u"Poi category 'bars' already exist, please use other name.");
     dlg.AddCategory();
     EXPECT_EQ(TextsOf(dlg.Categories()), (Texts{u"<No Name>", u"bars", u"Bars", u"General"}));
     EXPECT_EQ(dlg.CategorySelection(), 2u);
 
     // Renaming: a taken name is refused, a new one is re-sorted and stays selected.
-    dialogs_.names = {u"bars", u"Pubs"};
+    names_.names = {u"bars", u"Pubs"};
     dlg.EditCategory();
-    EXPECT_EQ(LastMessage(), u"Poi category 'bars' already exist, please use other name.");
+    EXPECT_EQ(ui_.LastText(), u"Poi category 'bars' already exist, please use other name.");
     dlg.EditCategory();
     EXPECT_EQ(TextsOf(dlg.Categories()), (Texts{u"<No Name>", u"bars", u"General", u"Pubs"}));
     EXPECT_EQ(dlg.CategorySelection(), 3u);
 
     // Deleting asks; No keeps it, Yes removes it and selects the first entry.
     dlg.DeleteCategory();
-    EXPECT_EQ(LastMessage(), u"Are you sure to delete category 'Pubs'?");
+    EXPECT_EQ(ui_.LastText(), u"Are you sure to delete category 'Pubs'?");
     ui_.AnswerNext(platform::MessageAnswer::Yes);
     dlg.DeleteCategory();
-    EXPECT_FALSE(pois_.HasCategory(u"Pubs"));
-    EXPECT_EQ(dlg.CategorySelection(), 0u);
+    EXPECT_EQ(std::tuple(pois_.HasCategory(u"Pubs"), dlg.CategorySelection()),
+              std::tuple(false, 0u));
 }
 
 TEST_F(PoiCommandsTest, ManagerPois) {
@@ -335,8 +294,7 @@ TEST_F(PoiCommandsTest, ManagerPois) {
     };
     dlg.EditPoi();
     EXPECT_EQ(TextsOf(dlg.Pois()), (Texts{u"a", u"<Parking>"}));
-    EXPECT_EQ(dlg.PoiSelection(), 1u);
-    ASSERT_EQ(cafes->GetCount(), 1u);
+    ASSERT_EQ(std::tuple(dlg.PoiSelection(), cafes->GetCount()), std::tuple(1u, 1u));
     EXPECT_EQ(cafes->GetAt(0)->name, u"");
     EXPECT_TRUE(general->modified && cafes->modified);
 
@@ -347,16 +305,15 @@ TEST_F(PoiCommandsTest, ManagerPois) {
         return e.Ok();
     };
     dlg.EditPoi();
-    EXPECT_EQ(LastMessage(), u"Can not move this POI, category 'Cafes' not found!");
+    EXPECT_EQ(ui_.LastText(), u"Can not move this POI, category 'Cafes' not found!");
     EXPECT_EQ(general->GetCount(), 2u);
 
     // Deleting the last item selects the new last one.
     dlg.DeletePoi();
-    EXPECT_EQ(LastMessage(), u"Are you sure to delete ''?");
+    EXPECT_EQ(ui_.LastText(), u"Are you sure to delete ''?");
     ui_.AnswerNext(platform::MessageAnswer::Yes);
     dlg.DeletePoi();
-    EXPECT_EQ(TextsOf(dlg.Pois()), Texts{u"a"});
-    EXPECT_EQ(dlg.PoiSelection(), 0u);
+    EXPECT_EQ(std::tuple(TextsOf(dlg.Pois()), dlg.PoiSelection()), std::tuple(Texts{u"a"}, 0u));
 }
 
 }  // namespace

@@ -2,44 +2,26 @@
 
 #include <array>
 #include <cmath>
-#include <string>
-#include <vector>
 
-#include "support/AppTest.h"
-#include "app/Screen.h"
 #include "app/Settings.h"
 #include "keepers/PositionMessage.h"
 #include "platform/Files.h"
 #include "support/FixMaker.h"
+#include "support/ViewTest.h"
 #include "view/ControlModelOf.h"
-#include "view/RoamquillPPCView.h"
 
 namespace rq {
 namespace {
 
-class FakeFrame : public CommandBarSwitch {
-public:
-    std::array<bool, 4> bars{};
-
-protected:
-    void SetBarShown(int index, bool shown) override {
-        bars[static_cast<std::size_t>(index)] = shown;
-    }
-    bool IsBarShown(int index) const override { return bars[static_cast<std::size_t>(index)]; }
-};
-
-// A view created headless, with the shown controls and the repaints written down.
-class MainViewTest : public test::UiAppTest {
+// With the shown controls and the repaints written down.
+class MainViewTest : public test::ViewTest {
 protected:
     void Start() {
-        view_ = std::make_unique<CRoamquillPPCView>(frame_);
-        view_->SetShowControl([this](int index, bool on) { shown_[index] = on; });
-        for (int i = 0; i < 4; ++i) {
-            view_->Control(i).SetInvalidate([this, i] { ++repaints_[i]; });
-        }
-        ASSERT_TRUE(view_->OnCreate(BuiltInDisplayProfile(kScreenClassSmall)));
-        view_->OnSize(240, 268);
-        view_->OnInitialUpdate();
+        ViewTest::Start([this](CRoamquillPPCView& view) {
+            view.SetShowControl([this](int index, bool on) { shown_[index] = on; });
+            for (int i = 0; i < 4; ++i)
+                view.Control(i).SetInvalidate([this, i] { ++repaints_[i]; });
+        });
     }
     int Shown() const {
         int index = 4;
@@ -55,8 +37,6 @@ protected:
         view_->OnMessage(m);
     }
 
-    FakeFrame frame_;
-    std::unique_ptr<CRoamquillPPCView> view_;
     std::array<bool, 4> shown_{};
     std::array<int, 4> repaints_{};
 };
@@ -64,13 +44,10 @@ protected:
 TEST_F(MainViewTest, StartsOnTheLastViewAndTheActionKeyCyclesTheViews) {
     SetLastView(3);
     Start();
-    EXPECT_EQ(view_->CurrentView(), 3);
-    EXPECT_EQ(Shown(), 3);
-    EXPECT_TRUE(frame_.bars[3]);
+    EXPECT_EQ(std::tuple(view_->CurrentView(), Shown(), frame_.bars[3]), std::tuple(3, 3, true));
     EXPECT_TRUE(view_->OnKeyDown(kKeyAction));
-    EXPECT_EQ(Shown(), 0) << "the info panel is followed by the map";
-    EXPECT_EQ(GetLastView(), 0u);
-    EXPECT_TRUE(view_->Map().IsVisible());
+    EXPECT_EQ(std::tuple(Shown(), GetLastView(), view_->Map().IsVisible()), std::tuple(0, 0u, true))
+        << "the info panel is followed by the map";
 
     // Arrows page the panel, scroll the map, and do nothing on the satellite view.
     view_->SelectView(3);
@@ -100,8 +77,7 @@ TEST_F(MainViewTest, FixesReachTheTrackAndTheEndOfALogClearsThePlaybackIcon) {
         const CGpsPosition fix = test::MakeFix(47.0 + i * 0.001, 8.0, 3.0);
         Post(kPositionNewFix, &fix);
     }
-    EXPECT_GE(view_->Data().track.GetCount(), 2u);
-    EXPECT_EQ(view_->Data().track.fixCount, 5u);
+    EXPECT_TRUE(view_->Data().track.GetCount() >= 2 && view_->Data().track.fixCount == 5);
     EXPECT_NEAR(view_->Map().GetCenter().m_lat.value, 47.004, 1e-9) << "the map follows";
     EXPECT_GE(repaints_[0], before + 5);
     Post(kPositionNewFix);  // no payload: nothing
@@ -114,8 +90,8 @@ TEST_F(MainViewTest, FixesReachTheTrackAndTheEndOfALogClearsThePlaybackIcon) {
     view_->Map().m_recordIcon.shown = true;
     Post(kPositionConnectionLost);
     ASSERT_EQ(ui_.Messages().size(), 1u);
-    EXPECT_EQ(ui_.Messages()[0].icon, platform::MessageIcon::Question);
-    EXPECT_FALSE(view_->Map().m_recordIcon.shown);
+    EXPECT_EQ(std::tuple(ui_.Messages()[0].icon, view_->Map().m_recordIcon.shown),
+              std::tuple(platform::MessageIcon::Question, false));
     Post(99);
     EXPECT_EQ(ui_.Messages().size(), 1u);
 }
@@ -125,7 +101,7 @@ TEST_F(MainViewTest, ExitStoresTheStateAndTheTrack) {
     Start();
     EXPECT_FALSE(view_->Map().GetShowPoi());
     EXPECT_FALSE(view_->OnExit()) << "the scripted answer is No";
-    EXPECT_FALSE(platform::PathExists(platform::JoinPath(folder_.Path(), "tracks/my.tk")));
+    EXPECT_FALSE(platform::PathExists(folder_ / "tracks/my.tk"));
 
     const CGpsPosition fix = test::MakeFix(47.5, 8.5);
     Post(kPositionNewFix, &fix);
@@ -135,31 +111,24 @@ TEST_F(MainViewTest, ExitStoresTheStateAndTheTrack) {
     view_->Data().unitMode = 2;
     // Unsaved POIs: asked, named, saved and remembered.
     view_->Data().localPois.AddCategory(u"Cafes")->AddPoi(u"Corner", CCoordinate(47.5, 8.5), 1);
-    struct : FilenameAsker {
-        std::optional<std::u16string> AskFilename(std::u16string_view,
-                                                  std::u16string_view) override {
-            return u"trip";
-        }
-    } asker;
-    view_->SetFilenameAsker(&asker);
+    names_.names = {u"trip"};
     ui_.AnswerNext(platform::MessageAnswer::Yes);
     ui_.AnswerNext(platform::MessageAnswer::Yes);
     EXPECT_TRUE(view_->OnExit());
-    EXPECT_TRUE(platform::PathExists(platform::JoinPath(folder_.Path(), "tracks/my.tk")));
-    EXPECT_TRUE(platform::PathExists(platform::JoinPath(folder_.Path(), "pois/trip.poi")));
+    EXPECT_TRUE(platform::PathExists(folder_ / "tracks/my.tk") &&
+                platform::PathExists(folder_ / "pois/trip.poi"));
     const double scale = view_->Map().GetScale();
 
     // The next run comes back as this one left.
     Start();
-    EXPECT_EQ(Shown(), 3);
-    EXPECT_EQ(view_->Info().GetPage(), 1);
-    EXPECT_EQ(view_->Data().unitMode, 2u);
+    const CGpsViewData& data = view_->Data();
+    EXPECT_EQ(std::tuple(Shown(), view_->Info().GetPage(), data.unitMode, data.track.GetCount()),
+              std::tuple(3, 1, 2u, 1u));
     EXPECT_DOUBLE_EQ(view_->Map().GetScale(), scale);
     EXPECT_NEAR(view_->Map().GetCenter().m_lat.value, 47.5, 1e-9);
-    EXPECT_EQ(view_->Data().track.GetCount(), 1u);
-    EXPECT_FALSE(view_->Map().GetShowPoi());
-    EXPECT_EQ(view_->Data().localPois.name, u"trip.poi");
-    EXPECT_TRUE(view_->Data().localPois.HasCategory(u"Cafes"));
+    EXPECT_EQ(std::tuple(view_->Map().GetShowPoi(), data.localPois.name,
+                         data.localPois.HasCategory(u"Cafes")),
+              std::tuple(false, u"trip.poi", true));
 
     // A hand-edited settings file with a broken centre and scale: the defaults stay.
     const struct {
