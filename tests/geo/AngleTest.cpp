@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "geo/Angle.h"
 #include "geo/Rounding.h"
@@ -28,23 +29,22 @@ TEST(Angle, ValidityAndTolerance) {
 }
 
 TEST(Angle, NmeaDegreesAndMinutes) {
-    CLatitude lat;
-    lat.SetNmea(4807.038, 2);
-    EXPECT_NEAR(lat.value, -48.1173, 1e-12);
-    lat.SetNmea(4807.038, 1);
-    EXPECT_NEAR(lat.value, 48.1173, 1e-12);
-    lat.SetNmea(-4807.038, 0);  // made non-negative before the hemisphere applies
-    EXPECT_NEAR(lat.value, 48.1173, 1e-12);
-    lat.SetNmea(0, 2);
-    EXPECT_EQ(lat.value, 0.0);
-    lat.SetNmea(kUnset, 1);
-    EXPECT_FALSE(lat.IsValid());
-
-    CLongitude lon;
-    lon.SetNmea(1131.000, 2);
-    EXPECT_NEAR(lon.value, -11.516666666666667, 1e-12);
+    // Hemisphere code 2 is south or west; the field is made non-negative before it applies.
+    const std::tuple<double, int, double> cases[] = {
+        {4807.038, 2, -48.1173}, {4807.038, 1, 48.1173},
+        {-4807.038, 0, 48.1173}, {0, 2, 0},
+        {kUnset, 1, kUnset},     {1131.000, 2, -11.516666666666667},
+    };
+    for (const auto& [nmea, hemisphere, degrees] : cases) {
+        CLatitude lat;
+        CLongitude lon;
+        lat.SetNmea(nmea, hemisphere);
+        lon.SetNmea(nmea, hemisphere);
+        EXPECT_NEAR(lat.value, degrees, 1e-12) << nmea;
+        EXPECT_NEAR(lon.value, degrees, 1e-12) << nmea;
+    }
     // The hemisphere plays no part in the NMEA comparison.
-    lon.Set(11.516666666666667);
+    CLongitude lon(11.516666666666667);
     EXPECT_TRUE(lon.IsEqualNmea(1131.000));
     EXPECT_FALSE(lon.IsNotEqualNmea(1131.000));
     EXPECT_TRUE(lon.IsNotEqualNmea(1131.001));
@@ -53,21 +53,15 @@ TEST(Angle, NmeaDegreesAndMinutes) {
     EXPECT_TRUE(lon.IsValid());
 }
 
-TEST(Angle, HemispheresMinutesAndSeconds) {
-    EXPECT_EQ(CLatitude(0).GetHemisphere(), u'N');
-    EXPECT_EQ(CLatitude(-0.0000001).GetHemisphere(), u'S');
-    EXPECT_EQ(CLongitude(0).GetHemisphere(), u'E');
-    EXPECT_EQ(CLongitude(-1).GetHemisphere(), u'W');
+TEST(Angle, FormatTextsHemispheresMinutesAndSeconds) {
+    EXPECT_EQ(std::u16string({CLatitude(0).GetHemisphere(), CLatitude(-0.0000001).GetHemisphere(),
+                              CLongitude(0).GetHemisphere(), CLongitude(-1).GetHemisphere()}),
+              u"NSEW");
+    EXPECT_EQ(CLatitude(-33.8578).GetMinutes(), -51.0);
+    EXPECT_NEAR(CLatitude(-33.8578).GetSeconds(), -28.08, 1e-9);
+    EXPECT_EQ(CLatitude(10.5).GetMinutes(), 30.0);
+    EXPECT_NEAR(CLatitude(10.5).GetSeconds(), 0.0, 1e-9);
 
-    const CLatitude s(-33.8578);
-    EXPECT_EQ(s.GetMinutes(), -51.0);
-    EXPECT_NEAR(s.GetSeconds(), -28.08, 1e-9);
-    const CLatitude n(10.5);
-    EXPECT_EQ(n.GetMinutes(), 30.0);
-    EXPECT_NEAR(n.GetSeconds(), 0.0, 1e-9);
-}
-
-TEST(Angle, FormatTexts) {
     for (const auto& row : test::CaseTable("geo/angle_texts.txt", '\t')) {
         std::istringstream in(row[0]);
         double value;
