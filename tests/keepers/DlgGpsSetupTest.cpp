@@ -8,7 +8,6 @@
 #include "app/StringTable.h"
 #include "keepers/DlgGpsSetup.h"
 #include "platform/PortMap.h"
-#include "platform/Registry.h"
 #include "platform/Text.h"
 #include "support/AppTest.h"
 

@@ -22,12 +22,22 @@ public:
         release = true;
         StopAndJoin();
     }
-    std::atomic<bool> endByItself{false};
-    std::atomic<bool> ignoreStop{false};
-    std::atomic<bool> release{false};
-    std::atomic<int> loops{0};
+    std::atomic<bool> endByItself{false}, ignoreStop{false}, release{false};
+    // Copies of the fix alive, to see who frees them.
+    mutable std::atomic<int> live{0};
 
 private:
+    struct Counted : CPositionMessage {
+        Counted(const CGpsPosition& p, std::atomic<int>& live) : CPositionMessage(p), live_(live) {
+            ++live_;
+        }
+        ~Counted() override { --live_; }
+        std::atomic<int>& live_;
+    };
+    std::unique_ptr<platform::MessagePayload> MakePositionPayload() const override {
+        return std::make_unique<Counted>(Position(), live);
+    }
+
     static void Work(CKeeper& base) {
         auto& k = static_cast<TestKeeper&>(base);
         bool owns = k.AcquireRunning();
@@ -37,7 +47,6 @@ private:
                     while (!k.release) platform::Sleep(1);
                 }
                 if (k.StopRequested() || k.endByItself) break;
-                ++k.loops;
                 k.PostPosition();
                 if (k.WaitForStop(5)) break;
             }
@@ -99,7 +108,7 @@ TEST(KeeperTest, DestroyedWhileRunning) {
     }
 }
 
-TEST(KeeperTest, WindowsEachGetTheirOwnCopy) {
+TEST(KeeperTest, WindowsEachGetTheirOwnCopyAndFreeIt) {
     platform::QueueWindow a, b;
     TestKeeper keeper;
     keeper.AttachWindow(a.Handle());
@@ -137,41 +146,22 @@ TEST(KeeperTest, WindowsEachGetTheirOwnCopy) {
     ASSERT_EQ(copies.size(), 2u);
     EXPECT_NE(copies[0], copies[1]);
 
+    EXPECT_EQ(keeper.live.load(), 0) << "each freed after use";
     keeper.DetachWindow(a.Handle());
     keeper.PostSourceEnded();
     EXPECT_EQ(a.Pending(), 0u);
     EXPECT_EQ(b.Pending(), 1u);
-}
 
-// Counts its payloads, to see that a copy posted to a dying window is freed.
-class CountingKeeper : public TestKeeper {
-public:
-    struct Counted : CPositionMessage {
-        Counted(const CGpsPosition& p, std::atomic<int>& live) : CPositionMessage(p), live_(live) {
-            ++live_;
-        }
-        ~Counted() override { --live_; }
-        std::atomic<int>& live_;
-    };
-    mutable std::atomic<int> live{0};
-
-protected:
-    std::unique_ptr<platform::MessagePayload> MakePositionPayload() const override {
-        return std::make_unique<Counted>(Position(), live);
-    }
-};
-
-TEST(KeeperTest, CopyForADeadWindowIsFreed) {
-    CountingKeeper keeper;
+    // A copy for a window that dies unread is freed with it; a dead window gets none.
+    keeper.DetachWindow(b.Handle());
     {
-        platform::QueueWindow window;
-        keeper.AttachWindow(window.Handle());
+        platform::QueueWindow dying;
+        keeper.AttachWindow(dying.Handle());
         keeper.PostPosition();
         keeper.PostPosition();
         EXPECT_EQ(keeper.live.load(), 2);
     }
     EXPECT_EQ(keeper.live.load(), 0);
-    // Posting after the window died makes no copy.
     keeper.PostPosition();
     EXPECT_EQ(keeper.live.load(), 0);
 }

@@ -34,16 +34,15 @@ TEST(SentenceCutterTest, CutsFromDollarToLineEnd) {
 
 TEST(SentenceCutterTest, BoundsTextThatNeverEnds) {
     CSentenceCutter cutter;
+    std::u16string s;
     std::string noise(1000, 'x');
     for (int i = 0; i < 20; ++i) {
         cutter.Append(noise.data(), noise.size());
-        std::u16string s;
         EXPECT_FALSE(cutter.Cut(s));
         EXPECT_TRUE(cutter.Pending().empty());
     }
     std::string start = "$" + std::string(CSentenceCutter::kMaxPending - 1, 'y');
     cutter.Append(start.data(), start.size());
-    std::u16string s;
     EXPECT_FALSE(cutter.Cut(s));
     EXPECT_EQ(cutter.Pending().size(), CSentenceCutter::kMaxPending);
     cutter.Append("z", 1);
