@@ -279,34 +279,29 @@ TEST(CommKeeperTest, FixesAsWithEverySentenceDecodedWhateverTheReads) {
     }
 }
 
-TEST(CommKeeperTest, PortMapResolvesNamesAndTheKeeperOpensThroughIt) {
-    const test::TempFolder dir;
-    platform::OpenRegistry(dir / "map.reg");
-    int master = -1, slave = -1;
-    char name[128];
-    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
-    ::close(slave);
+TEST_F(Receiver, PortMapResolvesNamesAndTheKeeperOpensThroughIt) {
+    ASSERT_TRUE(keeper_.Stop(5000));
+    keeper_.ClosePort();
+    platform::OpenRegistry(dir_ / "map.reg");
     // First use fills the map from the devices present (none need exist here).
     EXPECT_FALSE(platform::Registry().KeyExists(platform::kPortMapKey));
     platform::ResolvePortName(u"COM1:");
     EXPECT_TRUE(platform::Registry().KeyExists(platform::kPortMapKey));
-    ASSERT_TRUE(platform::SetPortMapping(u"COM3:", name));
+    ASSERT_TRUE(platform::SetPortMapping(u"COM3:", path_));
     // Names fold case, device paths stand for themselves, unmapped names resolve to nothing.
-    EXPECT_EQ(platform::ResolvePortName(u"com3:").value_or(""), name);
+    EXPECT_EQ(platform::ResolvePortName(u"com3:").value_or(""), path_);
     EXPECT_EQ(platform::ResolvePortName(u"/dev/ttyUSB3").value_or(""), "/dev/ttyUSB3");
     EXPECT_FALSE(platform::ResolvePortName(u"COM17:").has_value());
     for (const std::string& d : platform::DetectSerialDevices()) EXPECT_EQ(d.rfind("/dev/", 0), 0u);
-    CCommKeeper keeper;
     EXPECT_TRUE(
-        keeper.OpenPort(u"COM3:", 38400, 8, false, 0, platform::kTwoStopBits, 10, 10, 10, 10, 10));
-    EXPECT_EQ(keeper.PortName(), u"COM3:");
+        keeper_.OpenPort(u"COM3:", 38400, 8, false, 0, platform::kTwoStopBits, 10, 10, 10, 10, 10));
+    EXPECT_EQ(keeper_.PortName(), u"COM3:");
     // Open twice fails; an unmapped name fails.
-    EXPECT_FALSE(keeper.OpenPort(u"COM3:", 38400, 8, false, 0, 2, 10, 10, 10, 10, 10));
-    keeper.ClosePort();
-    EXPECT_FALSE(keeper.OpenPort(u"COM16:", 4800, 8, false, 0, 2, 10, 10, 10, 10, 10));
-    EXPECT_FALSE(keeper.OpenPort(u"COM3:", 1234, 8, false, 0, 2, 10, 10, 10, 10, 10));
-    EXPECT_FALSE(keeper.Port().IsOpen());
-    ::close(master);
+    EXPECT_FALSE(keeper_.OpenPort(u"COM3:", 38400, 8, false, 0, 2, 10, 10, 10, 10, 10));
+    keeper_.ClosePort();
+    EXPECT_FALSE(keeper_.OpenPort(u"COM16:", 4800, 8, false, 0, 2, 10, 10, 10, 10, 10));
+    EXPECT_FALSE(keeper_.OpenPort(u"COM3:", 1234, 8, false, 0, 2, 10, 10, 10, 10, 10));
+    EXPECT_FALSE(keeper_.Port().IsOpen());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "keepers/FileKeeper.h"
 #include "platform/QueueWindow.h"
 #include "support/CaseTable.h"
+#include "support/Numbers.h"
 #include "support/Sentence.h"
 #include "support/TempFolder.h"
 
@@ -92,14 +93,10 @@ TEST(FileKeeperTest, RepeatStartsAgainWithoutEndingAndStoppingEndsIt) {
 }
 
 TEST(FileKeeperTest, SpeedAndWaits) {
-    // 32 is truncated. A damaged stored factor may be tiny but positive: its wait is the
-    // longest a tick count holds, never a wrapped or zero one.
-    const std::uint32_t longest = platform::kInfinite - 1;
-    const std::pair<float, std::uint32_t> waits[] = {
-        {1.0f, 1000},     {2.0f, 500},       {32.0f, 31},      {100.0f, 10},
-        {1e-7f, longest}, {1e-30f, longest}, {1e-45f, longest}};
-    for (const auto& [factor, ms] : waits)
-        EXPECT_EQ(CFileKeeper::WaitMsForSpeed(factor), ms) << factor;
+    for (const auto& row : test::CaseTable("keepers/play_waits.txt", '\t')) {
+        const auto [factor, ms] = test::Numbers<2>(row[0]);
+        EXPECT_EQ(CFileKeeper::WaitMsForSpeed(static_cast<float>(factor)), ms) << row[0];
+    }
     CFileKeeper player;
     EXPECT_EQ(player.GetSpeed(), 1.0f);
     player.SetSpeed(8.0f);

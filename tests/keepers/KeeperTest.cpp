@@ -23,16 +23,17 @@ public:
         StopAndJoin();
     }
     std::atomic<bool> endByItself{false}, ignoreStop{false}, release{false};
-    // Copies of the fix alive, to see who frees them.
-    mutable std::atomic<int> live{0};
+    // Copies of the fix alive, to see who frees them; shared, as a copy may outlive us.
+    std::shared_ptr<std::atomic<int>> live = std::make_shared<std::atomic<int>>(0);
 
 private:
     struct Counted : CPositionMessage {
-        Counted(const CGpsPosition& p, std::atomic<int>& live) : CPositionMessage(p), live_(live) {
-            ++live_;
+        Counted(const CGpsPosition& p, std::shared_ptr<std::atomic<int>> live)
+            : CPositionMessage(p), live_(std::move(live)) {
+            ++*live_;
         }
-        ~Counted() override { --live_; }
-        std::atomic<int>& live_;
+        ~Counted() override { --*live_; }
+        std::shared_ptr<std::atomic<int>> live_;
     };
     std::unique_ptr<platform::MessagePayload> MakePositionPayload() const override {
         return std::make_unique<Counted>(Position(), live);
@@ -57,7 +58,7 @@ private:
     }
 };
 
-TEST(KeeperTest, StartStopHandshake) {
+TEST(KeeperTest, StartStopHandshakeAndDestructionWhileRunning) {
     TestKeeper keeper;
     EXPECT_FALSE(keeper.IsRunning());
     EXPECT_TRUE(keeper.Stop(0));  // idle: at once
@@ -93,16 +94,14 @@ TEST(KeeperTest, StartStopHandshake) {
     CKeeper bare;
     EXPECT_FALSE(bare.Start(platform::kNoWindow, ThreadPriority::Normal));
     EXPECT_TRUE(bare.Stop(0));
-}
 
-TEST(KeeperTest, DestroyedWhileRunning) {
+    // Destroyed while running, at once or a little later.
     platform::QueueWindow window;
     for (int i = 0; i < 20; ++i) {
-        auto keeper = std::make_unique<TestKeeper>();
-        keeper->AttachWindow(window.Handle());
-        ASSERT_TRUE(keeper->Start(platform::kNoWindow, ThreadPriority::Normal));
+        auto running = std::make_unique<TestKeeper>();
+        running->AttachWindow(window.Handle());
+        ASSERT_TRUE(running->Start(platform::kNoWindow, ThreadPriority::Normal));
         if (i % 2) platform::Sleep(2);
-        keeper.reset();
     }
     while (window.PumpOne([](platform::WindowMessage&) {}, 0)) {
     }
@@ -146,7 +145,7 @@ TEST(KeeperTest, WindowsEachGetTheirOwnCopyAndFreeIt) {
     ASSERT_EQ(copies.size(), 2u);
     EXPECT_NE(copies[0], copies[1]);
 
-    EXPECT_EQ(keeper.live.load(), 0) << "each freed after use";
+    EXPECT_EQ(keeper.live->load(), 0) << "each freed after use";
     keeper.DetachWindow(a.Handle());
     keeper.PostSourceEnded();
     EXPECT_EQ(a.Pending(), 0u);
@@ -159,11 +158,11 @@ TEST(KeeperTest, WindowsEachGetTheirOwnCopyAndFreeIt) {
         keeper.AttachWindow(dying.Handle());
         keeper.PostPosition();
         keeper.PostPosition();
-        EXPECT_EQ(keeper.live.load(), 2);
+        EXPECT_EQ(keeper.live->load(), 2);
     }
-    EXPECT_EQ(keeper.live.load(), 0);
+    EXPECT_EQ(keeper.live->load(), 0);
     keeper.PostPosition();
-    EXPECT_EQ(keeper.live.load(), 0);
+    EXPECT_EQ(keeper.live->load(), 0);
 }
 
 }  // namespace
