@@ -7,11 +7,12 @@
 #include "geo/Rounding.h"
 #include "platform/Text.h"
 #include "support/CaseTable.h"
+#include "support/Numbers.h"
 
 using namespace rq;
 using rq::platform::ToUtf8;
 
-TEST(Angle, ValidityAndTolerance) {
+TEST(Angle, ValidityToleranceAndNmeaDegreesAndMinutes) {
     CLatitude lat;
     EXPECT_FALSE(lat.IsValid());
     lat.Set(kUnset + 1e-6);  // only the exact marker is "no value"
@@ -23,12 +24,10 @@ TEST(Angle, ValidityAndTolerance) {
     EXPECT_FALSE(a.IsEqual(CLatitude(10.0 + 2e-7)));
     EXPECT_TRUE(a != CLatitude(10.0 + 2e-7));
 
-    CLongitude lon;
-    lon.Set(a);
-    EXPECT_EQ(lon.value, 10.0);
-}
+    CLongitude fromLatitude;
+    fromLatitude.Set(a);
+    EXPECT_EQ(fromLatitude.value, 10.0);
 
-TEST(Angle, NmeaDegreesAndMinutes) {
     // Hemisphere code 2 is south or west; the field is made non-negative before it applies.
     const std::tuple<double, int, double> cases[] = {
         {4807.038, 2, -48.1173}, {4807.038, 1, 48.1173},
@@ -36,12 +35,12 @@ TEST(Angle, NmeaDegreesAndMinutes) {
         {kUnset, 1, kUnset},     {1131.000, 2, -11.516666666666667},
     };
     for (const auto& [nmea, hemisphere, degrees] : cases) {
-        CLatitude lat;
-        CLongitude lon;
-        lat.SetNmea(nmea, hemisphere);
-        lon.SetNmea(nmea, hemisphere);
-        EXPECT_NEAR(lat.value, degrees, 1e-12) << nmea;
-        EXPECT_NEAR(lon.value, degrees, 1e-12) << nmea;
+        CLatitude nmeaLat;
+        CLongitude nmeaLon;
+        nmeaLat.SetNmea(nmea, hemisphere);
+        nmeaLon.SetNmea(nmea, hemisphere);
+        EXPECT_NEAR(nmeaLat.value, degrees, 1e-12) << nmea;
+        EXPECT_NEAR(nmeaLon.value, degrees, 1e-12) << nmea;
     }
     // The hemisphere plays no part in the NMEA comparison.
     CLongitude lon(11.516666666666667);
@@ -83,11 +82,9 @@ TEST(Angle, FormatTextsHemispheresMinutesAndSeconds) {
 }
 
 TEST(Rounding, HalvesAwayFromZeroAndClamped) {
-    const std::pair<double, int> cases[] = {
-        {2.5, 3}, {-2.5, -3}, {2.49, 2}, {-2.49, -2}, {0.0, 0}, {9999.5, 10000}, {-0.5, -1},
-    };
-    for (const auto& [x, expected] : cases) EXPECT_EQ(RoundHalfAway(x), expected) << x;
-    EXPECT_EQ(RoundHalfAway(1e300), 2147483647);
-    EXPECT_EQ(RoundHalfAway(-1e300), -2147483647);
+    for (const auto& row : test::CaseTable("geo/rounding.txt", '\t')) {
+        const auto [x, expected] = test::Numbers<2>(row[0]);
+        EXPECT_EQ(RoundHalfAway(x), expected) << row[0];
+    }
     EXPECT_EQ(RoundHalfAway(std::nan("")), 0);
 }

@@ -6,7 +6,7 @@
 using namespace rq::platform;
 using rq::test::ScriptedUserInterface;
 
-TEST(MessageBox, WithoutAFrontEndBoxesGoToStandardErrorAndQuestionsAreDeclined) {
+TEST(MessageBox, BoxesGoToTheFrontEndSetElseToStandardErrorDecliningQuestions) {
     SetUserInterface(nullptr);
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(ShowMessage(u"Are you sure to exit?", MessageIcon::Question), MessageAnswer::No);
@@ -14,9 +14,7 @@ TEST(MessageBox, WithoutAFrontEndBoxesGoToStandardErrorAndQuestionsAreDeclined) 
     { WaitCursor busy; }
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "Roamquill: Are you sure to exit?\nRoamquill: \xe4\xb8\xad\xe6\x96\x87\n");
-}
 
-TEST(MessageBox, BoxesAndTheWaitCursorGoToTheFrontEndSet) {
     struct CursorCounter : ScriptedUserInterface {
         void BeginWaitCursor() override { ++depth; }
         void EndWaitCursor() override { --depth; }
