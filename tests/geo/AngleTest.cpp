@@ -1,16 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "geo/Angle.h"
 #include "geo/Rounding.h"
 #include "platform/Text.h"
 #include "support/CaseTable.h"
+#include "support/Numbers.h"
 
 using namespace rq;
 using rq::platform::ToUtf8;
 
-TEST(Angle, ValidityAndTolerance) {
+TEST(Angle, ValidityToleranceAndNmeaDegreesAndMinutes) {
     CLatitude lat;
     EXPECT_FALSE(lat.IsValid());
     lat.Set(kUnset + 1e-6);  // only the exact marker is "no value"
@@ -22,29 +24,26 @@ TEST(Angle, ValidityAndTolerance) {
     EXPECT_FALSE(a.IsEqual(CLatitude(10.0 + 2e-7)));
     EXPECT_TRUE(a != CLatitude(10.0 + 2e-7));
 
-    CLongitude lon;
-    lon.Set(a);
-    EXPECT_EQ(lon.value, 10.0);
-}
+    CLongitude fromLatitude;
+    fromLatitude.Set(a);
+    EXPECT_EQ(fromLatitude.value, 10.0);
 
-TEST(Angle, NmeaDegreesAndMinutes) {
-    CLatitude lat;
-    lat.SetNmea(4807.038, 2);
-    EXPECT_NEAR(lat.value, -48.1173, 1e-12);
-    lat.SetNmea(4807.038, 1);
-    EXPECT_NEAR(lat.value, 48.1173, 1e-12);
-    lat.SetNmea(-4807.038, 0);  // made non-negative before the hemisphere applies
-    EXPECT_NEAR(lat.value, 48.1173, 1e-12);
-    lat.SetNmea(0, 2);
-    EXPECT_EQ(lat.value, 0.0);
-    lat.SetNmea(kUnset, 1);
-    EXPECT_FALSE(lat.IsValid());
-
-    CLongitude lon;
-    lon.SetNmea(1131.000, 2);
-    EXPECT_NEAR(lon.value, -11.516666666666667, 1e-12);
+    // Hemisphere code 2 is south or west; the field is made non-negative before it applies.
+    const std::tuple<double, int, double> cases[] = {
+        {4807.038, 2, -48.1173}, {4807.038, 1, 48.1173},
+        {-4807.038, 0, 48.1173}, {0, 2, 0},
+        {kUnset, 1, kUnset},     {1131.000, 2, -11.516666666666667},
+    };
+    for (const auto& [nmea, hemisphere, degrees] : cases) {
+        CLatitude nmeaLat;
+        CLongitude nmeaLon;
+        nmeaLat.SetNmea(nmea, hemisphere);
+        nmeaLon.SetNmea(nmea, hemisphere);
+        EXPECT_NEAR(nmeaLat.value, degrees, 1e-12) << nmea;
+        EXPECT_NEAR(nmeaLon.value, degrees, 1e-12) << nmea;
+    }
     // The hemisphere plays no part in the NMEA comparison.
-    lon.Set(11.516666666666667);
+    CLongitude lon(11.516666666666667);
     EXPECT_TRUE(lon.IsEqualNmea(1131.000));
     EXPECT_FALSE(lon.IsNotEqualNmea(1131.000));
     EXPECT_TRUE(lon.IsNotEqualNmea(1131.001));
@@ -53,21 +52,15 @@ TEST(Angle, NmeaDegreesAndMinutes) {
     EXPECT_TRUE(lon.IsValid());
 }
 
-TEST(Angle, HemispheresMinutesAndSeconds) {
-    EXPECT_EQ(CLatitude(0).GetHemisphere(), u'N');
-    EXPECT_EQ(CLatitude(-0.0000001).GetHemisphere(), u'S');
-    EXPECT_EQ(CLongitude(0).GetHemisphere(), u'E');
-    EXPECT_EQ(CLongitude(-1).GetHemisphere(), u'W');
+TEST(Angle, FormatTextsHemispheresMinutesAndSeconds) {
+    EXPECT_EQ(std::u16string({CLatitude(0).GetHemisphere(), CLatitude(-0.0000001).GetHemisphere(),
+                              CLongitude(0).GetHemisphere(), CLongitude(-1).GetHemisphere()}),
+              u"NSEW");
+    EXPECT_EQ(CLatitude(-33.8578).GetMinutes(), -51.0);
+    EXPECT_NEAR(CLatitude(-33.8578).GetSeconds(), -28.08, 1e-9);
+    EXPECT_EQ(CLatitude(10.5).GetMinutes(), 30.0);
+    EXPECT_NEAR(CLatitude(10.5).GetSeconds(), 0.0, 1e-9);
 
-    const CLatitude s(-33.8578);
-    EXPECT_EQ(s.GetMinutes(), -51.0);
-    EXPECT_NEAR(s.GetSeconds(), -28.08, 1e-9);
-    const CLatitude n(10.5);
-    EXPECT_EQ(n.GetMinutes(), 30.0);
-    EXPECT_NEAR(n.GetSeconds(), 0.0, 1e-9);
-}
-
-TEST(Angle, FormatTexts) {
     for (const auto& row : test::CaseTable("geo/angle_texts.txt", '\t')) {
         std::istringstream in(row[0]);
         double value;
@@ -89,11 +82,9 @@ TEST(Angle, FormatTexts) {
 }
 
 TEST(Rounding, HalvesAwayFromZeroAndClamped) {
-    const std::pair<double, int> cases[] = {
-        {2.5, 3}, {-2.5, -3}, {2.49, 2}, {-2.49, -2}, {0.0, 0}, {9999.5, 10000}, {-0.5, -1},
-    };
-    for (const auto& [x, expected] : cases) EXPECT_EQ(RoundHalfAway(x), expected) << x;
-    EXPECT_EQ(RoundHalfAway(1e300), 2147483647);
-    EXPECT_EQ(RoundHalfAway(-1e300), -2147483647);
+    for (const auto& row : test::CaseTable("geo/rounding.txt", '\t')) {
+        const auto [x, expected] = test::Numbers<2>(row[0]);
+        EXPECT_EQ(RoundHalfAway(x), expected) << row[0];
+    }
     EXPECT_EQ(RoundHalfAway(std::nan("")), 0);
 }

@@ -1,22 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "geo/CoordinateEntry.h"
 #include "platform/Text.h"
 #include "support/CaseTable.h"
+#include "support/Numbers.h"
 
 using namespace rq;
 
-TEST(CoordinateEntry, TextsAndHemispheres) {
+TEST(CoordinateEntry, TextsHemispheresAndReadingBack) {
     EXPECT_EQ(EntryMagnitudeText(-33.8578), u"33.85780000");
     EXPECT_EQ(EntryMagnitudeText(151.2093), u"151.20930000");
-    EXPECT_EQ(EntryHemisphereIndex(0), 0);
+    EXPECT_EQ(EntryHemisphereIndex(0) + EntryHemisphereIndex(12), 0);
     EXPECT_EQ(EntryHemisphereIndex(-0.1), 1);
-    EXPECT_EQ(EntryHemisphereIndex(12), 0);
-}
-
-TEST(CoordinateEntry, ReadingBack) {
     const auto rows = test::CaseTable("cases/coordinate-entries.txt");
     ASSERT_EQ(rows.size(), 14u);
     for (const auto& c : rows) {
@@ -28,9 +23,7 @@ TEST(CoordinateEntry, ReadingBack) {
             EXPECT_EQ(r.message, StringId::YouHaveEnteredAnInvalidCoordinate) << label;
             continue;
         }
-        std::istringstream expected(c[4]);
-        double lat = 0, lon = 0;
-        expected >> lat >> lon;
+        const auto [lat, lon] = test::Numbers<2>(c[4]);
         EXPECT_TRUE(r.ok && !r.message) << label;
         EXPECT_DOUBLE_EQ(r.coordinate.m_lat.value, lat) << label;
         EXPECT_DOUBLE_EQ(r.coordinate.m_lon.value, lon) << label;

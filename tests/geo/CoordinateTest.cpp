@@ -1,42 +1,31 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "geo/Coordinate.h"
 #include "geo/Earth.h"
 #include "support/CaseTable.h"
+#include "support/Numbers.h"
 
 using namespace rq;
 
-TEST(Coordinate, Validity) {
+TEST(Coordinate, ValiditySamePositionOffsetAndNormalize) {
     EXPECT_FALSE(CCoordinate().IsValid());
-    EXPECT_TRUE(CCoordinate(90, 180).IsValid());
-    EXPECT_TRUE(CCoordinate(-90, -180).IsValid());
-    EXPECT_FALSE(CCoordinate(90.0000001, 0).IsValid());
-    EXPECT_FALSE(CCoordinate(0, -180.0000001).IsValid());
-    EXPECT_FALSE(CCoordinate(0, kUnset).IsValid());
-    EXPECT_FALSE(CCoordinate(std::nan(""), 0).IsValid());
-}
-
-TEST(Coordinate, Normalize) {
-    for (const auto& row : test::CaseTable("geo/normalize.txt", '\t')) {
-        std::istringstream in(row[0]);
-        double lat, lon, expectedLat, expectedLon;
-        ASSERT_TRUE(in >> lat >> lon >> expectedLat >> expectedLon) << row[0];
-        CCoordinate p(lat, lon);
-        p.Normalize();
-        EXPECT_NEAR(p.m_lat.value, expectedLat, 1e-12) << row[0];
-        EXPECT_NEAR(p.m_lon.value, expectedLon, 1e-12) << row[0];
-    }
-}
-
-TEST(Coordinate, SamePositionAndOffset) {
+    EXPECT_TRUE(CCoordinate(90, 180).IsValid() && CCoordinate(-90, -180).IsValid());
+    for (const CCoordinate& bad : {CCoordinate(90.0000001, 0), CCoordinate(0, -180.0000001),
+                                   CCoordinate(0, kUnset), CCoordinate(std::nan(""), 0)})
+        EXPECT_FALSE(bad.IsValid()) << bad.m_lat.value << " " << bad.m_lon.value;
     CCoordinate p(48.1, 11.5);
     EXPECT_TRUE(p.IsSamePosition(CCoordinate(48.1 + 5e-8, 11.5 - 5e-8)));
     EXPECT_FALSE(p.IsSamePosition(CCoordinate(48.1, 11.5 + 2e-7)));
     p.Offset(50, 175);  // no normalising
     EXPECT_DOUBLE_EQ(p.m_lat.value, 98.1);
     EXPECT_DOUBLE_EQ(p.m_lon.value, 186.5);
+    for (const auto& row : test::CaseTable("geo/normalize.txt", '\t')) {
+        const auto [lat, lon, expectedLat, expectedLon] = test::Numbers<4>(row[0]);
+        CCoordinate n(lat, lon);
+        n.Normalize();
+        EXPECT_NEAR(n.m_lat.value, expectedLat, 1e-12) << row[0];
+        EXPECT_NEAR(n.m_lon.value, expectedLon, 1e-12) << row[0];
+    }
 }
 
 TEST(Coordinate, ScaleCacheCopiesAndAssignment) {

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 #include <vector>
 
 #include "geo/Coordinate.h"
 #include "geo/DoubleRect.h"
 #include "geo/Earth.h"
 #include "support/CaseTable.h"
+#include "support/Numbers.h"
 
 using namespace rq;
 
@@ -36,32 +36,17 @@ TEST(Earth, DegreeLengthsAndBearingOf) {
     EXPECT_FALSE(std::isnan(MetresPerLongitudeDegree(-90, 0)));
 
     for (const auto& row : test::CaseTable("geo/bearings.txt", '\t')) {
-        std::istringstream in(row[0]);
-        double east, north, pis;
-        ASSERT_TRUE(in >> east >> north >> pis) << row[0];
+        const auto [east, north, pis] = test::Numbers<3>(row[0]);
         EXPECT_NEAR(BearingOf(east, north), pis * kPi, 1e-12) << row[0];
     }
 }
 
 TEST(Course, FlatCourses) {
-    struct Case {
-        double lat, lon, fromLat, fromLon, bearing, distance;
-    };
-    const double eastWest = 0.001 * MetresPerLongitudeDegree(0, 0);
-    const Case cases[] = {
-        {0, 0, 0, 0, 0, 0},
-        {0.001, 0, 0, 0, 0, 111.200162632},
-        {-0.001, 0, 0, 0, 180, 111.200162632},
-        {0, 0.001, 0, 0, 90, eastWest},
-        {0, -0.001, 0, 0, 270, eastWest},
-        // No wrap at the antimeridian: the long way round, westward.
-        {0, -179.999, 0, 179.999, 270, 359.998 * MetresPerLongitudeDegree(0, 0)},
-    };
-    for (const Case& c : cases) {
-        CCoordinate to(c.lat, c.lon);
-        const CCourseFlat course = to.FlatCourseFrom(CCoordinate(c.fromLat, c.fromLon));
-        EXPECT_NEAR(course.value, c.bearing, 1e-9) << c.lat << "," << c.lon;
-        EXPECT_NEAR(course.distance, c.distance, 1e-6) << c.lat << "," << c.lon;
+    for (const auto& row : test::CaseTable("geo/flat_courses.txt", '\t')) {
+        const auto [lat, lon, fromLat, fromLon, bearing, distance] = test::Numbers<6>(row[0]);
+        const CCourseFlat c = CCoordinate(lat, lon).FlatCourseFrom(CCoordinate(fromLat, fromLon));
+        EXPECT_NEAR(c.value, bearing, 1e-9) << row[0];
+        EXPECT_NEAR(c.distance, distance, 1e-6) << row[0];
     }
 }
 
@@ -82,44 +67,25 @@ TEST(Course, ScaleOfTheFirstPartnerIsReused) {
 }
 
 TEST(Course, GreatCircle) {
-    const CCourse c = CCoordinate(0, 0).GreatCircleCourseTo(CCoordinate(0, 1));
-    EXPECT_NEAR(c.value, 90, 1e-9);
-    EXPECT_NEAR(c.distance, 111200.162632, 1e-3);
-    const CCourse back = CCoordinate(0, 1).GreatCircleCourseTo(CCoordinate(0, 0));
-    EXPECT_NEAR(back.value, 270, 1e-9);
-    const CCourse north = CCoordinate(0, 0).GreatCircleCourseTo(CCoordinate(1, 0));
-    EXPECT_NEAR(north.value, 0, 1e-6);
-    // The same point: no NaN from 0/0 (the law of cosines is only good to about a
-    // decimetre here, which its one use, a whole degree, never sees).
-    const CCourse none = CCoordinate(10, 10).GreatCircleCourseTo(CCoordinate(10, 10));
-    EXPECT_FALSE(std::isnan(none.value));
-    EXPECT_NEAR(none.distance, 0, 0.5);
+    for (const auto& row : test::CaseTable("geo/great_circles.txt", '\t')) {
+        const auto [lat, lon, toLat, toLon, bearing, distance] = test::Numbers<6>(row[0]);
+        const CCourse c = CCoordinate(lat, lon).GreatCircleCourseTo(CCoordinate(toLat, toLon));
+        EXPECT_FALSE(std::isnan(c.value)) << row[0];
+        if (distance > 0) {
+            EXPECT_NEAR(c.value, bearing, 1e-6) << row[0];
+        }
+        EXPECT_NEAR(c.distance, distance, distance > 0 ? 1e-3 : 0.5) << row[0];
+    }
 }
 
 TEST(Course, FlatMoves) {
-    CCoordinate origin(0, 0);
-    const CCoordinate east = origin.FlatMoved(CCourse(90, 1000));
-    EXPECT_NEAR(east.m_lat.value, 0, 1e-12);
-    EXPECT_NEAR(east.m_lon.value, 1000 / 111200.16, 1e-8);
-    EXPECT_NEAR(east.m_lon.value, 0.008993, 1e-6);
-
-    // Across the pole: latitude folds back, longitude turns half way round.
-    CCoordinate nearPole(89.5, 10);
-    const CCoordinate over = nearPole.FlatMoved(CCourse(0, 111200.162632));
-    EXPECT_NEAR(over.m_lat.value, 89.5, 1e-9);
-    EXPECT_NEAR(over.m_lon.value, -170, 1e-9);
-
-    // Across the antimeridian eastward.
-    CCoordinate dateLine(0, 179.999);
-    const CCoordinate wrapped = dateLine.FlatMoved(CCourse(90, 1000));
-    EXPECT_NEAR(wrapped.m_lon.value, 179.999 + 0.008993 - 360, 1e-6);
-
-    // From the pole itself the east part has no length to divide by.
-    CCoordinate pole(90, 0);
-    const CCoordinate fromPole = pole.FlatMoved(CCourse(90, 1000));
-    EXPECT_TRUE(fromPole.IsValid());
-    EXPECT_EQ(fromPole.m_lon.value, 0);
-
+    for (const auto& row : test::CaseTable("geo/flat_moves.txt", '\t')) {
+        const auto [lat, lon, bearing, distance, toLat, toLon] = test::Numbers<6>(row[0]);
+        const CCoordinate to = CCoordinate(lat, lon).FlatMoved(CCourse(bearing, distance));
+        EXPECT_TRUE(to.IsValid()) << row[0];
+        EXPECT_NEAR(to.m_lat.value, toLat, 1e-8) << row[0];
+        EXPECT_NEAR(to.m_lon.value, toLon, 1e-8) << row[0];
+    }
     // Move then measure back agrees on the local plane.
     CCoordinate start(48.1, 11.5);
     CCoordinate end = start.FlatMoved(CCourse(33, 2500));
@@ -138,11 +104,8 @@ TEST(DoubleRect, NormalizeContainsExtendIntersects) {
     EXPECT_EQ(edges(r), (std::vector<double>{10, 48, 11, 47}));
     EXPECT_EQ(edges(CDoubleRect(CCoordinate(48, 10), CCoordinate(47, 11))), edges(r));
     for (const auto& row : test::CaseTable("geo/rect_contains.txt", '\t')) {
-        std::istringstream in(row[0]);
-        double lat, lon;
-        bool inside;
-        ASSERT_TRUE(in >> lat >> lon >> inside) << row[0];
-        EXPECT_EQ(r.Contains(CCoordinate(lat, lon)), inside) << row[0];
+        const auto [lat, lon, inside] = test::Numbers<3>(row[0]);
+        EXPECT_EQ(r.Contains(CCoordinate(lat, lon)), inside == 1) << row[0];
     }
 
     CDoubleRect grown = r;
@@ -150,11 +113,8 @@ TEST(DoubleRect, NormalizeContainsExtendIntersects) {
     grown.Extend(CCoordinate(46, 12));
     EXPECT_EQ(edges(grown), (std::vector<double>{9, 50, 12, 46}));
 
-    EXPECT_TRUE(r.Intersects(CDoubleRect(10.5, 47.5, 12, 46)));
-    EXPECT_TRUE(r.Intersects(CDoubleRect(11, 49, 12, 48)));  // touching corner
-    EXPECT_FALSE(r.Intersects(CDoubleRect(11.1, 48, 12, 47)));
-    EXPECT_FALSE(r.Intersects(CDoubleRect(10, 46.9, 11, 46)));
-    EXPECT_FALSE(r.Intersects(CDoubleRect(10, 49, 11, 48.1)));
-    EXPECT_FALSE(r.Intersects(CDoubleRect(8, 48, 9.9, 47)));
-    EXPECT_TRUE(r.Intersects(CDoubleRect(9, 49, 12, 46)));  // encloses
+    for (const auto& row : test::CaseTable("geo/rect_intersects.txt", '\t')) {
+        const auto [left, top, right, bottom, meets] = test::Numbers<5>(row[0]);
+        EXPECT_EQ(r.Intersects(CDoubleRect(left, top, right, bottom)), meets == 1) << row[0];
+    }
 }

@@ -9,7 +9,7 @@
 using namespace rq;
 using rq::platform::ToUtf8;
 
-TEST(Units, FormatDistanceThresholds) {
+TEST(Units, FormatDistanceThresholdsAndSpeed) {
     for (const auto& row : test::CaseTable("geo/distances.txt", '\t')) {
         std::istringstream in(row[0]);
         double metres;
@@ -22,9 +22,7 @@ TEST(Units, FormatDistanceThresholds) {
     }
     EXPECT_EQ(FormatDistance(1000, 0, 0, 3, true), (ValueText{u"1.000 km", u"km"}));
     EXPECT_EQ(FormatDistance(1600, 1, 0, 3, true).value, u"5249 feets");
-}
 
-TEST(Units, FormatSpeed) {
     for (const auto& row : test::CaseTable("geo/speeds.txt", '\t')) {
         std::istringstream in(row[0]);
         double kmh;

@@ -8,7 +8,6 @@
 #include "app/StringTable.h"
 #include "keepers/DlgGpsSetup.h"
 #include "platform/PortMap.h"
-#include "platform/Registry.h"
 #include "platform/Text.h"
 #include "support/AppTest.h"
 
@@ -17,7 +16,7 @@ namespace {
 
 class DlgGpsSetupTest : public test::UiAppTest {};
 
-TEST_F(DlgGpsSetupTest, ListsEveryPortWithItsDevice) {
+TEST_F(DlgGpsSetupTest, ListsPortsAndRatesAndOkAsksForWhatIsNotSelected) {
     const std::string device = folder_ / "ttyUSB0";
     std::ofstream(device) << "";
     ASSERT_TRUE(platform::SetPortMapping(u"COM3:", device));
@@ -40,25 +39,24 @@ TEST_F(DlgGpsSetupTest, ListsEveryPortWithItsDevice) {
     EXPECT_EQ(platform::DescribeSerialDevice(device, sys), device);
     std::ofstream(sys + "/class/tty/ttyUSB0/product") << "u-blox GNSS receiver\n";
     EXPECT_EQ(platform::DescribeSerialDevice(device, sys), device + " (u-blox GNSS receiver)");
-}
 
-TEST_F(DlgGpsSetupTest, UnlistedStoredValuesSelectNothingAndOkAsksForThem) {
+    // Stored values not in the lists select nothing, and OK asks for them.
     SetPort(17);
     SetBoudrate(1234);
-    CDlgGpsSetup dialog;
-    dialog.Open();
-    EXPECT_FALSE(dialog.PortSelection());
-    EXPECT_FALSE(dialog.BaudSelection());
-    EXPECT_FALSE(dialog.Ok());
-    dialog.SelectPort(2);
-    EXPECT_FALSE(dialog.Ok());
+    CDlgGpsSetup unlisted;
+    unlisted.Open();
+    EXPECT_FALSE(unlisted.PortSelection());
+    EXPECT_FALSE(unlisted.BaudSelection());
+    EXPECT_FALSE(unlisted.Ok());
+    unlisted.SelectPort(2);
+    EXPECT_FALSE(unlisted.Ok());
     ASSERT_EQ(ui_.Messages().size(), 2u);
     EXPECT_EQ(ui_.Messages()[0].text, BuiltInString(StringId::PleaseSelectPortNumber));
     EXPECT_EQ(ui_.Messages()[1].text, BuiltInString(StringId::PleaseSelectBoudrate));
     EXPECT_EQ(GetPort(), 17u);  // nothing stored while refused
 
-    dialog.SelectBaud(6);
-    EXPECT_TRUE(dialog.Ok());
+    unlisted.SelectBaud(6);
+    EXPECT_TRUE(unlisted.Ok());
     EXPECT_EQ(GetPort(), 3u);
     EXPECT_EQ(GetBoudrate(), 115200u);
 }

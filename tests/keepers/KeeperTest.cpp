@@ -22,12 +22,23 @@ public:
         release = true;
         StopAndJoin();
     }
-    std::atomic<bool> endByItself{false};
-    std::atomic<bool> ignoreStop{false};
-    std::atomic<bool> release{false};
-    std::atomic<int> loops{0};
+    std::atomic<bool> endByItself{false}, ignoreStop{false}, release{false};
+    // Copies of the fix alive, to see who frees them; shared, as a copy may outlive us.
+    std::shared_ptr<std::atomic<int>> live = std::make_shared<std::atomic<int>>(0);
 
 private:
+    struct Counted : CPositionMessage {
+        Counted(const CGpsPosition& p, std::shared_ptr<std::atomic<int>> live)
+            : CPositionMessage(p), live_(std::move(live)) {
+            ++*live_;
+        }
+        ~Counted() override { --*live_; }
+        std::shared_ptr<std::atomic<int>> live_;
+    };
+    std::unique_ptr<platform::MessagePayload> MakePositionPayload() const override {
+        return std::make_unique<Counted>(Position(), live);
+    }
+
     static void Work(CKeeper& base) {
         auto& k = static_cast<TestKeeper&>(base);
         bool owns = k.AcquireRunning();
@@ -37,7 +48,6 @@ private:
                     while (!k.release) platform::Sleep(1);
                 }
                 if (k.StopRequested() || k.endByItself) break;
-                ++k.loops;
                 k.PostPosition();
                 if (k.WaitForStop(5)) break;
             }
@@ -48,7 +58,7 @@ private:
     }
 };
 
-TEST(KeeperTest, StartStopHandshake) {
+TEST(KeeperTest, StartStopHandshakeAndDestructionWhileRunning) {
     TestKeeper keeper;
     EXPECT_FALSE(keeper.IsRunning());
     EXPECT_TRUE(keeper.Stop(0));  // idle: at once
@@ -84,22 +94,20 @@ TEST(KeeperTest, StartStopHandshake) {
     CKeeper bare;
     EXPECT_FALSE(bare.Start(platform::kNoWindow, ThreadPriority::Normal));
     EXPECT_TRUE(bare.Stop(0));
-}
 
-TEST(KeeperTest, DestroyedWhileRunning) {
+    // Destroyed while running, at once or a little later.
     platform::QueueWindow window;
     for (int i = 0; i < 20; ++i) {
-        auto keeper = std::make_unique<TestKeeper>();
-        keeper->AttachWindow(window.Handle());
-        ASSERT_TRUE(keeper->Start(platform::kNoWindow, ThreadPriority::Normal));
+        auto running = std::make_unique<TestKeeper>();
+        running->AttachWindow(window.Handle());
+        ASSERT_TRUE(running->Start(platform::kNoWindow, ThreadPriority::Normal));
         if (i % 2) platform::Sleep(2);
-        keeper.reset();
     }
     while (window.PumpOne([](platform::WindowMessage&) {}, 0)) {
     }
 }
 
-TEST(KeeperTest, WindowsEachGetTheirOwnCopy) {
+TEST(KeeperTest, WindowsEachGetTheirOwnCopyAndFreeIt) {
     platform::QueueWindow a, b;
     TestKeeper keeper;
     keeper.AttachWindow(a.Handle());
@@ -137,43 +145,24 @@ TEST(KeeperTest, WindowsEachGetTheirOwnCopy) {
     ASSERT_EQ(copies.size(), 2u);
     EXPECT_NE(copies[0], copies[1]);
 
+    EXPECT_EQ(keeper.live->load(), 0) << "each freed after use";
     keeper.DetachWindow(a.Handle());
     keeper.PostSourceEnded();
     EXPECT_EQ(a.Pending(), 0u);
     EXPECT_EQ(b.Pending(), 1u);
-}
 
-// Counts its payloads, to see that a copy posted to a dying window is freed.
-class CountingKeeper : public TestKeeper {
-public:
-    struct Counted : CPositionMessage {
-        Counted(const CGpsPosition& p, std::atomic<int>& live) : CPositionMessage(p), live_(live) {
-            ++live_;
-        }
-        ~Counted() override { --live_; }
-        std::atomic<int>& live_;
-    };
-    mutable std::atomic<int> live{0};
-
-protected:
-    std::unique_ptr<platform::MessagePayload> MakePositionPayload() const override {
-        return std::make_unique<Counted>(Position(), live);
-    }
-};
-
-TEST(KeeperTest, CopyForADeadWindowIsFreed) {
-    CountingKeeper keeper;
+    // A copy for a window that dies unread is freed with it; a dead window gets none.
+    keeper.DetachWindow(b.Handle());
     {
-        platform::QueueWindow window;
-        keeper.AttachWindow(window.Handle());
+        platform::QueueWindow dying;
+        keeper.AttachWindow(dying.Handle());
         keeper.PostPosition();
         keeper.PostPosition();
-        EXPECT_EQ(keeper.live.load(), 2);
+        EXPECT_EQ(keeper.live->load(), 2);
     }
-    EXPECT_EQ(keeper.live.load(), 0);
-    // Posting after the window died makes no copy.
+    EXPECT_EQ(keeper.live->load(), 0);
     keeper.PostPosition();
-    EXPECT_EQ(keeper.live.load(), 0);
+    EXPECT_EQ(keeper.live->load(), 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "keepers/LogLineReader.h"
 #include "platform/Text.h"
+#include "support/CaseTable.h"
 #include "support/TempFolder.h"
 
 namespace rq {
@@ -20,53 +21,28 @@ std::vector<std::string> ReadAll(const std::string& path) {
 }
 
 TEST(LogLineReaderTest, ReadsLinesAsRecorded) {
-    const std::string longField(300, '7');
-    struct Case {
-        std::string bytes;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
-        {"$A*00\r\n$B*00\r\n", {"$A*00", "$B*00"}},
-        {"$A*00\n$B*00\n", {"$A*00", "$B*00"}},
-        {"$A*00\r\n$B", {"$A*00", "$B"}},
-        // The last line without LF keeps its CR.
-        {"$A\r", {"$A\r"}},
-        {"", {}},
-        {"\n\n", {"", ""}},
-        {"x\r\ry\r\n", {"xy"}},
-        {"$GPGGA," + longField + "*00\r\n$B\r\n", {"$GPGGA," + longField + "*00", "$B"}},
-        {std::string("$A\0hidden\r\n$B\r\n", 15), {"$A", "$B"}},
-        {"\xB0\r\n", {"\xC2\xB0"}},
-    };
-    test::TempFolder dir;
-    for (const Case& c : cases) {
-        test::WriteText(dir / "log.nmea", c.bytes);
-        EXPECT_EQ(ReadAll(dir / "log.nmea"), c.lines) << c.bytes;
+    const test::TempFolder dir;
+    const std::string path = dir / "log.nmea";
+    for (const auto& row : test::CaseTable("keepers/log_lines.txt")) {
+        test::WriteText(path, row[0]);
+        EXPECT_EQ(ReadAll(path), std::vector<std::string>(row.begin() + 1, row.end())) << row[0];
     }
-    // LF exactly at the end and just past the first 120-byte chunk.
-    for (std::size_t n : {118u, 119u, 120u, 121u, 239u, 240u}) {
-        const std::string first(n, 'a');
-        test::WriteText(dir / "log.nmea", first + "\nsecond\n");
-        EXPECT_EQ(ReadAll(dir / "log.nmea"), (std::vector<std::string>{first, "second"})) << n;
+    test::WriteText(path, "");
+    EXPECT_EQ(ReadAll(path), std::vector<std::string>{});
+    // The line end just before, at and past the end of the first 120-byte chunks.
+    for (const char* eol : {"\n", "\r\n"}) {
+        for (std::size_t n : {118u, 119u, 120u, 121u, 239u, 240u, 307u}) {
+            const std::string first(n, 'a');
+            test::WriteText(path, first + eol + "second" + eol);
+            EXPECT_EQ(ReadAll(path), (std::vector<std::string>{first, "second"})) << n << eol;
+        }
     }
-}
-
-TEST(LogLineReaderTest, Rewind) {
-    test::TempFolder dir;
-    const std::string path = dir / "rewind.nmea";
-    test::WriteText(path, "one\ntwo\n");
+    // A closed reader reads nothing more.
     CLogLineReader reader;
-    ASSERT_TRUE(reader.Open(path));
     std::u16string line;
-    ASSERT_TRUE(reader.ReadLine(line));
-    ASSERT_TRUE(reader.ReadLine(line));
-    EXPECT_FALSE(reader.ReadLine(line));
-    ASSERT_TRUE(reader.Rewind());
-    ASSERT_TRUE(reader.ReadLine(line));
-    EXPECT_EQ(line, u"one");
+    ASSERT_TRUE(reader.Open(path) && reader.ReadLine(line));
     reader.Close();
     EXPECT_FALSE(reader.ReadLine(line));
-    EXPECT_FALSE(reader.Open(path + ".missing"));
 }
 
 }  // namespace

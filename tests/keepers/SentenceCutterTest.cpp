@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "keepers/SentenceCutter.h"
 #include "platform/Text.h"
@@ -9,13 +8,6 @@
 
 namespace rq {
 namespace {
-
-std::vector<std::string> CutAll(CSentenceCutter& cutter) {
-    std::vector<std::string> out;
-    std::u16string s;
-    while (cutter.Cut(s)) out.push_back(platform::ToUtf8(s));
-    return out;
-}
 
 TEST(SentenceCutterTest, CutsFromDollarToLineEnd) {
     const auto rows = test::CaseTable("cases/sentence-cuts.txt");
@@ -25,7 +17,8 @@ TEST(SentenceCutterTest, CutsFromDollarToLineEnd) {
         std::string got;
         for (std::size_t i = 2; i < c.size(); ++i) {
             cutter.Append(c[i].data(), c[i].size());
-            for (std::string& s : CutAll(cutter)) got += (got.empty() ? "" : " ") + s;
+            for (std::u16string s; cutter.Cut(s);)
+                got += (got.empty() ? "" : " ") + platform::ToUtf8(s);
         }
         EXPECT_EQ(got, c[0]) << c[2];
         EXPECT_EQ(platform::ToUtf8(cutter.Pending()), c[1]) << c[2];
@@ -34,16 +27,15 @@ TEST(SentenceCutterTest, CutsFromDollarToLineEnd) {
 
 TEST(SentenceCutterTest, BoundsTextThatNeverEnds) {
     CSentenceCutter cutter;
+    std::u16string s;
     std::string noise(1000, 'x');
     for (int i = 0; i < 20; ++i) {
         cutter.Append(noise.data(), noise.size());
-        std::u16string s;
         EXPECT_FALSE(cutter.Cut(s));
         EXPECT_TRUE(cutter.Pending().empty());
     }
     std::string start = "$" + std::string(CSentenceCutter::kMaxPending - 1, 'y');
     cutter.Append(start.data(), start.size());
-    std::u16string s;
     EXPECT_FALSE(cutter.Cut(s));
     EXPECT_EQ(cutter.Pending().size(), CSentenceCutter::kMaxPending);
     cutter.Append("z", 1);

@@ -4,9 +4,10 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <string>
 
 #include "platform/CachedLocalTime.h"
+#include "support/CaseTable.h"
+#include "support/Numbers.h"
 #include "support/ScopedTimeZone.h"
 
 namespace rq::platform {
@@ -18,36 +19,22 @@ void SetZone(const char* zone) {
 }
 
 TEST(CachedLocalTime, AgreesWithTheCLibraryInEveryZone) {
-    const test::ScopedTimeZone restore("UTC");  // puts the run's zone back at the end
-    // Each zone's clock changes of 2020 and a few plain days; Lord Howe moves by half
-    // an hour.
-    const struct {
-        const char* zone;
-        CalendarTime days[4];
-    } zones[] = {
-        {"UTC", {{1980, 1, 1}, {2008, 3, 15}, {2020, 2, 29}, {2020, 12, 31}}},
-        {"Asia/Kolkata", {{1980, 1, 1}, {2008, 3, 15}, {2020, 3, 29}, {2020, 12, 31}}},
-        {"America/St_Johns", {{1980, 1, 1}, {2020, 3, 8}, {2020, 11, 1}, {2020, 12, 31}}},
-        {"Europe/Berlin", {{1980, 1, 1}, {2020, 3, 29}, {2020, 10, 25}, {2008, 3, 15}}},
-        {"Australia/Lord_Howe", {{1980, 1, 1}, {2020, 4, 5}, {2020, 10, 4}, {2008, 3, 15}}},
-    };
-    for (const auto& z : zones) {
-        SetZone(z.zone);
-        for (const CalendarTime& day : z.days) {
+    for (const auto& row : test::CaseTable("cases/zone-days.txt")) {
+        SCOPED_TRACE(row[0]);
+        const test::ScopedTimeZone zone(row[0].c_str());
+        for (std::size_t i = 1; i < row.size(); ++i) {
+            const auto [year, month, date] = test::Numbers<3>(row[i]);
+            const CalendarTime day{int(year), int(month), int(date)};
             // Every 10 minutes from two hours before the day to two hours after it,
             // converted both ways, and each field set of the day back to a value.
             const TimeValue noon = *MakeLocalTime({day.year, day.month, day.day, 12, 0, 0});
             for (TimeValue v = noon - 14 * 3600; v <= noon + 14 * 3600; v += 599) {
-                ASSERT_EQ(ToLocalCalendarCached(v), ToLocalCalendar(v)) << z.zone << " " << v;
+                ASSERT_EQ(ToLocalCalendarCached(v), ToLocalCalendar(v)) << row[i] << " " << v;
             }
             for (int minutes = 0; minutes < 24 * 60; minutes += 7) {
-                CalendarTime c = day;
-                c.hour = minutes / 60;
-                c.minute = minutes % 60;
-                c.second = minutes % 60;
-                ASSERT_EQ(MakeLocalTimeCached(c), MakeLocalTime(c))
-                    << z.zone << " " << c.year << "-" << c.month << "-" << c.day << " " << c.hour
-                    << ":" << c.minute;
+                const CalendarTime c{day.year,     day.month,    day.day,
+                                     minutes / 60, minutes % 60, minutes % 60};
+                ASSERT_EQ(MakeLocalTimeCached(c), MakeLocalTime(c)) << row[i] << " " << minutes;
             }
         }
         // Out-of-range fields are refused as before, also on a day the cache knows.
@@ -55,7 +42,7 @@ TEST(CachedLocalTime, AgreesWithTheCLibraryInEveryZone) {
              {CalendarTime{2008, 3, 15, 24, 0, 0}, CalendarTime{2008, 3, 15, 12, 60, 0},
               CalendarTime{2008, 3, 15, 12, 0, -1}, CalendarTime{2008, 2, 30, 12, 0, 0},
               CalendarTime{1969, 12, 31, 12, 0, 0}})
-            EXPECT_EQ(MakeLocalTimeCached(bad), std::nullopt) << z.zone;
+            EXPECT_EQ(MakeLocalTimeCached(bad), std::nullopt);
     }
 }
 
@@ -63,7 +50,6 @@ TEST(CachedLocalTime, AgreesWithTheCLibraryInEveryZone) {
 TEST(CachedLocalTime, HoldLooksAtTheZoneOnce) {
     const test::ScopedTimeZone restore("UTC");  // puts the run's zone back at the end
     const TimeValue v = 1205589909;             // 2008-03-15 14:05:09 UTC
-    SetZone("UTC");
     {
         const CZoneHold hold;
         EXPECT_EQ(ToLocalCalendarCached(v).hour, 14);

@@ -15,14 +15,12 @@ using rq::test::ReadText;
 using rq::test::TempFolder;
 using rq::test::WriteText;
 
-TEST(Files, WildcardsMatchWholeNamesCaseSensitively) {
+TEST(Files, WildcardsAndFolderOperations) {
     const auto rows = rq::test::CaseTable("cases/wildcards.txt");
     ASSERT_EQ(rows.size(), 15u);
     for (const auto& c : rows)
         EXPECT_EQ(MatchesWildcard(c[1], c[0]), c[2] == "1") << c[0] << " ~ " << c[1];
-}
 
-TEST(Files, FolderOperations) {
     TempFolder dir;
     for (const char* name : {"b.trk", "a.trk", "c.poi", "old", "other"})
         WriteText(dir / name, name);

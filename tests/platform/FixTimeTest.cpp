@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/FixTime.h"
+#include "support/CaseTable.h"
+#include "support/Numbers.h"
 
 namespace rq::platform {
 namespace {
@@ -12,17 +14,11 @@ std::string Text(const CalendarTime& c) {
     return FormatCalendar("%Y-%m-%d %H:%M:%S", c);
 }
 
-// Receiver fields away from the hour a spring change skips in the test zones (that
-// hour has no local time, so no fix time keeps it).
-const CalendarTime kFields[] = {
-    {2008, 3, 15, 14, 5, 9},    {1970, 1, 2, 0, 0, 0},   {2000, 2, 29, 23, 59, 59},
-    {2008, 12, 31, 23, 59, 59}, {2008, 3, 30, 12, 0, 0}, {2008, 10, 26, 2, 30, 0},
-    {2008, 7, 1, 0, 15, 0},     {2038, 1, 19, 3, 14, 8}, {2100, 3, 1, 0, 0, 0},
-};
-
 TEST(FixTime, ReceiverFieldsComeBackInTheCurrentZone) {
     const TimeValue bias = TimeZoneBiasMinutes() * 60;
-    for (const CalendarTime& f : kFields) {
+    for (const auto& row : rq::test::CaseTable("cases/receiver-fields.txt")) {
+        const auto [year, month, day, hour, minute, second] = rq::test::Numbers<6>(row[0]);
+        const CalendarTime f{int(year), int(month), int(day), int(hour), int(minute), int(second)};
         const std::optional<TimeValue> time = MakeLocalTime(f);
         ASSERT_TRUE(time) << Text(f);
         EXPECT_EQ(Text(FixUtcFields(*time)), Text(f));

@@ -75,7 +75,7 @@ TEST(Kernel, WaitForAnyReportsTheFirstSignalledObjectInListOrder) {
     EXPECT_EQ(WaitForAny({&a, &b, &socket}, 0), 2) << "a readable socket stays readable";
 }
 
-TEST(Kernel, MutexIsRecursiveAndTimesOutForOtherThreads) {
+TEST(Kernel, RecursiveMutexAndThreadsWithTheirPriority) {
     Mutex mutex;
     ASSERT_TRUE(mutex.Lock(0) && mutex.Lock(kInfinite)) << "the owner locks again";
     bool other = true;
@@ -93,9 +93,7 @@ TEST(Kernel, MutexIsRecursiveAndTimesOutForOtherThreads) {
         mutex.Unlock();
     }).join();
     EXPECT_TRUE(other);
-}
 
-TEST(Kernel, ThreadsRunJoinAndDetachWithTheirPriority) {
     std::atomic<int> nice{-100};
     auto worker = Thread::Start([&] { nice = OwnNice(); }, ThreadPriority::BelowNormal);
     ASSERT_TRUE(worker && worker->Joinable());

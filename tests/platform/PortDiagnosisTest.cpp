@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <tuple>
 
 #include "platform/PortDiagnosis.h"
 #include "support/TempFolder.h"
@@ -24,21 +25,16 @@ TEST(PortDiagnosisTest, SaysWhatToDoForEachCause) {
         ASSERT_EQ(::chown(device.c_str(), ::getuid(), dialout->gr_gid), 0);
     }
 
-    const struct {
-        std::string path;
-        int error;
-        std::string expected;
-    } rows[] = {
+    const std::tuple<std::string, int, std::string> rows[] = {
         {"", ENOENT, "COM3 is not connected to any serial device"},
         {folder / "gone", ENOENT, "which does not exist now"},
         {folder / "gone", ENODEV, "unplugged"},
         {device, EIO, "could not be opened: "},
         {device, EBUSY, "is in use by another program."},
     };
-    for (const auto& row : rows) {
-        EXPECT_NE(ExplainPortOpenFailure("COM3", row.path, row.error).find(row.expected),
-                  std::string::npos)
-            << row.path << " " << row.error;
+    for (const auto& [path, error, expected] : rows) {
+        EXPECT_NE(ExplainPortOpenFailure("COM3", path, error).find(expected), std::string::npos)
+            << path << " " << error;
     }
     if (dialout != nullptr && ::getegid() != dialout->gr_gid) {
         EXPECT_NE(ExplainPortOpenFailure("COM3", device, EACCES).find("sudo usermod -aG dialout"),

@@ -30,11 +30,7 @@ TEST(Registry, EveryKindRoundTripsThroughTheFile) {
         EXPECT_TRUE(store.CreateKey(u"HKEY_CURRENT_USER\\ControlPanel\\Owner"));
         EXPECT_TRUE(store.SetInteger(kGps, u"port", 3));  // replaced in place, first spelling kept
     }
-    EXPECT_EQ(ReadText(file),
-              "REGEDIT4\n\n[HKEY_CURRENT_USER\\software\\Roamquill PPC\\Roamquill\\GPS]\n"
-              "\"Port\"=dword:00000003\n\"Boudrate\"=dword:ffffffff\n"
-              "\"Name\"=\"Home \\\"sweet\\\" C:\\\\home\"\n\"Log Play Speed\"=hex:00,00,80,40\n"
-              "\"Empty\"=hex:\n@=\"default\"\n\n[HKEY_CURRENT_USER\\ControlPanel\\Owner]\n\n");
+    EXPECT_EQ(ReadText(file), ReadText(RQ_SOURCE_DIR "/tests/data/cases/registry-every-kind.reg"));
     EXPECT_EQ(FindFiles(dir / "cfg/roamquill", "*"), std::vector<std::string>{"registry.reg"});
 
     RegistryStore again(file);

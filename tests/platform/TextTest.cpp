@@ -5,7 +5,7 @@
 
 using namespace rq::platform;
 
-TEST(Text, AnsiBytesBecomeWindows1252CodeUnits) {
+TEST(Text, ConversionsTrimFormatAndCase) {
     EXPECT_EQ(FromAnsi("$GP\x80\x81\x9f\xe9"), std::u16string(u"$GP\u20ac\u0081\u0178\u00e9"));
     EXPECT_EQ(ToUtf8(u"\u20ac\u00e9a"),
               "\xe2\x82\xac\xc3\xa9"
@@ -13,9 +13,6 @@ TEST(Text, AnsiBytesBecomeWindows1252CodeUnits) {
     EXPECT_EQ(FromUtf8("\xe2\x82\xac\xc3\xa9\xff"), std::u16string(u"\u20ac\u00e9\ufffd"));
     EXPECT_EQ(FromUtf8("\xf0\x9f\x98\x80"), std::u16string(u"\U0001F600"));
     EXPECT_EQ(ToUtf8(u"\U0001F600"), "\xf0\x9f\x98\x80");
-}
-
-TEST(Text, TrimFormatAndCase) {
     EXPECT_EQ(Trim(u" \t a b \r\n"), u"a b");
     EXPECT_EQ(Trim(u"   "), u"");
     EXPECT_TRUE(EqualsNoCase(u"Mapctrl_Defaults", u"MAPCTRL_defaults"));
