@@ -24,8 +24,9 @@ namespace rq {
 namespace {
 
 std::string Gga(const char* time, const char* alt) {
-    return test::SentenceLine(std::string("GPGGA,") + time + ",5130.1920,N,00009.1680,W,1,06,0.9," +
-                              alt + ",M,47.0,M,,");
+    return test::Sentence(std::string("GPGGA,") + time + ",5130.1920,N,00009.1680,W,1,06,0.9," +
+                          alt + ",M,47.0,M,,") +
+           "\r\n";
 }
 
 // A window that looks at the keeper at the very moment code 2 is posted to it, on the
