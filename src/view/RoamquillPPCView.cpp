@@ -173,6 +173,10 @@ bool CRoamquillPPCView::OnKeyDown(int key) {
 }
 
 std::intptr_t CRoamquillPPCView::OnMessage(platform::WindowMessage& message) {
+    if (m_exited) {
+        OnMessageAfterExit(message);
+        return 0;
+    }
     // Fixes and received messages are what modify the files; look at the minute here
     // too, not only on the host's timer.
     m_autoSave.OnTimer(m_data, platform::GetTickCount());
@@ -185,6 +189,18 @@ std::intptr_t CRoamquillPPCView::OnMessage(platform::WindowMessage& message) {
         OnCommand(static_cast<CommandId>(message.wParam & 0xFFFF));
     }
     return 0;
+}
+
+// The exit sequence has saved the files and the window is about to close. A fix or a
+// command still queued behind it would change what was saved: it is dropped. A datagram
+// that arrives before the receiver stops is kept and saved at once, not lost with the
+// window.
+void CRoamquillPPCView::OnMessageAfterExit(platform::WindowMessage& message) {
+    if (message.id != kMsgSmsReceived) return;
+    const auto* record = reinterpret_cast<const ReceivedMessageRecord*>(message.wParam);
+    if (record == nullptr || !HandleReceivedMessage(m_data, *record, *this)) return;
+    SaveModifiedTracks(m_data);
+    SaveDefaultPositionTexts(m_data.positionTexts);
 }
 
 void CRoamquillPPCView::OnPositionMessage(platform::WindowMessage& message) {

@@ -150,6 +150,7 @@ private:
         return {&m_mapCtrl, &m_satelliteCtrl, &m_compassCtrl, &m_infoCtrl};
     }
     void OnPositionMessage(platform::WindowMessage& message);
+    void OnMessageAfterExit(platform::WindowMessage& message);
     void ToggleConnection();
     void TogglePlayback();
     void ToggleGpsLogRecording();

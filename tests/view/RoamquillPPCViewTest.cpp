@@ -4,7 +4,10 @@
 #include <cmath>
 
 #include "app/Settings.h"
+#include "friends/PositionMessage.h"
+#include "friends/PositionTextList.h"
 #include "keepers/PositionMessage.h"
+#include "keepers/ReceivedMessageRecord.h"
 #include "platform/Files.h"
 #include "support/FixMaker.h"
 #include "support/ViewTest.h"
@@ -118,6 +121,23 @@ TEST_F(MainViewTest, ExitStoresTheStateAndTheTrack) {
     EXPECT_TRUE(platform::PathExists(folder_ / "tracks/my.tk") &&
                 platform::PathExists(folder_ / "pois/trip.poi"));
     const double scale = view_->Map().GetScale();
+
+    // Behind the exit, before the window closes: a queued fix changes nothing saved; a
+    // text that still arrives is saved at once.
+    const CGpsPosition late = test::MakeFix(47.6, 8.5);
+    Post(kPositionNewFix, &late);
+    EXPECT_EQ(view_->Data().track.fixCount, 1u);
+    const auto text = MakePositionTextMessage(1.5, 2.5, u"Late", 9);
+    ReceivedMessageRecord record;
+    record.userData = text.data();
+    record.userDataSize = static_cast<std::uint32_t>(text.size());
+    platform::WindowMessage received;
+    received.id = kMsgSmsReceived;
+    received.wParam = reinterpret_cast<std::uintptr_t>(&record);
+    view_->OnMessage(received);
+    CPositionTextList saved;
+    ASSERT_TRUE(saved.LoadFile());
+    EXPECT_EQ(saved.GetCount(), 1u);
 
     // The next run comes back as this one left.
     Start();
