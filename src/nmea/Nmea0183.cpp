@@ -1,5 +1,6 @@
 #include "nmea/Nmea0183.h"
 
+#include <cstring>
 #include <utility>
 
 #include "nmea/BoundedSearch.h"
@@ -30,11 +31,6 @@ NMEA0183::~NMEA0183() = default;
 
 void NMEA0183::SetSentence(std::u16string_view text) {
     sentence_.Assign(text);
-}
-
-bool NMEA0183::IsGood() const {
-    const std::u16string& t = sentence_.Text();
-    return t.size() >= 3 && t[0] == u'$' && t[t.size() - 2] == u'\r' && t[t.size() - 1] == u'\n';
 }
 
 const NMEA0183::FoundDecoder& NMEA0183::Lookup(std::u16string_view mnemonic) const {
@@ -72,6 +68,13 @@ bool Same(const std::u16string& a, std::u16string_view b) {
         if (a[i] != b[i]) return false;
     return true;
 }
+
+// The same with a literal: its known length makes the comparison a few word compares.
+template <std::size_t N>
+bool Same(const std::u16string& a, const char16_t (&b)[N]) {
+    return a.size() == N - 1 && std::memcmp(a.data(), b, (N - 1) * sizeof(char16_t)) == 0;
+}
+
 }  // namespace
 
 RESPONSE* NMEA0183::Parse() {
@@ -98,7 +101,7 @@ RESPONSE* NMEA0183::Parse() {
         errorMessage = decoder->errorMessage;
         return nullptr;
     }
-    constexpr std::u16string_view kNoError = u"No Error";
+    static constexpr char16_t kNoError[] = u"No Error";
     if (!Same(errorMessage, kNoError)) errorMessage.assign(kNoError);
     if (!Same(lastSentenceIdParsed, decoder->mnemonic))
         lastSentenceIdParsed.assign(decoder->mnemonic);
@@ -110,15 +113,23 @@ RESPONSE* NMEA0183::Parse() {
         talkerId.assign(talker);
         AssignTalkerText(expandedTalkerId, talker, Describe(talker));
     }
-    plainPending_ = decode ? decoder : nullptr;
-    if (!decode) plainEnglish_.clear();
+    // A decoder that skipped fields has nothing whole to tell.
+    const bool whole = decode && !decoder->FixFieldsOnly();
+    plainPending_ = whole ? decoder : nullptr;
+    if (!whole) plainEnglish_.clear();
     return decoder;
 }
 
-void NMEA0183::DecodeOnly(std::initializer_list<std::u16string_view> mnemonics) {
+void NMEA0183::DecodeOnly(std::initializer_list<std::u16string_view> mnemonics,
+                          bool fixFieldsOnly) {
     decodeOnly_.clear();
-    for (std::u16string_view m : mnemonics)
-        if (const RESPONSE* decoder = Find(m)) decodeOnly_.push_back(decoder);
+    for (RESPONSE* decoder : table_) decoder->SetFixFieldsOnly(false);
+    for (std::u16string_view m : mnemonics) {
+        if (RESPONSE* decoder = Find(m)) {
+            decodeOnly_.push_back(decoder);
+            decoder->SetFixFieldsOnly(fixFieldsOnly);
+        }
+    }
     // The remembered answers carry the old choice.
     for (FoundDecoder& slot : found_) slot = FoundDecoder{};
 }
