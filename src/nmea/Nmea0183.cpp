@@ -69,6 +69,16 @@ bool Same(const std::u16string& a, std::u16string_view b) {
     return true;
 }
 
+// Assignment of a text as short as a mnemonic: the characters copied in place when the
+// length stays, without the general replacement.
+void AssignShort(std::u16string& a, std::u16string_view b) {
+    if (a.size() != b.size()) {
+        a.assign(b);
+        return;
+    }
+    for (std::size_t i = 0; i < b.size(); ++i) a[i] = b[i];
+}
+
 // The same with a literal: its known length makes the comparison a few word compares.
 template <std::size_t N>
 bool Same(const std::u16string& a, const char16_t (&b)[N]) {
@@ -86,8 +96,8 @@ RESPONSE* NMEA0183::Parse() {
     else
         mnemonic = address.size() > 3 ? address.substr(address.size() - 3) : address;
 
-    // Assignments are skipped when nothing changes: a receiver repeats itself.
-    if (!Same(lastSentenceIdReceived, mnemonic)) lastSentenceIdReceived.assign(mnemonic);
+    // Short texts, mostly of the same length: copied in place.
+    AssignShort(lastSentenceIdReceived, mnemonic);
 
     const FoundDecoder& found = Lookup(mnemonic);
     RESPONSE* const decoder = found.decoder;
@@ -103,8 +113,7 @@ RESPONSE* NMEA0183::Parse() {
     }
     static constexpr char16_t kNoError[] = u"No Error";
     if (!Same(errorMessage, kNoError)) errorMessage.assign(kNoError);
-    if (!Same(lastSentenceIdParsed, decoder->mnemonic))
-        lastSentenceIdParsed.assign(decoder->mnemonic);
+    AssignShort(lastSentenceIdParsed, decoder->mnemonic);
     const std::u16string& text = sentence_.Text();
     const std::u16string_view talker =
         text.size() > 2 ? std::u16string_view(text).substr(1, 2) : std::u16string_view();
