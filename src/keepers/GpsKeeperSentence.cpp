@@ -159,11 +159,9 @@ public:
                 }
             }
         }
-        // Mostly cleared already by the previous message: only what is not is written.
         int from = fix_.satellitesInView < 0 ? 0 : fix_.satellitesInView;
         for (int i = from; i < CGpsPosition::kSatelliteCount; ++i) {
             CSatellite& sat = fix_.satellites[i];
-            if ((sat.prn | sat.elevation | sat.azimuth | sat.snr) == 0) continue;
             sat.prn = 0;
             sat.elevation = 0;
             sat.azimuth = 0;
