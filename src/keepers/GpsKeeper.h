@@ -22,8 +22,9 @@ public:
     virtual void PostSourceEnded();     // code 3
     // Merges one decoded sentence into the fix record.
     virtual void HandleSentence(const RESPONSE& response);
-    // Lets `parser` decode only the types HandleSentence merges; the others are still
-    // checked, and still count as sentences received.
+    // Lets `parser` decode only the types HandleSentence merges, and of those only the
+    // fields it reads; the others are still checked, and still count as sentences
+    // received. For a parser whose decoders nobody else reads.
     static void DecodeMergedTypesOnly(NMEA0183& parser);
 
     // The record; written only by the worker while it runs.

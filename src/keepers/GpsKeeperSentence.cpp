@@ -183,8 +183,9 @@ private:
 }  // namespace
 
 void CGpsKeeper::DecodeMergedTypesOnly(NMEA0183& parser) {
-    // Those HandleSentence reads below; GLL it passes over.
-    parser.DecodeOnly({u"RMC", u"GGA", u"GSA", u"GSV", u"VTG"});
+    // Those HandleSentence reads below, and of them only what it reads; GLL it passes
+    // over.
+    parser.DecodeOnly({u"RMC", u"GGA", u"GSA", u"GSV", u"VTG"}, true);
 }
 
 void CGpsKeeper::HandleSentence(const RESPONSE& response) {

@@ -1,5 +1,6 @@
 #include "nmea/Nmea0183.h"
 
+#include <cstring>
 #include <utility>
 
 #include "nmea/BoundedSearch.h"
@@ -30,11 +31,6 @@ NMEA0183::~NMEA0183() = default;
 
 void NMEA0183::SetSentence(std::u16string_view text) {
     sentence_.Assign(text);
-}
-
-bool NMEA0183::IsGood() const {
-    const std::u16string& t = sentence_.Text();
-    return t.size() >= 3 && t[0] == u'$' && t[t.size() - 2] == u'\r' && t[t.size() - 1] == u'\n';
 }
 
 const NMEA0183::FoundDecoder& NMEA0183::Lookup(std::u16string_view mnemonic) const {
@@ -72,6 +68,23 @@ bool Same(const std::u16string& a, std::u16string_view b) {
         if (a[i] != b[i]) return false;
     return true;
 }
+
+// Assignment of a text as short as a mnemonic: the characters copied in place when the
+// length stays, without the general replacement.
+void AssignShort(std::u16string& a, std::u16string_view b) {
+    if (a.size() != b.size()) {
+        a.assign(b);
+        return;
+    }
+    for (std::size_t i = 0; i < b.size(); ++i) a[i] = b[i];
+}
+
+// The same with a literal: its known length makes the comparison a few word compares.
+template <std::size_t N>
+bool Same(const std::u16string& a, const char16_t (&b)[N]) {
+    return a.size() == N - 1 && std::memcmp(a.data(), b, (N - 1) * sizeof(char16_t)) == 0;
+}
+
 }  // namespace
 
 RESPONSE* NMEA0183::Parse() {
@@ -83,8 +96,8 @@ RESPONSE* NMEA0183::Parse() {
     else
         mnemonic = address.size() > 3 ? address.substr(address.size() - 3) : address;
 
-    // Assignments are skipped when nothing changes: a receiver repeats itself.
-    if (!Same(lastSentenceIdReceived, mnemonic)) lastSentenceIdReceived.assign(mnemonic);
+    // Short texts, mostly of the same length: copied in place.
+    AssignShort(lastSentenceIdReceived, mnemonic);
 
     const FoundDecoder& found = Lookup(mnemonic);
     RESPONSE* const decoder = found.decoder;
@@ -98,10 +111,9 @@ RESPONSE* NMEA0183::Parse() {
         errorMessage = decoder->errorMessage;
         return nullptr;
     }
-    constexpr std::u16string_view kNoError = u"No Error";
+    static constexpr char16_t kNoError[] = u"No Error";
     if (!Same(errorMessage, kNoError)) errorMessage.assign(kNoError);
-    if (!Same(lastSentenceIdParsed, decoder->mnemonic))
-        lastSentenceIdParsed.assign(decoder->mnemonic);
+    AssignShort(lastSentenceIdParsed, decoder->mnemonic);
     const std::u16string& text = sentence_.Text();
     const std::u16string_view talker =
         text.size() > 2 ? std::u16string_view(text).substr(1, 2) : std::u16string_view();
@@ -110,15 +122,23 @@ RESPONSE* NMEA0183::Parse() {
         talkerId.assign(talker);
         AssignTalkerText(expandedTalkerId, talker, Describe(talker));
     }
-    plainPending_ = decode ? decoder : nullptr;
-    if (!decode) plainEnglish_.clear();
+    // A decoder that skipped fields has nothing whole to tell.
+    const bool whole = decode && !decoder->FixFieldsOnly();
+    plainPending_ = whole ? decoder : nullptr;
+    if (!whole) plainEnglish_.clear();
     return decoder;
 }
 
-void NMEA0183::DecodeOnly(std::initializer_list<std::u16string_view> mnemonics) {
+void NMEA0183::DecodeOnly(std::initializer_list<std::u16string_view> mnemonics,
+                          bool fixFieldsOnly) {
     decodeOnly_.clear();
-    for (std::u16string_view m : mnemonics)
-        if (const RESPONSE* decoder = Find(m)) decodeOnly_.push_back(decoder);
+    for (RESPONSE* decoder : table_) decoder->SetFixFieldsOnly(false);
+    for (std::u16string_view m : mnemonics) {
+        if (RESPONSE* decoder = Find(m)) {
+            decodeOnly_.push_back(decoder);
+            decoder->SetFixFieldsOnly(fixFieldsOnly);
+        }
+    }
     // The remembered answers carry the old choice.
     for (FoundDecoder& slot : found_) slot = FoundDecoder{};
 }

@@ -36,14 +36,21 @@ public:
     }
     const SENTENCE& Sentence() const { return sentence_; }
     // Starts with '$' and ends with CR LF.
-    bool IsGood() const;
+    bool IsGood() const {
+        const std::u16string& t = sentence_.Text();
+        return t.size() >= 3 && t[0] == u'$' && t[t.size() - 2] == u'\r' &&
+               t[t.size() - 1] == u'\n';
+    }
     // The decoder that parsed the sentence, or nullptr.
     RESPONSE* Parse();
     // Limits decoding to the decoders of these mnemonics, for a reader that uses a few
     // types of a busy receiver: a sentence of another type is accepted or refused as
     // Parse would, but its decoder keeps its fields and it has no plain-English text.
-    // An empty list decodes every type again.
-    void DecodeOnly(std::initializer_list<std::u16string_view> mnemonics);
+    // An empty list decodes every type again. With `fixFieldsOnly` the listed decoders
+    // also skip what the fix never reads (RESPONSE::SetFixFieldsOnly), and no sentence
+    // has a plain-English text.
+    void DecodeOnly(std::initializer_list<std::u16string_view> mnemonics,
+                    bool fixFieldsOnly = false);
 
     // The decoder of a mnemonic among those taking part in dispatch, or nullptr.
     RESPONSE* Find(std::u16string_view mnemonic) const;

@@ -42,6 +42,11 @@ public:
     virtual void AppendPlainEnglish(std::u16string& out) const;
 
     NMEA0183* Container() const { return container_; }
+    // For a reader that only merges the fix: the decoder may then skip the fields and
+    // texts the fix never reads (they keep what they held), and its plain-English text
+    // is not made. Off by default; the dispatcher sets it (see NMEA0183::DecodeOnly).
+    void SetFixFieldsOnly(bool on) { fixFieldsOnly_ = on; }
+    bool FixFieldsOnly() const { return fixFieldsOnly_; }
 
 protected:
     // The checksum rule every Parse begins with: a bad checksum fails, so do missing
@@ -51,6 +56,8 @@ protected:
     void ReadTime(const SENTENCE& sentence, int field);
     // Starts a sentence with "$", talker and mnemonic.
     void BeginWrite(SENTENCE& sentence) const;
+
+    bool fixFieldsOnly_ = false;
 
 private:
     NMEA0183* container_ = nullptr;

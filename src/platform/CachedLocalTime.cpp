@@ -26,6 +26,15 @@ struct DayCache {
     Day days[4];
     unsigned count = 0;
     unsigned next = 0;
+    // The last values turned into calendar form, or made from it on a day that runs
+    // evenly: a fix time is mostly converted again soon after it was made.
+    struct Known {
+        TimeValue value = 0;
+        CalendarTime fields;
+    };
+    Known known[2];
+    unsigned knownCount = 0;
+    unsigned knownNext = 0;
     int holds = 0;             // live CZoneHold objects on this thread
     bool heldChecked = false;  // TZ was looked at since the outermost one began
 
@@ -41,6 +50,19 @@ struct DayCache {
         zoneSet = tz != nullptr;
         zone = tz ? tz : "";
         count = next = 0;
+        knownCount = knownNext = 0;
+    }
+
+    const CalendarTime* Recall(TimeValue value) const {
+        for (unsigned i = 0; i < knownCount; ++i)
+            if (known[i].value == value) return &known[i].fields;
+        return nullptr;
+    }
+
+    void Remember(TimeValue value, const CalendarTime& fields) {
+        known[knownNext] = Known{value, fields};
+        knownNext ^= 1;
+        if (knownCount < 2) ++knownCount;
     }
 
     const Day* FindDay(int year, int month, int day) const {
@@ -87,7 +109,12 @@ std::optional<TimeValue> MakeLocalTimeCached(const CalendarTime& c) {
     if (c.hour >= 0 && c.hour <= 23 && c.minute >= 0 && c.minute <= 59 && c.second >= 0 &&
         c.second <= 59) {
         const Day* d = cache.FindDay(c.year, c.month, c.day);
-        if (d && d->even) return d->midnight + c.hour * 3600 + c.minute * 60 + c.second;
+        if (d && d->even) {
+            // On such a day the value turns back into exactly these fields.
+            const TimeValue value = d->midnight + c.hour * 3600 + c.minute * 60 + c.second;
+            cache.Remember(value, c);
+            return value;
+        }
     }
     const std::optional<TimeValue> value = MakeLocalTime(c);
     if (value) cache.Learn(c.year, c.month, c.day);
@@ -96,12 +123,16 @@ std::optional<TimeValue> MakeLocalTimeCached(const CalendarTime& c) {
 
 CalendarTime ToLocalCalendarCached(TimeValue value) {
     cache.CheckZone();
+    if (const CalendarTime* known = cache.Recall(value)) return *known;
+    CalendarTime c;
     if (const Day* d = cache.FindValue(value)) {
         const int s = static_cast<int>(value - d->midnight);
-        return CalendarTime{d->year, d->month, d->day, s / 3600, s / 60 % 60, s % 60};
+        c = CalendarTime{d->year, d->month, d->day, s / 3600, s / 60 % 60, s % 60};
+    } else {
+        c = ToLocalCalendar(value);
+        cache.Learn(c.year, c.month, c.day);
     }
-    const CalendarTime c = ToLocalCalendar(value);
-    cache.Learn(c.year, c.month, c.day);
+    cache.Remember(value, c);
     return c;
 }
 

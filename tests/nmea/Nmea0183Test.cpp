@@ -7,9 +7,12 @@
 #include "nmea/Nmea0183.h"
 #include "nmea/TalkerTable.h"
 #include "nmea/TestLines.h"
+#include "nmea/decoders/GGA.h"
 #include "nmea/decoders/P.h"
 #include "nmea/decoders/RMC.h"
+#include "nmea/decoders/VTG.h"
 #include "support/CaseTable.h"
+#include "support/ScopedTimeZone.h"
 
 using namespace rq;
 using rq::test::Crlf;
@@ -104,6 +107,33 @@ TEST(Nmea0183, DecodeOnlyChecksTheOtherTypes) {
     nmea.SetSentence(Crlf("$GPGLL,4916.45,N,12311.12,W,225444,A*31"));
     EXPECT_EQ(nmea.Parse(), gll);
     EXPECT_EQ(gll->utcTime, u"225444");
+}
+
+// Decoding for the fix alone: the times are those of full decoding, in more than one
+// zone; the fields the fix never reads are left alone, and there is no plain English.
+TEST(Nmea0183, FixFieldsOnlyReadsWhatTheFixReads) {
+    for (const char* zone : {"UTC", "Asia/Shanghai"}) {
+        const test::ScopedTimeZone in(zone);
+        NMEA0183 full, lean;
+        lean.DecodeOnly({u"GGA", u"RMC", u"VTG"}, true);
+        for (const char* line :
+             {"$GPGGA,140509.00,5130.1920,N,00009.1680,W,1,06,0.9,35.0,M,47.0,M,2.5,0123*6F",
+              "$GPRMC,140509.00,A,5130.1920,N,00009.1680,W,2.72,70.0,150308,2.5,W*52",
+              "$GPRMC,235959,V,,,,,,,311299,,*31", "$GPRMC,120000,A,,,,,,,3199,,*27",
+              "$GPVTG,70.0,T,72.5,M,2.72,N,5.04,K*4F"}) {
+            RESPONSE* a = ParseLine(full, line);
+            ASSERT_EQ(ParseLine(lean, line), lean.Find(a->mnemonic)) << line;
+            EXPECT_EQ(lean.Find(a->mnemonic)->time, a->time) << zone << line;
+            EXPECT_EQ(lean.PlainEnglish(), u"") << line;
+        }
+        EXPECT_EQ(static_cast<const GGA&>(*lean.Find(u"GGA")).geoidalSeparationMeters, 0.0);
+        EXPECT_EQ(static_cast<const RMC&>(*lean.Find(u"RMC")).date, u"");
+        EXPECT_EQ(static_cast<const VTG&>(*lean.Find(u"VTG")).speedKilometersPerHour, 0.0);
+        lean.DecodeOnly({});
+        ParseLine(lean, "$GPVTG,70.0,T,72.5,M,2.72,N,5.04,K*4F");
+        EXPECT_EQ(static_cast<const VTG&>(*lean.Find(u"VTG")).speedKilometersPerHour, 5.04);
+        EXPECT_NE(lean.PlainEnglish(), u"");
+    }
 }
 
 TEST(Nmea0183, TalkerAndManufacturerTables) {

@@ -65,5 +65,23 @@ TEST(CachedLocalTime, HoldLooksAtTheZoneOnce) {
     }
 }
 
+// Values made or converted are remembered: they come back as the C library gives them,
+// on the days the clocks change too, and are forgotten with the zone.
+TEST(CachedLocalTime, RemembersValuesOnlyWithinTheirZone) {
+    const test::ScopedTimeZone restore("Europe/Berlin");
+    for (const CalendarTime& day : {CalendarTime{2020, 3, 29}, CalendarTime{2008, 3, 15}}) {
+        for (int minutes = 0; minutes < 24 * 60; minutes += 13) {
+            const CalendarTime c{day.year, day.month, day.day, minutes / 60, minutes % 60, 0};
+            const TimeValue v = MakeLocalTimeCached(c).value_or(0);
+            ASSERT_EQ(ToLocalCalendarCached(v), ToLocalCalendar(v)) << v;
+            ASSERT_EQ(ToLocalCalendarCached(v - 1), ToLocalCalendar(v - 1)) << v;
+        }
+    }
+    const TimeValue v = *MakeLocalTimeCached({2008, 3, 15, 14, 5, 9});
+    EXPECT_EQ(ToLocalCalendarCached(v).hour, 14);
+    SetZone("Asia/Shanghai");
+    EXPECT_EQ(ToLocalCalendarCached(v).hour, 21);
+}
+
 }  // namespace
 }  // namespace rq::platform

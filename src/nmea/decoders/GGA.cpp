@@ -29,12 +29,16 @@ void GGA::Empty() {
 
 bool GGA::Parse(const SENTENCE& s) {
     if (!BeginParse(s, 15)) return false;
-    ReadTime(s, 1);
+    if (fixFieldsOnly_)
+        time = s.Time(1);
+    else
+        ReadTime(s, 1);
     position.Parse(2, s);
     gpsQuality = s.Integer(6);
     numberOfSatellitesInUse = s.Integer(7);
     horizontalDilutionOfPrecision = ClampDilution(s.Double(8));
     antennaAltitudeMeters = s.Double(9);
+    if (fixFieldsOnly_) return true;
     geoidalSeparationMeters = s.Double(11);
     ageOfDifferentialGpsDataSeconds = s.Double(13);
     differentialReferenceStationId = s.Integer(14);

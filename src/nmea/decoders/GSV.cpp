@@ -19,8 +19,10 @@ bool GSV::Parse(const SENTENCE& s) {
     messageNumber = s.Integer(2);
     satellitesInView = s.Integer(3);
     if (messageNumber >= 1 && messageNumber <= 3) {
+        // Groups at or past the count in view are cleared below, so they are not read.
         const int base = 4 * (messageNumber - 1);
-        for (int g = 0; g < 4; ++g) satellites[base + g].Parse(4 + 4 * g, s);
+        const int kept = satellitesInView < 0 ? 0 : satellitesInView;
+        for (int g = 0; g < 4 && base + g < kept; ++g) satellites[base + g].Parse(4 + 4 * g, s);
     }
     for (int i = satellitesInView < 0 ? 0 : satellitesInView; i < 12; ++i) satellites[i].Empty();
     return true;

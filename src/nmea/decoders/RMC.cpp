@@ -24,22 +24,26 @@ void RMC::Empty() {
 
 bool RMC::Parse(const SENTENCE& s) {
     if (!BeginParse(s, 12, true)) return false;
-    ReadTime(s, 1);
+    const std::u16string_view t = s.Field(1);
+    const std::u16string_view d = s.Field(9);
     isDataValid = s.Boolean(2);
     position.Parse(3, s);
     speedOverGroundKnots = s.Double(7);
     trackMadeGoodDegreesTrue = s.Double(8);
-    date.assign(s.Field(9));
-    magneticVariation = s.Double(10);
-    magneticVariationDirection = s.EastOrWest(11);
+    if (!fixFieldsOnly_) {
+        utcTime.assign(t);
+        date.assign(d);
+        magneticVariation = s.Double(10);
+        magneticVariationDirection = s.EastOrWest(11);
+    }
 
-    if (date.size() == 6) {
-        const std::u16string_view d = date;
+    // The 1980 time of field 1 is only needed without a usable date.
+    bool dated = false;
+    if (d.size() == 6) {
         platform::CalendarTime c;
         c.day = nmea::ScanPair(d.substr(0, 2));
         c.month = nmea::ScanPair(d.substr(2, 2));
         c.year = 2000 + nmea::ScanPair(d.substr(4, 2));
-        const std::u16string_view t = utcTime;
         if (t.size() >= 6) {
             c.hour = nmea::ScanPair(t.substr(0, 2));
             c.minute = nmea::ScanPair(t.substr(2, 2));
@@ -47,10 +51,10 @@ bool RMC::Parse(const SENTENCE& s) {
         } else {
             c.hour = c.minute = c.second = 0;
         }
-        bool ok;
-        const platform::TimeValue dated = LocalTimeOf(s, c, ok);
-        if (ok) time = dated;
+        const platform::TimeValue value = LocalTimeOf(s, c, dated);
+        if (dated) time = value;
     }
+    if (!dated) time = s.Time(1);
     return true;
 }
 

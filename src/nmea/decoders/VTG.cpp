@@ -17,7 +17,7 @@ bool VTG::Parse(const SENTENCE& s) {
     trackDegreesTrue = s.Double(1);
     trackDegreesMagnetic = s.Double(3);
     speedKnots = s.Double(5);
-    speedKilometersPerHour = s.Double(7);
+    if (!fixFieldsOnly_) speedKilometersPerHour = s.Double(7);
     return true;
 }
 
