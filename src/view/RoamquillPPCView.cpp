@@ -199,7 +199,16 @@ void CRoamquillPPCView::OnMessageAfterExit(platform::WindowMessage& message) {
     if (message.id != kMsgSmsReceived) return;
     const auto* record = reinterpret_cast<const ReceivedMessageRecord*>(message.wParam);
     if (record == nullptr || !HandleReceivedMessage(m_data, *record, *this)) return;
-    SaveModifiedTracks(m_data);
+    SaveTracksAndTexts();
+}
+
+// What received messages and fixes change: the tracks (ours and the friends') and the
+// position texts, each only when modified.
+void CRoamquillPPCView::SaveTracksAndTexts() {
+    {
+        platform::WaitCursor wait;
+        SaveModifiedTracks(m_data);
+    }
     SaveDefaultPositionTexts(m_data.positionTexts);
 }
 
@@ -413,11 +422,7 @@ void CRoamquillPPCView::RunExitSequence() {
     settings.unitMode = m_data.unitMode;
     WriteExitSettings(settings);
 
-    {
-        platform::WaitCursor wait;
-        SaveModifiedTracks(m_data);
-    }
-    SaveDefaultPositionTexts(m_data.positionTexts);
+    SaveTracksAndTexts();
     if (m_data.localPois.IsModified() &&
         ShowStringMessage(StringId::YourPoiIsNotSaved, platform::MessageIcon::Question) ==
             platform::MessageAnswer::Yes) {

@@ -151,6 +151,7 @@ private:
     }
     void OnPositionMessage(platform::WindowMessage& message);
     void OnMessageAfterExit(platform::WindowMessage& message);
+    void SaveTracksAndTexts();
     void ToggleConnection();
     void TogglePlayback();
     void ToggleGpsLogRecording();
